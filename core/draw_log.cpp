@@ -1,0 +1,49 @@
+#include "core/draw_log.h"
+
+#include <charconv>
+
+namespace quelvarinox {
+
+namespace {
+
+void append_number(std::string& out, unsigned value)
+{
+    char digits[8];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+}  // namespace
+
+void DrawLog::append_trace(std::string& out) const
+{
+    bool first = true;
+    for (const DrawEvent& event : events_) {
+        if (!first)
+            out += ' ';
+        first = false;
+        switch (event.kind) {
+        case DrawEvent::Kind::reseed:
+            out += 'R';
+            break;
+        case DrawEvent::Kind::tirada:
+            append_number(out, event.multiplier);
+            out += ':';
+            append_number(out, event.value);
+            break;
+        case DrawEvent::Kind::number_prefix:
+            out += "u:";
+            append_number(out, event.value);
+            break;
+        }
+    }
+}
+
+std::string DrawLog::trace() const
+{
+    std::string out;
+    append_trace(out);
+    return out;
+}
+
+}  // namespace quelvarinox

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+
+#include "core/draw_log.h"
+#include "core/random_source.h"
+
+namespace quelvarinox {
+
+// What a generator may touch outside itself: the shared random source, the result
+// slot LabelOut through which the text helpers hand back their results, the
+// alternative-mode flag huevo ("0" or "1") and, when someone wants to see how a
+// name was built, a log of every draw.
+class GenerationContext {
+public:
+    explicit GenerationContext(RandomSource& random, DrawLog* log = nullptr)
+        : random_(&random), log_(log)
+    {
+    }
+
+    std::string LabelOut;
+    std::string huevo = "0";
+
+    bool alternative_mode() const { return huevo == "1"; }
+
+    void reseed()
+    {
+        random_->reseed();
+        if (log_)
+            log_->record_reseed();
+    }
+
+    // u times N, rounded to the nearest integer with ties to even: 0..N, where 0
+    // and N come up half as often as the values between.
+    int Tirada(int N)
+    {
+        const int value = round_half_even(random_->uniform() * N);
+        if (log_)
+            log_->record_tirada(N, value);
+        return value;
+    }
+
+    // The planet number prefix: u times 100 plus 1, rounded the same way (1..101).
+    int number_prefix()
+    {
+        const int value = round_half_even(random_->uniform() * 100 + 1);
+        if (log_)
+            log_->record_number_prefix(value);
+        return value;
+    }
+
+    void set_log(DrawLog* log) { log_ = log; }
+
+    // For 0 <= x < 2^52: adding and taking away 2^52 leaves x rounded to the nearest
+    // integer, ties to even, in the default rounding mode, without a library call.
+    static int round_half_even(double x)
+    {
+        constexpr double shift = 0x1p52;
+        return static_cast<int>((x + shift) - shift);
+    }
+
+private:
+    RandomSource* random_;
+    DrawLog* log_;
+};
+
+}  // namespace quelvarinox
+
+namespace quelvarinox {
+
+// Every generator: reseeds, draws, and leaves one new name in `Text1`.
+using Generator = void (*)(GenerationContext& ctx, std::string& Text1);
+
+}  // namespace quelvarinox

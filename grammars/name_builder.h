@@ -1,0 +1,122 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/generation_context.h"
+#include "core/weighted_table.h"
+#include "text/compuesto.h"
+#include "text/mayusculiza.h"
+
+namespace quelvarinox {
+
+// Whether a slot may take the capital of its word. Onsets and vowels may, when
+// their piece is not empty; codas never do.
+enum class Capital { may_carry, never };
+
+// The shared shape of every grammar: a name built from left to right, word by
+// word, syllable by syllable, slot by slot, with the capital of each word given
+// once, to its first non-empty piece, through mayusculiza.
+class NameBuilder {
+public:
+    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name) { name_.clear(); }
+
+    GenerationContext& context() { return ctx_; }
+    const std::string& name() const { return name_; }
+
+    // One draw of a table: a piece, a count or a form, appended nowhere.
+    template <class Table>
+    const auto& draw(const Table& table)
+    {
+        return table[ctx_.Tirada(Table::multiplier)];
+    }
+
+    // The capitalisation flag. It is set at the start of every word; a grammar
+    // may clear it for a word that keeps its lower case.
+    void start_word(bool capitalized = true) { capital_pending_ = capitalized; }
+    bool capital_pending() const { return capital_pending_; }
+    void set_capital_pending(bool pending) { capital_pending_ = pending; }
+
+    // Appends a piece, giving it the capital when the flag is still set and the
+    // slot may carry it. An empty piece leaves the flag as it is.
+    void put(std::string_view piece, Capital rule = Capital::may_carry)
+    {
+        if (capital_pending_ && rule == Capital::may_carry && !piece.empty()) {
+            mayusculiza(ctx_, piece);
+            name_ += ctx_.LabelOut;
+            capital_pending_ = false;
+            return;
+        }
+        name_ += piece;
+    }
+
+    // The slot step: draw, capitalise if due, append. Returns the drawn piece.
+    template <class Table>
+    Piece slot(const Table& table, Capital rule)
+    {
+        const Piece piece = draw(table);
+        put(piece, rule);
+        return piece;
+    }
+    template <class Table>
+    Piece onset(const Table& table) { return slot(table, Capital::may_carry); }
+    template <class Table>
+    Piece vowel(const Table& table) { return slot(table, Capital::may_carry); }
+    template <class Table>
+    Piece coda(const Table& table) { return slot(table, Capital::never); }
+
+    // The plain syllable: onset, vowel, coda.
+    template <class Onset, class Vowel, class Coda>
+    void syllable(const Onset& onset_table, const Vowel& vowel_table, const Coda& coda_table)
+    {
+        onset(onset_table);
+        vowel(vowel_table);
+        coda(coda_table);
+    }
+
+    // The word step: set the capitalisation flag, draw the syllable count, then run
+    // `each_syllable(index)` for every syllable, counted from 0.
+    template <class Count, class EachSyllable>
+    void word(const Count& syllable_count, EachSyllable&& each_syllable, bool capitalized = true)
+    {
+        start_word(capitalized);
+        const int syllables = draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index);
+    }
+
+    // A word of plain syllables.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void word(const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
+              const Coda& coda_table)
+    {
+        word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
+    }
+
+    // Plain text that carries no capital: joiners, particles, separators.
+    void append(std::string_view text) { name_ += text; }
+
+    bool ends_with(char c) const { return !name_.empty() && name_.back() == c; }
+
+    // Removes exactly one trailing `c`, if the name ends with it.
+    void trim_one(char c)
+    {
+        if (ends_with(c))
+            name_.pop_back();
+    }
+
+    // Appends a compound epithet from Compuesto and empties the result slot.
+    void compound()
+    {
+        Compuesto(ctx_);
+        name_ += ctx_.LabelOut;
+        ctx_.LabelOut.clear();
+    }
+
+private:
+    GenerationContext& ctx_;
+    std::string& name_;
+    bool capital_pending_ = false;
+};
+
+}  // namespace quelvarinox

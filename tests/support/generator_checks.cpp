@@ -1,0 +1,61 @@
+#include "tests/support/generator_checks.h"
+
+#include "core/random_source.h"
+
+namespace quelvarinox::testing {
+
+::testing::AssertionResult compare_run(std::string_view script, const DrawLog& log, std::string_view built,
+                                       std::string_view expected)
+{
+    const std::string made = log.trace();
+    if (made != script)
+        return ::testing::AssertionFailure() << "draws differ\n  scripted: " << script << "\n  made:     " << made
+                                             << "\n  (built \"" << built << "\")";
+    if (built != expected)
+        return ::testing::AssertionFailure() << "built \"" << built << "\", expected \"" << expected << "\"";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected, Mode mode)
+{
+    return draws_then_gives(
+        script,
+        [&](GenerationContext& ctx) {
+            ctx.huevo = mode == Mode::alternative ? "1" : "0";
+            std::string name = "previous name";
+            generator(ctx, name);
+            return name;
+        },
+        expected);
+}
+
+std::vector<std::string> many_names(Generator generator, int count, Mode mode, std::uint64_t seed)
+{
+    SeededRandom random(seed);
+    GenerationContext ctx(random);
+    ctx.huevo = mode == Mode::alternative ? "1" : "0";
+    std::vector<std::string> names(static_cast<std::size_t>(count));
+    for (std::string& name : names)
+        generator(ctx, name);
+    return names;
+}
+
+std::vector<std::string_view> words_of(std::string_view name)
+{
+    std::vector<std::string_view> words;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t space = name.find(' ', start);
+        words.push_back(name.substr(start, space - start));
+        if (space == std::string_view::npos)
+            return words;
+        start = space + 1;
+    }
+}
+
+bool starts_with_capital(std::string_view text)
+{
+    return (!text.empty() && text.front() >= 'A' && text.front() <= 'Z') || text.starts_with("É");
+}
+
+}  // namespace quelvarinox::testing

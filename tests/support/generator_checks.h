@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/generation_context.h"
+
+namespace quelvarinox::testing {
+
+enum class Mode { normal, alternative };
+
+// Runs `generator` on scripted draws (see ScriptedRandom) and succeeds when it
+// made exactly those draws and reseeds, in that order, and built `expected`.
+::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected,
+                                  Mode mode = Mode::normal);
+
+// The same for code that is not a whole generator (a text helper, a word
+// builder): `run` gets a context on the scripted source and returns its result.
+template <class Run>
+::testing::AssertionResult draws_then_gives(std::string_view script, Run&& run, std::string_view expected);
+
+// `count` names from a seeded source, for property tests over many names.
+std::vector<std::string> many_names(Generator generator, int count, Mode mode = Mode::normal,
+                                    std::uint64_t seed = 2024);
+
+// The words of a name, split at single spaces.
+std::vector<std::string_view> words_of(std::string_view name);
+
+// True when the first byte is one of "A" to "Z" or the name starts with "É".
+bool starts_with_capital(std::string_view text);
+
+}  // namespace quelvarinox::testing
+
+#include "tests/support/generator_checks_impl.h"
