@@ -51,8 +51,9 @@ TEST(Adumar, ManyNamesHaveOneOrTwoCapitalisedWordsAndNoLooseSpaces)
         ASSERT_NE(name.front(), ' ') << name;
         const auto words = words_of(name);
         ASSERT_TRUE(words.size() == 1 || words.size() == 2 || words.size() == 3) << name;
-        if (words.size() == 3)
+        if (words.size() == 3) {
             ASSERT_TRUE(words[1] == "ke" || words[1] == "ya") << name;
+        }
         ASSERT_TRUE(starts_with_capital(words.front())) << name;
         ASSERT_TRUE(starts_with_capital(words.back())) << name;
         for (std::string_view word : words) {
