@@ -1,0 +1,92 @@
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "categories/category_table.h"
+#include "core/draw_log.h"
+#include "core/random_source.h"
+#include "tests/support/generator_checks.h"
+#include "tests/support/scripted_random.h"
+
+namespace quelvarinox {
+namespace {
+
+using testing::Mode;
+
+TEST(CategoryTable, EntriesStandInListOrderWithUniqueTextsAndKeys)
+{
+    std::set<std::string_view> texts;
+    std::set<std::string_view> keys;
+    int previous = 0;
+    for (const Category& category : category_table()) {
+        EXPECT_GT(category.position, previous) << category.display_text;
+        EXPECT_LE(category.position, 35);
+        previous = category.position;
+        EXPECT_TRUE(texts.insert(category.display_text).second) << category.display_text;
+        EXPECT_TRUE(keys.insert(category.picture_key).second) << category.picture_key;
+        EXPECT_NE(category.generator, nullptr);
+    }
+}
+
+TEST(CategoryTable, LookupIsExact)
+{
+    ASSERT_NE(find_category("Adumar"), nullptr);
+    EXPECT_EQ(find_category("Adumar")->picture_key, "adumar");
+    EXPECT_EQ(find_category("adumar"), nullptr);
+    EXPECT_EQ(find_category(" Adumar"), nullptr);
+    EXPECT_EQ(find_category(""), nullptr);
+}
+
+// Properties that every generator keeps, whatever its grammar.
+class EveryCategory : public ::testing::TestWithParam<Category> {};
+
+TEST_P(EveryCategory, NamesHaveNoLooseSeparatorsInEitherMode)
+{
+    const Category& category = GetParam();
+    for (Mode mode : {Mode::normal, Mode::alternative}) {
+        for (const std::string& name : testing::many_names(category.generator, 3000, mode)) {
+            ASSERT_FALSE(name.empty());
+            ASSERT_NE(name.front(), ' ') << name;
+            ASSERT_NE(name.back(), ' ') << name;
+            ASSERT_NE(name.back(), '-') << name;
+            ASSERT_EQ(name.find("  "), std::string::npos) << name;
+        }
+    }
+}
+
+TEST_P(EveryCategory, NonReadersIgnoreTheAlternativeMode)
+{
+    const Category& category = GetParam();
+    if (category.reads_huevo)
+        GTEST_SKIP() << "reads the alternative mode";
+    EXPECT_EQ(testing::many_names(category.generator, 200, Mode::normal),
+              testing::many_names(category.generator, 200, Mode::alternative));
+}
+
+// Every random value a generator uses goes through a logged reseed or draw: playing
+// a logged call back gives the same draws and the same name.
+TEST_P(EveryCategory, ALoggedCallReplaysToTheSameName)
+{
+    const Category& category = GetParam();
+    SeededRandom random(99);
+    DrawLog log;
+    GenerationContext ctx(random, &log);
+    std::string name;
+    for (Mode mode : {Mode::normal, Mode::alternative}) {
+        ctx.huevo = mode == Mode::alternative ? "1" : "0";
+        for (int i = 0; i < 500; ++i) {
+            log.clear();
+            category.generator(ctx, name);
+            ASSERT_TRUE(testing::builds(category.generator, log.trace(), name, mode));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, EveryCategory, ::testing::ValuesIn(category_table().begin(), category_table().end()),
+                         [](const ::testing::TestParamInfo<Category>& info) {
+                             return std::string(info.param.picture_key);
+                         });
+
+}  // namespace
+}  // namespace quelvarinox
