@@ -18,16 +18,10 @@ struct DrawEvent {
 // v, "u:v" for the planet number prefix v, separated by single spaces.
 class DrawLog {
 public:
-    void record_reseed() { events_.push_back({DrawEvent::Kind::reseed, 0, 0}); }
-    void record_tirada(int multiplier, int value)
-    {
-        events_.push_back({DrawEvent::Kind::tirada, static_cast<std::uint16_t>(multiplier),
-                           static_cast<std::uint16_t>(value)});
-    }
-    void record_number_prefix(int value)
-    {
-        events_.push_back({DrawEvent::Kind::number_prefix, 0, static_cast<std::uint16_t>(value)});
-    }
+    // Out of line, so that the draw itself stays small enough to inline.
+    void record_reseed();
+    void record_tirada(int multiplier, int value);
+    void record_number_prefix(int value);
     void clear() { events_.clear(); }
 
     const std::vector<DrawEvent>& events() const { return events_; }

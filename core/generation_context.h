@@ -35,7 +35,7 @@ public:
     int Tirada(int N)
     {
         const int value = round_half_even(random_->uniform() * N);
-        if (log_)
+        if (log_) [[unlikely]]
             log_->record_tirada(N, value);
         return value;
     }
