@@ -10,6 +10,21 @@ namespace {
 
 constexpr std::array categories{
     Category{1, "Adumar", "adumar", Nombre_adumar, false},
+    Category{9, "Commenor", "commenor", Nombre_Commenor, false},
+    Category{10, "Corelia", "corelia", Nombre_Corelia, false},
+    Category{11, "Corulag", "corulag", Nombre_Corulag, false},
+    Category{12, "Coruscant", "coruscant", Nombre_Coruscant, true},
+    Category{13, "Cularin", "cularin", Nombre_Cularin, false},
+    Category{14, "Dathomir", "dathomir", Nombre_Dathomir, false},
+    Category{15, "Demophon", "demophon", Nombre_Demophon, true},
+    Category{16, "Draenell's point", "draenell", Nombre_Draenell, true},
+    Category{17, "Elrood", "elrood", Nombre_Elrood, false},
+    Category{18, "Garos IV", "garos", Nombre_Garos, false},
+    Category{19, "Hapes", "hapes", Nombre_Hapes, false},
+    Category{21, "Kegan", "kegan", Nombre_Kegan, false},
+    Category{22, "Kuat", "kuat", Nombre_Kuat, false},
+    Category{23, "Lianna", "lianna", Nombre_Lianna, false},
+    Category{25, "Naboo", "naboo", Nombre_Naboo, false},
 };
 
 }  // namespace

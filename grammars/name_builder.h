@@ -93,6 +93,29 @@ public:
         word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
     }
 
+    // The word step for syllables that depend on where they stand in their word:
+    // `each_syllable(index, syllables)` also learns how many syllables it has.
+    template <class Count, class EachSyllable>
+    void word_of_known_length(const Count& syllable_count, EachSyllable&& each_syllable)
+    {
+        start_word();
+        const int syllables = draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index, syllables);
+    }
+
+    // The word step for a word whose grammar fixes its length: the syllable count
+    // is still drawn at its place, then `syllables` syllables are run whatever it gave.
+    template <class Count, class EachSyllable>
+    void word_of_fixed_length(const Count& syllable_count, int syllables, EachSyllable&& each_syllable,
+                              bool capitalized = true)
+    {
+        start_word(capitalized);
+        draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index);
+    }
+
     // Plain text that carries no capital: joiners, particles, separators.
     void append(std::string_view text) { name_ += text; }
 

@@ -8,5 +8,20 @@
 namespace quelvarinox {
 
 void Nombre_adumar(GenerationContext& ctx, std::string& Text1);
+void Nombre_Commenor(GenerationContext& ctx, std::string& Text1);
+void Nombre_Corelia(GenerationContext& ctx, std::string& Text1);
+void Nombre_Corulag(GenerationContext& ctx, std::string& Text1);
+void Nombre_Coruscant(GenerationContext& ctx, std::string& Text1);
+void Nombre_Cularin(GenerationContext& ctx, std::string& Text1);
+void Nombre_Dathomir(GenerationContext& ctx, std::string& Text1);
+void Nombre_Demophon(GenerationContext& ctx, std::string& Text1);
+void Nombre_Draenell(GenerationContext& ctx, std::string& Text1);
+void Nombre_Elrood(GenerationContext& ctx, std::string& Text1);
+void Nombre_Garos(GenerationContext& ctx, std::string& Text1);
+void Nombre_Hapes(GenerationContext& ctx, std::string& Text1);
+void Nombre_Kegan(GenerationContext& ctx, std::string& Text1);
+void Nombre_Kuat(GenerationContext& ctx, std::string& Text1);
+void Nombre_Lianna(GenerationContext& ctx, std::string& Text1);
+void Nombre_Naboo(GenerationContext& ctx, std::string& Text1);
 
 }  // namespace quelvarinox

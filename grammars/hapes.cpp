@@ -1,0 +1,63 @@
+// Hapes: one to three plain words, or two words with the second behind an
+// apostrophe ("Selan 'Vikra").
+#include <array>
+
+#include "grammars/name_builder.h"
+#include "grammars/planet_grammars.h"
+
+namespace quelvarinox {
+
+namespace {
+
+struct Form {
+    int words;
+    bool apostrophe;
+};
+
+constexpr auto form = make_table<18>(std::to_array<Range<Form>>({
+    {0, 11, {1, false}},
+    {12, 15, {2, false}},
+    {16, 16, {3, false}},
+    {17, 18, {2, true}},
+}));
+
+constexpr auto syllable_count = counts<24>({{0, 5, 1}, {6, 19, 2}, {20, 24, 3}});
+
+// "r" has three places: 33-34 and 42.
+constexpr auto onset = pieces<54>({
+    {1, 6, "s"},    {7, 10, "l"},   {11, 13, "b"},  {14, 16, "c"},  {17, 19, "d"},
+    {20, 22, "g"},  {23, 25, "k"},  {26, 28, "v"},  {29, 30, "h"},  {31, 32, "n"},
+    {33, 34, "r"},  {35, 36, "t"},  {37, 37, "f"},  {38, 38, "m"},  {39, 39, "p"},
+    {40, 40, "w"},  {41, 41, "z"},  {42, 42, "r"},  {43, 43, "dr"}, {44, 44, "fr"},
+    {45, 45, "gh"}, {46, 46, "gr"}, {47, 47, "kh"}, {48, 48, "sh"}, {49, 49, "tr"},
+}, nothing);
+
+constexpr auto vowel = pieces<46>({
+    {1, 12, "e"},   {13, 23, "i"},  {24, 28, "o"},  {29, 30, "y"},  {31, 32, "ia"},
+    {33, 33, "u"},  {34, 34, "ee"},
+}, "a");
+
+constexpr auto coda = pieces<52>({
+    {1, 7, "n"},    {8, 11, "l"},   {12, 15, "r"},  {16, 19, "s"},  {20, 21, "tt"},
+    {22, 22, "c"},  {23, 23, "h"},  {24, 24, "k"},  {25, 25, "m"},  {26, 26, "p"},
+    {27, 27, "t"},  {28, 28, "v"},  {29, 29, "z"},  {30, 30, "ck"}, {31, 31, "ll"},
+    {32, 32, "ng"}, {33, 33, "sh"}, {34, 34, "th"},
+}, nothing);
+
+}  // namespace
+
+void Nombre_Hapes(GenerationContext& ctx, std::string& Text1)
+{
+    ctx.reseed();
+    NameBuilder name(ctx, Text1);
+    const Form shape = name.draw(form);
+    for (int word = 0; word < shape.words; ++word) {
+        name.word(syllable_count, onset, vowel, coda);
+        name.append(" ");
+        if (shape.apostrophe && word == 0)
+            name.append("'");
+    }
+    name.trim_one(' ');
+}
+
+}  // namespace quelvarinox
