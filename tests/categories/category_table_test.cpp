@@ -10,6 +10,10 @@
 #include "tests/support/scripted_random.h"
 
 namespace quelvarinox {
+
+// Names a parameter of the tests below by its display text.
+void PrintTo(const Category& category, std::ostream* out) { *out << category.display_text; }
+
 namespace {
 
 using testing::Mode;
