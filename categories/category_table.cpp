@@ -10,6 +10,13 @@ namespace {
 
 constexpr std::array categories{
     Category{1, "Adumar", "adumar", Nombre_adumar, false},
+    Category{2, "Agamar", "agamar", Nombre_agamar, true},
+    Category{3, "Alderaan", "alderaan", Nombre_alderaan, false},
+    Category{4, "Bakura", "bakura", Nombre_bakura, true},
+    Category{5, "Bespin", "bespin", Nombre_Bespin, true},
+    Category{6, "Brentaal", "brentaal", Nombre_Brentaal, false},
+    Category{7, "Carida", "carida", Nombre_Carida, false},
+    Category{8, "Chandrila", "chandrila", Nombre_Chandrila, false},
     Category{9, "Commenor", "commenor", Nombre_Commenor, false},
     Category{10, "Corelia", "corelia", Nombre_Corelia, false},
     Category{11, "Corulag", "corulag", Nombre_Corulag, false},

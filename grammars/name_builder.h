@@ -116,6 +116,21 @@ public:
             each_syllable(index);
     }
 
+    // The apostrophe prefix of a word ("d'Avor", "'Elin"): a pass through the
+    // syllable slots that is not one of the word's syllables. Its onset stays in
+    // lower case, an apostrophe stands in for its vowel, its vowel and coda draws
+    // are made and dropped, and the capital is left to the syllable that follows.
+    template <class Onset, class Vowel, class Coda>
+    void apostrophe_prefix(const Onset& onset_table, const Vowel& vowel_table, const Coda& coda_table)
+    {
+        capital_pending_ = false;
+        append(draw(onset_table));
+        draw(vowel_table);
+        append("'");
+        draw(coda_table);
+        capital_pending_ = true;
+    }
+
     // Plain text that carries no capital: joiners, particles, separators.
     void append(std::string_view text) { name_ += text; }
 

@@ -8,6 +8,13 @@
 namespace quelvarinox {
 
 void Nombre_adumar(GenerationContext& ctx, std::string& Text1);
+void Nombre_agamar(GenerationContext& ctx, std::string& Text1);
+void Nombre_alderaan(GenerationContext& ctx, std::string& Text1);
+void Nombre_bakura(GenerationContext& ctx, std::string& Text1);
+void Nombre_Bespin(GenerationContext& ctx, std::string& Text1);
+void Nombre_Brentaal(GenerationContext& ctx, std::string& Text1);
+void Nombre_Carida(GenerationContext& ctx, std::string& Text1);
+void Nombre_Chandrila(GenerationContext& ctx, std::string& Text1);
 void Nombre_Commenor(GenerationContext& ctx, std::string& Text1);
 void Nombre_Corelia(GenerationContext& ctx, std::string& Text1);
 void Nombre_Corulag(GenerationContext& ctx, std::string& Text1);
