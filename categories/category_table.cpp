@@ -32,6 +32,15 @@ constexpr std::array categories{
     Category{22, "Kuat", "kuat", Nombre_Kuat, false},
     Category{23, "Lianna", "lianna", Nombre_Lianna, false},
     Category{25, "Naboo", "naboo", Nombre_Naboo, false},
+    Category{26, "Nam Chorios", "namch", Nombre_Namch, false},
+    Category{27, "Nar Shaddaa", "narsh", Nombre_Narsh, false},
+    Category{28, "Obroa-skai", "obroa", Nombre_Obroa, false},
+    Category{29, "Onderon", "onderon", Nombre_Onderon, false},
+    Category{30, "Ord Mantell", "ordm", Nombre_Ordm, true},
+    Category{32, "Ralltiir", "ralltiir", Nombre_Ralltiir, false},
+    Category{33, "Socorro", "socorro", Nombre_Socorro, false},
+    Category{34, "Tatooine", "tatooine", Nombre_Tatooine, true},
+    Category{35, "Teyr", "teyr", Nombre_Teyr, false},
 };
 
 }  // namespace

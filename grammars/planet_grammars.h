@@ -30,5 +30,14 @@ void Nombre_Kegan(GenerationContext& ctx, std::string& Text1);
 void Nombre_Kuat(GenerationContext& ctx, std::string& Text1);
 void Nombre_Lianna(GenerationContext& ctx, std::string& Text1);
 void Nombre_Naboo(GenerationContext& ctx, std::string& Text1);
+void Nombre_Namch(GenerationContext& ctx, std::string& Text1);
+void Nombre_Narsh(GenerationContext& ctx, std::string& Text1);
+void Nombre_Obroa(GenerationContext& ctx, std::string& Text1);
+void Nombre_Onderon(GenerationContext& ctx, std::string& Text1);
+void Nombre_Ordm(GenerationContext& ctx, std::string& Text1);
+void Nombre_Ralltiir(GenerationContext& ctx, std::string& Text1);
+void Nombre_Socorro(GenerationContext& ctx, std::string& Text1);
+void Nombre_Tatooine(GenerationContext& ctx, std::string& Text1);
+void Nombre_Teyr(GenerationContext& ctx, std::string& Text1);
 
 }  // namespace quelvarinox

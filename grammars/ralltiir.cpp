@@ -1,0 +1,58 @@
+// Ralltiir: one to three plain words; a name of three has a hyphen before its
+// last word ("Rajen Tiro-Kessa").
+#include <array>
+
+#include "grammars/name_builder.h"
+#include "grammars/planet_grammars.h"
+
+namespace quelvarinox {
+
+namespace {
+
+struct Form {
+    int words;
+    bool hyphen_before_last;
+};
+
+constexpr auto form = make_table<13>(std::to_array<Range<Form>>({
+    {0, 7, {1, false}},
+    {8, 11, {2, false}},
+    {12, 13, {3, true}},
+}));
+
+constexpr auto syllable_count = counts<19>({{0, 5, 1}, {6, 17, 2}, {18, 19, 3}});
+
+constexpr auto onset = pieces<39>({
+    {1, 5, "r"},    {6, 9, "j"},    {10, 12, "p"},  {13, 15, "t"},  {16, 17, "b"},
+    {18, 19, "k"},  {20, 21, "m"},  {22, 23, "n"},  {24, 25, "w"},  {26, 27, "z"},
+    {28, 28, "d"},  {29, 29, "g"},  {30, 30, "l"},  {31, 31, "s"},  {32, 32, "kl"},
+    {33, 33, "kr"}, {34, 34, "pr"}, {35, 35, "sh"}, {36, 36, "tr"},
+}, nothing);
+
+constexpr auto vowel = pieces<33>({
+    {1, 6, "a"},    {7, 11, "i"},   {12, 14, "o"},  {15, 15, "ay"}, {16, 16, "ea"},
+    {17, 17, "ee"}, {18, 18, "ia"}, {19, 19, "ii"}, {20, 20, "io"}, {21, 21, "oe"},
+    {22, 22, "oi"}, {23, 23, "ye"},
+}, "e");
+
+constexpr auto coda = pieces<38>({
+    {1, 4, "r"},    {5, 8, "n"},    {9, 12, "s"},   {13, 15, "k"},  {16, 17, "t"},
+    {18, 18, "d"},  {19, 19, "g"},  {20, 20, "l"},  {21, 21, "m"},  {22, 22, "p"},
+    {23, 23, "z"},  {24, 24, "bb"}, {25, 25, "ll"},
+}, nothing);
+
+}  // namespace
+
+void Nombre_Ralltiir(GenerationContext& ctx, std::string& Text1)
+{
+    ctx.reseed();
+    NameBuilder name(ctx, Text1);
+    const Form shape = name.draw(form);
+    for (int word = 0; word < shape.words; ++word) {
+        name.word(syllable_count, onset, vowel, coda);
+        name.append(shape.hyphen_before_last && word == 1 ? "-" : " ");
+    }
+    name.trim_one(' ');
+}
+
+}  // namespace quelvarinox
