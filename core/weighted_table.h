@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -54,13 +55,13 @@ class WeightedTable {
 public:
     static constexpr int multiplier = N;
 
-    consteval WeightedTable(const std::array<Range<T>, R>& ranges, const T* otherwise)
+    consteval WeightedTable(const std::array<Range<T>, R>& ranges, std::optional<T> otherwise)
     {
-        if (!ranges_are_valid<T>(N, ranges, otherwise != nullptr))
+        if (!ranges_are_valid<T>(N, ranges, otherwise.has_value()))
             detail::weighted_table_has_a_range_outside_0_to_N_or_out_of_order();
         for (std::size_t row = 0; row < R; ++row)
             outcomes_[row] = ranges[row].value;
-        outcomes_[R] = otherwise ? *otherwise : T{};
+        outcomes_[R] = otherwise.value_or(T{});
         index_.fill(static_cast<Index>(R));
         for (std::size_t row = 0; row < R; ++row)
             for (int value = ranges[row].from; value <= ranges[row].to; ++value)
@@ -82,14 +83,14 @@ private:
 template <int N, class T, std::size_t R>
 consteval auto make_table(const std::array<Range<T>, R>& ranges, const T& otherwise)
 {
-    return WeightedTable<T, N, R>(ranges, &otherwise);
+    return WeightedTable<T, N, R>(ranges, otherwise);
 }
 
 // A table whose ranges name every value from 0 to N.
 template <int N, class T, std::size_t R>
 consteval auto make_table(const std::array<Range<T>, R>& ranges)
 {
-    return WeightedTable<T, N, R>(ranges, nullptr);
+    return WeightedTable<T, N, R>(ranges, std::nullopt);
 }
 
 // The two shapes the grammars write most: a piece table with its explicit default,

@@ -33,7 +33,7 @@ constexpr Form alternative_form{1, {""}, false, true};
 
 constexpr auto syllable_count = counts<61>({{0, 20, 1}, {21, 50, 2}, {51, 59, 3}, {60, 61, 4}});
 
-constexpr auto prefixed = make_table<61>(std::to_array<Range<bool>>({{0, 0, false}, {1, 1, true}, {2, 61, false}}));
+constexpr auto prefixed = make_table<61>(std::to_array<Range<bool>>({{1, 1, true}}), false);
 
 constexpr auto onset = pieces<121>({
     {1, 12, "l"},     {13, 22, "r"},    {23, 30, "m"},    {31, 38, "t"},    {39, 45, "d"},

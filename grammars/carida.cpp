@@ -21,7 +21,7 @@ constexpr auto word_count = make_table<18>(std::to_array<Range<WordCount>>({
 }));
 
 // Drawn for every word, but only the second word takes the prefix.
-constexpr auto prefixed = make_table<11>(std::to_array<Range<bool>>({{0, 0, false}, {1, 1, true}, {2, 11, false}}));
+constexpr auto prefixed = make_table<11>(std::to_array<Range<bool>>({{1, 1, true}}), false);
 
 constexpr auto syllable_count = counts<28>({{0, 7, 1}, {8, 23, 2}, {24, 28, 3}});
 
