@@ -3,6 +3,7 @@
 #include <array>
 
 #include "grammars/planet_grammars.h"
+#include "orders/order_names.h"
 
 namespace quelvarinox {
 
@@ -28,9 +29,11 @@ constexpr std::array categories{
     Category{17, "Elrood", "elrood", Nombre_Elrood, false},
     Category{18, "Garos IV", "garos", Nombre_Garos, false},
     Category{19, "Hapes", "hapes", Nombre_Hapes, false},
+    Category{20, "jedi", "jedi", Nombre_jedi, true},
     Category{21, "Kegan", "kegan", Nombre_Kegan, false},
     Category{22, "Kuat", "kuat", Nombre_Kuat, false},
     Category{23, "Lianna", "lianna", Nombre_Lianna, false},
+    Category{24, "varkhenos", "varkh", Nombre_varkh, true},
     Category{25, "Naboo", "naboo", Nombre_Naboo, false},
     Category{26, "Nam Chorios", "namch", Nombre_Namch, false},
     Category{27, "Nar Shaddaa", "narsh", Nombre_Narsh, false},
