@@ -4,6 +4,7 @@
 
 #include "grammars/planet_grammars.h"
 #include "orders/order_names.h"
+#include "planets/nombre_planeta.h"
 
 namespace quelvarinox {
 
@@ -40,6 +41,7 @@ constexpr std::array categories{
     Category{28, "Obroa-skai", "obroa", Nombre_Obroa, false},
     Category{29, "Onderon", "onderon", Nombre_Onderon, false},
     Category{30, "Ord Mantell", "ordm", Nombre_Ordm, true},
+    Category{31, "planetas", "planeta", Nombre_planeta, false},
     Category{32, "Ralltiir", "ralltiir", Nombre_Ralltiir, false},
     Category{33, "Socorro", "socorro", Nombre_Socorro, false},
     Category{34, "Tatooine", "tatooine", Nombre_Tatooine, true},
