@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs, builds and runs the program; arguments go to quelvarinox-nombres.
+# Installs what is missing, builds, and opens the window from the repository's
+# folder, so that it reads its pictures from ./dibujos.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh >&2
-exec ./build/cli/quelvarinox-nombres "$@"
+exec ./build/app/quelvarinox "$@"

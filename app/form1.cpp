@@ -1,0 +1,238 @@
+#include "app/form1.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "app/clickable_picture.h"
+#include "app/fit_text.h"
+#include "app/picture_reader.h"
+#include "app/start_entry.h"
+#include "app/twips.h"
+#include "app/window_texts.h"
+#include "categories/category_table.h"
+#include "categories/descriptions.h"
+
+namespace quelvarinox {
+
+namespace {
+
+// What a text that names no category becomes.
+constexpr const char* fallback_category = "Alderaan";
+constexpr std::string_view fallback_picture_key = "alderaan";
+
+QString text_of(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QLabel* make_label(QWidget* parent, const char* name, const QRect& geometry, const char* text)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+void make_blue(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    widget->setPalette(palette);
+}
+
+QFont font_of(const char* family, qreal points)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+Form1::Form1(RandomSource& random, QWidget* parent) : QMainWindow(parent), random_(random), ctx_(random)
+{
+    setWindowTitle(QString::fromUtf8(window_caption));
+    setWindowIcon(QIcon(QStringLiteral(":/dibujos/plnt_planeta.jpg")));
+    build_controls();
+    build_menus();
+    Form_Load();
+}
+
+void Form1::build_controls()
+{
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    Combo1 = new QComboBox(client);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(twips_rect(120, 120, 1935, 315));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setCompleter(nullptr);
+
+    Command1 = new QPushButton(QString::fromUtf8(generate_caption), client);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips_rect(2280, 120, 1455, 495));
+    Command1->setFont(font_of("Impact", 14.25));
+
+    Text1 = new QLineEdit(client);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setGeometry(twips_rect(120, 720, 3855, 285));
+
+    Image1 = new ClickablePicture(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twips_rect(4080, 120, 1320, 1125));
+
+    DescrLab = make_label(client, "DescrLab", twips_rect(120, 480, 3735, 1815), "");
+    Label1 = make_label(client, "Label1", twips_rect(720, 1080, 2535, 495), web_address);
+    Label1->setFont(font_of("MS Sans Serif", 9.75));
+    make_blue(Label1);
+    Ayu1 = make_label(client, "Ayu1", twips_rect(120, 120, 4335, 1095), help_text_1);
+    Ayu2 = make_label(client, "Ayu2", twips_rect(120, 1200, 4335, 2055), help_text_2);
+    Acer1 = make_label(client, "Acer1", twips_rect(120, 100, 4335, 1215), credits_text);
+    Acer2 = make_label(client, "Acer2", twips_rect(120, 1300, 4335, 495), new_versions_text);
+    Acer3 = make_label(client, "Acer3", twips_rect(120, 1740, 4335, 255), web_address);
+    make_blue(Acer3);
+    for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
+        fit_text(*paragraph, client->font());
+
+    view_controls_ = {Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3};
+
+    setTabOrder(Text1, Command1);
+    setTabOrder(Command1, Combo1);
+
+    // Typing runs Combo1_Change; a pick from the list runs Combo1_Click alone,
+    // although Qt rewrites the edit text on the way.
+    connect(Combo1->lineEdit(), &QLineEdit::textEdited, this, &Form1::Combo1_Change);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Image1, &ClickablePicture::clicked, this, &Form1::Image1_Click);
+}
+
+void Form1::build_menus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    // Narrow padding keeps all five commands on the bar of the narrower views.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
+    const auto add_command = [this, bar](const char* name, const char* caption, void (Form1::*handler)()) {
+        QAction* action = bar->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    add_command("Mnu_Ppal", "Principal", &Form1::Mnu_Ppal_Click);
+    add_command("Mnu_Ayuda", "Ayuda", &Form1::Mnu_Ayuda_Click);
+    add_command("Mnu_Descr", "Descripcion", &Form1::Mnu_Descr_Click);
+    add_command("Mnu_Acerca", "Acerca de", &Form1::Mnu_Acerca_Click);
+    add_command("Mnu_Salir", "Salir", &Form1::Mnu_Salir_Click);
+}
+
+void Form1::Form_Load()
+{
+    Principaliza();
+    const auto categories = category_table();
+    for (const Category& category : categories)
+        Combo1->addItem(text_of(category.display_text));
+    // Filling the list selects its first item; the text starts empty.
+    Combo1->setCurrentIndex(-1);
+    Text1->setFocus();
+    const std::size_t start = draw_start_entry(random_, categories.size());
+    set_combo_text(text_of(categories[start - 1].display_text));
+}
+
+void Form1::Principaliza() { show_view(views::main); }
+void Form1::Mnu_Ppal_Click() { Principaliza(); }
+void Form1::Mnu_Ayuda_Click() { show_view(views::help); }
+void Form1::Mnu_Descr_Click() { show_view(views::description); }
+void Form1::Mnu_Acerca_Click() { show_view(views::about); }
+void Form1::Mnu_Salir_Click() { QCoreApplication::exit(0); }
+
+void Form1::Combo1_Change() { Tirarraza(); }
+void Form1::Combo1_Click() { Tirarraza(); }
+void Form1::Command1_Click() { Tirarraza(); }
+
+// Anything but "0" turns the mode off; "0" turns it on.
+void Form1::Image1_Click() { ctx_.huevo.assign(1, ctx_.huevo != "0" ? '0' : '1'); }
+
+void Form1::Tirarraza()
+{
+    const Category* entry = find_category(Combo1->currentText().toStdString());
+    if (!entry)
+        set_combo_text(QString::fromLatin1(fallback_category));
+    show_picture(entry ? entry->picture_key : fallback_picture_key);
+
+    entry = find_category(Combo1->currentText().toStdString());
+    if (entry) {
+        // Keeping the list's current item on the text stops Qt from reporting a
+        // pick of its own when editing ends on a text that names another item.
+        Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
+        entry->generator(ctx_, name_);
+        Text1->setText(QString::fromStdString(name_));
+        DescrLab->setText(text_of(category_description(entry->picture_key)));
+        fit_text(*DescrLab, centralWidget()->font());
+    }
+    emit dispatched();
+}
+
+void Form1::set_combo_text(const QString& text)
+{
+    if (Combo1->currentText() == text)
+        return;
+    Combo1->setEditText(text);
+    Combo1_Change();
+}
+
+void Form1::show_picture(std::string_view picture_key)
+{
+    const QString file = QStringLiteral("plnt_") + text_of(picture_key) + QStringLiteral(".jpg");
+    // The picture beside the current directory wins; the copy built into the
+    // program stands in when that one is missing or broken.
+    QImage picture = read_picture(QStringLiteral("./dibujos/") + file);
+    if (picture.isNull())
+        picture = read_picture(QStringLiteral(":/dibujos/") + file);
+    if (picture.isNull()) {
+        Image1->clear();
+        return;
+    }
+    Image1->setPixmap(QPixmap::fromImage(std::move(picture)));
+    Image1->resize(Image1->pixmap().deviceIndependentSize().toSize());
+}
+
+void Form1::show_view(const View& view)
+{
+    outer_size_ = QSize(pixels(view.width), pixels(view.height));
+    fit_outer_size();
+    for (std::size_t i = 0; i < view_control_count; ++i)
+        view_controls_[i]->setVisible(view.shown[i]);
+}
+
+void Form1::fit_outer_size()
+{
+    frame_size_ = frameGeometry().size() - geometry().size();
+    resize(outer_size_ - frame_size_);
+}
+
+// The frame is known only once the window is on the screen, and a window
+// manager may add it later still: the size is fitted again when it appears.
+void Form1::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    fit_outer_size();
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() - geometry().size() != frame_size_)
+        fit_outer_size();
+}
+
+}  // namespace quelvarinox

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstddef>
+
+#include "core/random_source.h"
+
+namespace quelvarinox {
+
+// The category the window opens with: reseeds and draws a position from 1 to
+// `count`, each equally likely.
+std::size_t draw_start_entry(RandomSource& random, std::size_t count);
+
+}  // namespace quelvarinox

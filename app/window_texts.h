@@ -1,0 +1,35 @@
+#pragma once
+
+namespace quelvarinox {
+
+// Everything the window says, in UTF-8.
+
+inline constexpr const char* window_caption = "QUELVARINOX 2.1";
+inline constexpr const char* generate_caption = "Generar";
+
+// The program's own web site, shown under the name box and in the about view.
+inline constexpr const char* web_address = "http://www.quelvarinox.example/";
+
+inline constexpr const char* help_text_1 =
+    "Este programa, Quelvarinox, es un generador aleatorio de nombres humanos que genera nombres "
+    "aleatorios de humanos de varios planetas de Star Wars, basándose en los datos estadísticos "
+    "conocidos de la lingüística de cada planeta.";
+
+inline constexpr const char* help_text_2 =
+    "El Quelvarinox tiene un interfaz de usuario MUY fácil, de modo que hasta una madre puede "
+    "manejarlo. Clica \"Principal\". Hay una caja de combo desplegable debajo de donde pone "
+    "\"Ayuda\". Seleccionas un planeta, y después haces clic donde dice \"Generar\" en letras "
+    "grandes. En la caja de texto de abajo aparecerá un nombre de habitante de allí. Si ese nombre "
+    "no te gusta, puedes volver a hacer clic y aparece otro. En vez de hacer clic, una vez has "
+    "hecho clic la primera vez, le das a la tecla \"espacio\" y te hace clic él solo. Y si "
+    "presionas \"Salir\", apagas el invento.";
+
+inline constexpr const char* credits_text =
+    "Quelvarinox 2.1 es obra del equipo de Quelvarinox. Los datos lingüísticos salen de los nombres "
+    "de las novelas, los cómics y los juegos de rol de Star Wars. Los dibujos los pinta un programa "
+    "del proyecto y los retoca el mismo equipo.";
+
+inline constexpr const char* new_versions_text =
+    "Las versiones nuevas de Quelvarinox se pueden descargar de su página web:";
+
+}  // namespace quelvarinox
