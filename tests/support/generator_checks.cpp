@@ -29,6 +29,19 @@ namespace quelvarinox::testing {
         expected);
 }
 
+::testing::AssertionResult leaves_result_slot_empty(Generator generator, std::string_view script, Mode mode)
+{
+    return draws_then_gives(
+        script,
+        [&](GenerationContext& ctx) {
+            ctx.huevo = mode == Mode::alternative ? "1" : "0";
+            std::string name;
+            generator(ctx, name);
+            return ctx.LabelOut;
+        },
+        "");
+}
+
 std::vector<std::string> many_names(Generator generator, int count, Mode mode, std::uint64_t seed)
 {
     SeededRandom random(seed);

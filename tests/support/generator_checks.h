@@ -18,6 +18,11 @@ enum class Mode { normal, alternative };
 ::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected,
                                   Mode mode = Mode::normal);
 
+// Runs `generator` on scripted draws that end with a compound and succeeds when
+// the draws match and the result slot LabelOut is empty afterwards.
+::testing::AssertionResult leaves_result_slot_empty(Generator generator, std::string_view script,
+                                                    Mode mode = Mode::normal);
+
 // The same for code that is not a whole generator (a text helper, a word
 // builder): `run` gets a context on the scripted source and returns its result.
 template <class Run>
