@@ -48,9 +48,14 @@ void make_blue(QWidget* widget)
     widget->setPalette(palette);
 }
 
+// The design's font where the system has it, else a plain sans-serif one: left
+// to itself, fontconfig may stand a symbol font in for a missing "Impact".
 QFont font_of(const char* family, qreal points)
 {
-    QFont font(QString::fromLatin1(family));
+    QFont font;
+    font.setFamilies({QString::fromLatin1(family), QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     return font;
 }

@@ -2,6 +2,7 @@
 #include <set>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QTest>
 
@@ -101,6 +102,12 @@ TEST_F(StartUp, FontsColoursAndTexts)
     const QFont address = control<QLabel>("Label1")->font();
     EXPECT_EQ(address.family(), QStringLiteral("MS Sans Serif"));
     EXPECT_DOUBLE_EQ(address.pointSizeF(), 9.75);
+    // Where the design's font is missing, the face shown is one of our plain
+    // fallbacks, never whatever the system offers in its place (a symbol font).
+    for (const QFont& font : {button, address}) {
+        const QString shown = QFontInfo(font).family();
+        EXPECT_TRUE(font.families().contains(shown)) << shown.toStdString();
+    }
     for (const char* blue : {"Label1", "Acer3"}) {
         auto* label = control<QLabel>(blue);
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << blue;
