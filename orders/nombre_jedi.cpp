@@ -157,9 +157,7 @@ void trim_separator(NameBuilder& name)
         name.trim_one('-');
 }
 
-}  // namespace
-
-void Nombre_jedi(GenerationContext& ctx, std::string& Text1)
+void build_name(GenerationContext& ctx, std::string& Text1)
 {
     ctx.reseed();
     NameBuilder name(ctx, Text1);
@@ -182,6 +180,17 @@ void Nombre_jedi(GenerationContext& ctx, std::string& Text1)
     if (chosen.pattern == epithet)
         end_with_compound(name, chosen.words == 0);
     trim_separator(name);
+}
+
+}  // namespace
+
+// When every piece of a name comes out empty there is no name to show: the
+// whole call is made again, from its own reseed.
+void Nombre_jedi(GenerationContext& ctx, std::string& Text1)
+{
+    do
+        build_name(ctx, Text1);
+    while (Text1.empty());
 }
 
 }  // namespace quelvarinox

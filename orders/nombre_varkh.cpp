@@ -126,9 +126,7 @@ void trim_separator(NameBuilder& name)
         name.trim_one('-');
 }
 
-}  // namespace
-
-void Nombre_varkh(GenerationContext& ctx, std::string& Text1)
+void build_name(GenerationContext& ctx, std::string& Text1)
 {
     ctx.reseed();
     NameBuilder name(ctx, Text1);
@@ -146,6 +144,17 @@ void Nombre_varkh(GenerationContext& ctx, std::string& Text1)
             name.append(separator_after(chosen.form, word + 1));
     }
     trim_separator(name);
+}
+
+}  // namespace
+
+// When every piece of the words comes out empty there is no name to show, only
+// perhaps a bare title: the whole call is made again, from its own reseed.
+void Nombre_varkh(GenerationContext& ctx, std::string& Text1)
+{
+    do
+        build_name(ctx, Text1);
+    while (Text1.empty() || Text1 == "Darth");
 }
 
 }  // namespace quelvarinox
