@@ -143,6 +143,13 @@ public:
             name_.pop_back();
     }
 
+    // Removes exactly one trailing character, if it is one of `separators`.
+    void trim_one_of(std::string_view separators)
+    {
+        if (!name_.empty() && separators.find(name_.back()) != std::string_view::npos)
+            name_.pop_back();
+    }
+
     // Appends a compound epithet from Compuesto and empties the result slot.
     void compound()
     {

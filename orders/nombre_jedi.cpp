@@ -148,14 +148,6 @@ void end_with_compound(NameBuilder& name, bool draws_article)
     name.append(alone);
 }
 
-// Removes one trailing space or hyphen.
-void trim_separator(NameBuilder& name)
-{
-    if (name.ends_with(' '))
-        name.trim_one(' ');
-    else
-        name.trim_one('-');
-}
 
 void build_name(GenerationContext& ctx, std::string& Text1)
 {
@@ -179,7 +171,7 @@ void build_name(GenerationContext& ctx, std::string& Text1)
     }
     if (chosen.pattern == epithet)
         end_with_compound(name, chosen.words == 0);
-    trim_separator(name);
+    name.trim_one_of(" -");
 }
 
 }  // namespace

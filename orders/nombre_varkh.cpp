@@ -117,14 +117,6 @@ void syllable(NameBuilder& name, bool& apostrophe_used)
     name.coda(coda);
 }
 
-// Removes one trailing space or hyphen.
-void trim_separator(NameBuilder& name)
-{
-    if (name.ends_with(' '))
-        name.trim_one(' ');
-    else
-        name.trim_one('-');
-}
 
 void build_name(GenerationContext& ctx, std::string& Text1)
 {
@@ -143,7 +135,7 @@ void build_name(GenerationContext& ctx, std::string& Text1)
         if (name.name().size() > before)
             name.append(separator_after(chosen.form, word + 1));
     }
-    trim_separator(name);
+    name.trim_one_of(" -");
 }
 
 }  // namespace

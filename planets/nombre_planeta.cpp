@@ -294,17 +294,6 @@ void append_designation(NameBuilder& name)
     }
 }
 
-// Removes the one separator a name may end with.
-void trim_separator(NameBuilder& name)
-{
-    for (const char separator : {' ', '-', '/'}) {
-        if (name.ends_with(separator)) {
-            name.trim_one(separator);
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 void Nombre_planeta(GenerationContext& ctx, std::string& Text1)
@@ -351,7 +340,8 @@ void Nombre_planeta(GenerationContext& ctx, std::string& Text1)
     if (form == Form::designation)
         append_designation(name);
 
-    trim_separator(name);
+    // The one separator a name may end with.
+    name.trim_one_of(" -/");
 }
 
 }  // namespace quelvarinox

@@ -70,6 +70,11 @@ TEST(NameBuilder, TrimRemovesExactlyOneTrailingSeparator)
     EXPECT_EQ(text, "Pesal ");
     name.trim_one('-');
     EXPECT_EQ(text, "Pesal ");
+    name.append("-/");
+    name.trim_one_of(" -/");
+    EXPECT_EQ(text, "Pesal -");
+    name.trim_one_of("/");
+    EXPECT_EQ(text, "Pesal -");
 }
 
 TEST(NameBuilder, ACompoundIsAppendedAndTheResultSlotEmptied)
