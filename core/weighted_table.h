@@ -3,7 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <type_traits>
@@ -14,6 +13,12 @@ namespace quelvarinox {
 using Piece = std::string_view;
 inline constexpr Piece nothing{};
 
+// Drawn values from..to, both inclusive.
+struct Span {
+    int from;
+    int to;
+};
+
 // Drawn values from..to, both inclusive, give value.
 template <class T>
 struct Range {
@@ -22,49 +27,69 @@ struct Range {
     T value;
 };
 
-// The checks every table passes at compile time: each range lies inside 0..N, the
-// ranges ascend without overlapping, and, when the table has no default outcome,
-// together they name every value from 0 to N.
+// The check every table passes at compile time. The rows ascend without
+// overlapping, and so do the spans that the table's default is written for;
+// between them, rows and default name every value from 0 to N exactly once.
+// A row that is shortened or shifted by mistake leaves a value unnamed, or
+// names one twice, and the table does not build.
 template <class T>
-constexpr bool ranges_are_valid(int multiplier, std::span<const Range<T>> ranges, bool has_default)
+constexpr bool names_every_value_once(int multiplier, std::span<const Range<T>> rows, std::span<const Span> otherwise)
 {
     if (multiplier < 1)
         return false;
+    const auto ascend = [multiplier](int from, int to, int& next_free) {
+        if (from < next_free || to < from || to > multiplier)
+            return false;
+        next_free = to + 1;
+        return true;
+    };
+    int named = 0;
     int next_free = 0;
-    for (const Range<T>& range : ranges) {
-        if (range.from < next_free || range.to < range.from || range.to > multiplier)
+    for (const Range<T>& row : rows) {
+        if (!ascend(row.from, row.to, next_free))
             return false;
-        if (!has_default && range.from != next_free)
-            return false;
-        next_free = range.to + 1;
+        named += row.to - row.from + 1;
     }
-    return has_default || next_free == multiplier + 1;
+    next_free = 0;
+    for (const Span& span : otherwise) {
+        if (!ascend(span.from, span.to, next_free))
+            return false;
+        named += span.to - span.from + 1;
+    }
+    // Both lists ascend inside 0..N, so they overlap exactly when they name too many.
+    if (named != multiplier + 1)
+        return false;
+    for (const Range<T>& row : rows)
+        for (const Span& span : otherwise)
+            if (row.from <= span.to && span.from <= row.to)
+                return false;
+    return true;
 }
 
 namespace detail {
-// Not constexpr on purpose: reaching one of these while a table is built at compile
-// time stops the build, and the function's name says what is wrong.
-void weighted_table_has_a_range_outside_0_to_N_or_out_of_order();
+// Not constexpr on purpose: reaching it while a table is built at compile time
+// stops the build, and its name says what is wrong.
+void weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
 }  // namespace detail
 
-// A weighted table over Tirada(N): ranges of drawn values, each giving an outcome,
-// and the outcome of every value that no range names. Looking a value up costs one
-// index read; nothing is allocated.
+// A weighted table over Tirada(N): ranges of drawn values, each giving an
+// outcome, and the outcome of the values that the table names as its default.
+// Looking a value up costs one index read; nothing is allocated.
 template <class T, int N, std::size_t R>
 class WeightedTable {
 public:
     static constexpr int multiplier = N;
 
-    consteval WeightedTable(const std::array<Range<T>, R>& ranges, std::optional<T> otherwise)
+    consteval WeightedTable(const std::array<Range<T>, R>& rows, std::span<const Span> otherwise_at, T otherwise)
     {
-        if (!ranges_are_valid<T>(N, ranges, otherwise.has_value()))
-            detail::weighted_table_has_a_range_outside_0_to_N_or_out_of_order();
+        if (!names_every_value_once<T>(N, rows, otherwise_at))
+            detail::weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
         for (std::size_t row = 0; row < R; ++row)
-            outcomes_[row] = ranges[row].value;
-        outcomes_[R] = otherwise.value_or(T{});
+            outcomes_[row] = rows[row].value;
+        outcomes_[R] = otherwise;
         index_.fill(static_cast<Index>(R));
         for (std::size_t row = 0; row < R; ++row)
-            for (int value = ranges[row].from; value <= ranges[row].to; ++value)
+            for (int value = rows[row].from; value <= rows[row].to; ++value)
                 index_[static_cast<std::size_t>(value)] = static_cast<Index>(row);
     }
 
@@ -79,32 +104,32 @@ private:
     std::array<Index, N + 1> index_{};
 };
 
-// A table whose unnamed values give `otherwise` (for a piece table often `nothing`).
+// A table whose rows leave the values `otherwise_at` to `otherwise`.
+template <int N, class T, std::size_t R, std::size_t G>
+consteval auto make_table(const std::array<Range<T>, R>& rows, const Span (&otherwise_at)[G], const T& otherwise)
+{
+    return WeightedTable<T, N, R>(rows, otherwise_at, otherwise);
+}
+
+// A table whose rows name every value from 0 to N.
 template <int N, class T, std::size_t R>
-consteval auto make_table(const std::array<Range<T>, R>& ranges, const T& otherwise)
+consteval auto make_table(const std::array<Range<T>, R>& rows)
 {
-    return WeightedTable<T, N, R>(ranges, otherwise);
+    return WeightedTable<T, N, R>(rows, {}, T{});
 }
 
-// A table whose ranges name every value from 0 to N.
-template <int N, class T, std::size_t R>
-consteval auto make_table(const std::array<Range<T>, R>& ranges)
+// The two shapes the grammars write most: a piece table with its default, and a
+// count table (of words, of syllables) that names every value.
+template <int N, std::size_t R, std::size_t G>
+consteval auto pieces(const Range<Piece> (&rows)[R], const Span (&otherwise_at)[G], Piece otherwise)
 {
-    return WeightedTable<T, N, R>(ranges, std::nullopt);
-}
-
-// The two shapes the grammars write most: a piece table with its explicit default,
-// and a count table (of words, of syllables) that names every value.
-template <int N, std::size_t R>
-consteval auto pieces(const Range<Piece> (&ranges)[R], Piece otherwise)
-{
-    return make_table<N>(std::to_array(ranges), otherwise);
+    return make_table<N>(std::to_array(rows), otherwise_at, otherwise);
 }
 
 template <int N, std::size_t R>
-consteval auto counts(const Range<int> (&ranges)[R])
+consteval auto counts(const Range<int> (&rows)[R])
 {
-    return make_table<N>(std::to_array(ranges));
+    return make_table<N>(std::to_array(rows));
 }
 
 }  // namespace quelvarinox

@@ -33,7 +33,7 @@ constexpr Form alternative_form{1, {""}, false, true};
 
 constexpr auto syllable_count = counts<61>({{0, 20, 1}, {21, 50, 2}, {51, 59, 3}, {60, 61, 4}});
 
-constexpr auto prefixed = make_table<61>(std::to_array<Range<bool>>({{1, 1, true}}), false);
+constexpr auto prefixed = make_table<61>(std::to_array<Range<bool>>({{1, 1, true}}), {{0, 0}, {2, 61}}, false);
 
 constexpr auto onset = pieces<121>({
     {1, 12, "l"},     {13, 22, "r"},    {23, 30, "m"},    {31, 38, "t"},    {39, 45, "d"},
@@ -43,7 +43,7 @@ constexpr auto onset = pieces<121>({
     {99, 99, "br"},   {100, 100, "cl"}, {101, 101, "dr"}, {102, 102, "gr"}, {103, 103, "ph"},
     {104, 104, "rh"}, {105, 105, "sg"}, {106, 106, "th"}, {107, 107, "vr"}, {108, 108, "str"},
     {109, 109, "thr"},
-}, nothing);
+}, {{0, 0}, {110, 121}}, nothing);
 
 // The apostrophe of 79 is a vowel like the others.
 constexpr auto vowel = pieces<112>({
@@ -51,7 +51,7 @@ constexpr auto vowel = pieces<112>({
     {68, 72, "ee"}, {73, 74, "ea"}, {75, 76, "ia"}, {77, 78, "oo"}, {79, 79, "'"},
     {80, 80, "ai"}, {81, 81, "au"}, {82, 82, "ay"}, {83, 83, "ie"}, {84, 84, "oi"},
     {85, 85, "ou"}, {86, 86, "ue"},
-}, "a");
+}, {{0, 0}, {87, 112}}, "a");
 
 constexpr auto coda = pieces<114>({
     {1, 12, "n"},   {13, 21, "r"},  {22, 30, "s"},  {31, 38, "l"},  {39, 45, "m"},
@@ -59,7 +59,7 @@ constexpr auto coda = pieces<114>({
     {56, 56, "b"},  {57, 57, "d"},  {58, 58, "p"},  {59, 59, "w"},  {60, 60, "ff"},
     {61, 61, "gg"}, {62, 62, "hn"}, {63, 63, "ll"}, {64, 64, "nr"}, {65, 65, "nt"},
     {66, 66, "rk"}, {67, 67, "rl"}, {68, 68, "ts"}, {69, 69, "css"},
-}, nothing);
+}, {{0, 0}, {70, 114}}, nothing);
 
 }  // namespace
 

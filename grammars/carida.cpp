@@ -21,7 +21,7 @@ constexpr auto word_count = make_table<18>(std::to_array<Range<WordCount>>({
 }));
 
 // Drawn for every word, but only the second word takes the prefix.
-constexpr auto prefixed = make_table<11>(std::to_array<Range<bool>>({{1, 1, true}}), false);
+constexpr auto prefixed = make_table<11>(std::to_array<Range<bool>>({{1, 1, true}}), {{0, 0}, {2, 11}}, false);
 
 constexpr auto syllable_count = counts<28>({{0, 7, 1}, {8, 23, 2}, {24, 28, 3}});
 
@@ -31,19 +31,19 @@ constexpr auto onset = pieces<58>({
     {37, 38, "h"},  {39, 40, "p"},  {41, 42, "r"},  {43, 44, "th"}, {45, 45, "j"},
     {46, 46, "k"},  {47, 47, "s"},  {48, 48, "w"},  {49, 49, "z"},  {50, 50, "ch"},
     {51, 51, "pr"}, {52, 52, "st"}, {53, 53, "tr"}, {54, 54, "scr"},
-}, nothing);
+}, {{0, 0}, {55, 58}}, nothing);
 
 constexpr auto vowel = pieces<52>({
     {1, 13, "e"},   {14, 22, "o"},  {23, 28, "i"},  {29, 31, "u"},  {32, 33, "ae"},
     {34, 34, "y"},  {35, 35, "aa"}, {36, 36, "ee"}, {37, 37, "eo"},
-}, "a");
+}, {{0, 0}, {38, 52}}, "a");
 
 constexpr auto coda = pieces<55>({
     {1, 7, "r"},    {8, 12, "l"},   {13, 17, "n"},  {18, 19, "m"},  {20, 21, "s"},
     {22, 22, "b"},  {23, 23, "c"},  {24, 24, "d"},  {25, 25, "p"},  {26, 26, "t"},
     {27, 27, "z"},  {28, 28, "ck"}, {29, 29, "ff"}, {30, 30, "ld"}, {31, 31, "ll"},
     {32, 32, "nn"}, {33, 33, "th"}, {34, 34, "tt"}, {35, 35, "hns"}, {36, 36, "lth"},
-}, nothing);
+}, {{0, 0}, {37, 55}}, nothing);
 
 }  // namespace
 

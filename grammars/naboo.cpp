@@ -39,7 +39,7 @@ constexpr auto onset = pieces<295>({
     {258, 260, "th"}, {261, 262, "ch"}, {263, 263, "q"},  {264, 264, "x"},  {265, 265, "bl"},
     {266, 266, "br"}, {267, 267, "dl"}, {268, 268, "dr"}, {269, 269, "gl"}, {270, 270, "gr"},
     {271, 271, "kr"}, {272, 272, "pr"}, {273, 273, "rh"}, {274, 274, "st"}, {275, 275, "tr"},
-}, nothing);
+}, {{0, 0}, {276, 295}}, nothing);
 
 struct Vowel {
     Piece piece;
@@ -59,7 +59,7 @@ constexpr auto vowel = make_table<264>(std::to_array<Range<Vowel>>({
     {167, 167, {"ie", false}},  {168, 168, {"ié", true}},   {169, 169, {"io", false}},
     {170, 170, {"oa", false}},  {171, 171, {"oo", false}},  {172, 172, {"ua", false}},
     {173, 173, {"yo", false}},  {174, 174, {"yu", false}},  {175, 175, {"yoo", false}},
-}), plain_a);
+}), {{0, 0}, {176, 264}}, plain_a);
 
 constexpr auto coda = pieces<277>({
     {1, 28, "n"},       {29, 47, "r"},      {48, 61, "l"},      {62, 73, "s"},      {74, 83, "m"},
@@ -69,7 +69,7 @@ constexpr auto coda = pieces<277>({
     {117, 117, "dd"},   {118, 118, "lt"},   {119, 119, "ms"},   {120, 120, "mt"},   {121, 121, "ng"},
     {122, 122, "nn"},   {123, 123, "rl"},   {124, 124, "sh"},   {125, 125, "st"},   {126, 126, "ws"},
     {127, 127, "bbs"},  {128, 128, "nnd"},  {129, 129, "nnt"},  {130, 130, "rsch"},
-}, nothing);
+}, {{0, 0}, {131, 277}}, nothing);
 
 Piece joiner_after(Joining joining, int words_done)
 {

@@ -24,7 +24,7 @@ constexpr auto form = make_table<126>(std::to_array<Range<Form>>({
 constexpr Form alternative_form{1, true};
 
 // Drawn before every word; only the last word of a plain name takes it.
-constexpr auto particle = pieces<111>({{1, 1, "Mc"}}, nothing);
+constexpr auto particle = pieces<111>({{1, 1, "Mc"}}, {{0, 0}, {2, 111}}, nothing);
 
 constexpr auto syllable_count = counts<168>({{0, 43, 1}, {44, 142, 2}, {143, 168, 3}});
 
@@ -37,7 +37,7 @@ constexpr Break no_break = Break::none;
 constexpr auto syllable_break = make_table<149>(std::to_array<Range<Break>>({
     {0, 1, Break::hyphen},
     {3, 3, Break::capitalised_hyphen},
-}), no_break);
+}), {{2, 2}, {4, 149}}, no_break);
 
 constexpr auto onset = pieces<358>({
     {1, 31, "l"},      {32, 62, "r"},     {63, 90, "d"},     {91, 113, "n"},    {114, 133, "b"},
@@ -48,7 +48,7 @@ constexpr auto onset = pieces<358>({
     {320, 320, "bl"},  {321, 321, "cr"},  {322, 322, "fl"},  {323, 323, "gl"},  {324, 324, "gw"},
     {325, 325, "jj"},  {326, 326, "kh"},  {327, 327, "ph"},  {328, 328, "pl"},  {329, 329, "pr"},
     {330, 330, "tr"},  {331, 331, "bll"}, {332, 332, "chr"}, {333, 333, "shm"},
-}, nothing);
+}, {{0, 0}, {334, 358}}, nothing);
 
 // The apostrophe at 220 is a vowel of its own; when it takes a word's capital it
 // spends it unchanged.
@@ -59,7 +59,7 @@ constexpr auto vowel = pieces<315>({
     {214, 215, "io"},  {216, 217, "ya"},  {218, 219, "yo"},  {220, 220, "'"},   {221, 221, "aa"},
     {222, 222, "ai"},  {223, 223, "aie"}, {224, 224, "eu"},  {225, 225, "eyy"}, {226, 226, "oa"},
     {227, 227, "oe"},  {228, 228, "uoy"},
-}, "a");
+}, {{0, 0}, {229, 315}}, "a");
 
 // Over 352 every row is reachable and about half the syllables close without a
 // coda, as on the other planets.
@@ -73,7 +73,7 @@ constexpr auto coda = pieces<352>({
     {165, 165, "mt"},  {166, 166, "nf"},  {167, 167, "ns"},  {168, 168, "nt"},  {169, 169, "rm"},
     {170, 170, "rn"},  {171, 171, "rs"},  {172, 172, "rt"},  {173, 173, "sh"},  {174, 174, "ss"},
     {175, 175, "ts"},  {176, 176, "hrr"},
-}, nothing);
+}, {{0, 0}, {177, 352}}, nothing);
 
 void syllable(NameBuilder& name, int index)
 {

@@ -15,17 +15,17 @@ constexpr auto onset = pieces<26>({
     {12, 13, "r"},  {14, 15, "t"},  {16, 16, "f"},  {17, 17, "j"},  {18, 18, "l"},
     {19, 19, "m"},  {20, 20, "s"},  {21, 21, "z"},  {22, 22, "gn"}, {23, 23, "kr"},
     {24, 24, "rh"}, {25, 25, "sh"},
-}, nothing);
+}, {{0, 0}, {26, 26}}, nothing);
 
 constexpr auto vowel = pieces<21>({
     {1, 6, "i"}, {7, 10, "o"}, {11, 13, "e"}, {14, 14, "y"},
-}, "a");
+}, {{0, 0}, {15, 21}}, "a");
 
 // Over 16 every row is reachable and about half the syllables close without a
 // coda, as on the other planets.
 constexpr auto coda = pieces<16>({
     {1, 2, "n"}, {3, 3, "g"}, {4, 4, "m"}, {5, 5, "r"}, {6, 6, "s"}, {7, 7, "ng"}, {8, 8, "tt"},
-}, nothing);
+}, {{0, 0}, {9, 16}}, nothing);
 
 }  // namespace
 

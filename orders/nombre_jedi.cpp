@@ -95,7 +95,7 @@ constexpr auto coda = make_table<1086>(std::to_array<Range<Piece>>({
 }));
 
 // A bare epithet may be "The Darkstar".
-constexpr auto article = pieces<3>({{1, 1, "The "}}, nothing);
+constexpr auto article = pieces<3>({{1, 1, "The "}}, {{0, 0}, {2, 3}}, nothing);
 
 Piece separator_after(Pattern pattern, int finished_words)
 {

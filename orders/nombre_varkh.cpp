@@ -49,10 +49,10 @@ constexpr auto onset = pieces<342>({
     {310, 310, "dw"},   {311, 311, "fl"},   {312, 312, "fr"},   {313, 313, "gh"},   {314, 314, "gl"},
     {315, 315, "gw"},   {316, 316, "ll"},   {317, 317, "kv"},   {318, 318, "pl"},   {319, 319, "pr"},
     {320, 320, "sk"},   {321, 321, "tl"},   {322, 322, "bth"},  {323, 323, "dth"},  {324, 324, "gth"},
-}, nothing);
+}, {{0, 0}, {325, 342}}, nothing);
 
 // Drawn before and after every vowel: value 1 places an apostrophe, once in a word.
-constexpr auto apostrophe_chance = make_table<170>(std::to_array<Range<bool>>({{1, 1, true}}), false);
+constexpr auto apostrophe_chance = make_table<170>(std::to_array<Range<bool>>({{1, 1, true}}), {{0, 0}, {2, 170}}, false);
 
 // The apostrophe stands in for a vowel once in a word; after that its value gives "a".
 constexpr Piece apostrophe = "'";
@@ -64,7 +64,7 @@ constexpr auto vowel = pieces<300>({
     {177, 177, "ei"},        {178, 178, "ii"},        {179, 179, "iu"},        {180, 180, "oa"},        {181, 181, "oi"},
     {182, 182, "oo"},        {183, 183, "oy"},        {184, 184, "ua"},        {185, 185, "ya"},        {186, 186, "iou"},
     {187, 187, "uui"},
-}, "a");
+}, {{0, 0}, {188, 300}}, "a");
 
 constexpr auto coda = pieces<322>({
     {1, 31, "n"},       {32, 55, "r"},      {56, 74, "l"},      {75, 92, "s"},      {93, 104, "bh"},
@@ -77,7 +77,7 @@ constexpr auto coda = pieces<322>({
     {177, 177, "rb"},   {178, 178, "rn"},   {179, 179, "sk"},   {180, 180, "sm"},   {181, 181, "st"},
     {182, 182, "tth"},  {183, 183, "lph"},  {184, 184, "lst"},  {185, 185, "ndl"},  {186, 186, "rth"},
     {187, 187, "wff"},
-}, nothing);
+}, {{0, 0}, {188, 322}}, nothing);
 
 Piece separator_after(Form form, int finished_words)
 {

@@ -121,7 +121,7 @@ constexpr auto greek_letter = pieces<24>({
     {10, 10, "Lambda"}, {11, 11, "Mu"},     {12, 12, "Nu"},     {13, 13, "Xi"},    {14, 14, "Omicron"},
     {15, 15, "Pi"},     {16, 16, "Ro"},     {17, 17, "Sigma"},  {18, 18, "Tau"},   {19, 19, "Upsi"},
     {20, 20, "Phi"},    {21, 21, "Chi"},    {22, 22, "Psi"},
-}, "Omega");
+}, {{23, 24}}, "Omega");
 
 // A suffix word; a possessive has its spelling for a name ending in "s" in
 // `after_s`, and " Minor" and " Major" lead on to a Roman numeral.
@@ -176,23 +176,23 @@ constexpr auto roman_numeral = pieces<365>({
     {346, 348, "XII"},  {349, 350, "X"},    {351, 352, "XIV"},  {353, 353, "XIII"}, {354, 354, "XV"},
     {355, 355, "XVI"},  {356, 356, "XVII"}, {357, 357, "XVIII"}, {358, 358, "XIX"}, {359, 359, "XX"},
     {360, 360, "XXI"},  {361, 361, "XXII"},
-}, nothing);
+}, {{362, 365}}, nothing);
 constexpr Piece roman_numeral_when_empty = "III";
 
 constexpr auto number = pieces<65>({
     {1, 10, "3"},  {11, 18, "2"},  {19, 26, "6"},  {27, 33, "4"},  {34, 39, "7"},  {40, 43, "8"},
     {44, 45, "1"}, {46, 47, "9"},  {48, 49, "13"}, {50, 50, "10"}, {51, 51, "12"}, {52, 52, "14"},
-}, "5");
+}, {{0, 0}, {53, 65}}, "5");
 
 constexpr auto number_word = pieces<24>({
     {1, 5, "Four"},   {6, 8, "Six"},    {9, 11, "Nine"},   {12, 13, "One"},
     {14, 15, "Five"}, {16, 17, "Seven"}, {18, 18, "Three"}, {19, 19, "Eight"},
-}, "Two");
+}, {{0, 0}, {20, 24}}, "Two");
 
 constexpr auto undecided_form = make_table<3>(std::to_array<Range<Form>>({
     {1, 1, Form::greek_after},
     {2, 2, Form::capital_after},
-}), Form::suffix_word);
+}), {{0, 0}, {3, 3}}, Form::suffix_word);
 
 constexpr auto digit_count = counts<9>({{0, 0, 3}, {1, 1, 2}, {2, 2, 4}, {3, 9, 3}});
 

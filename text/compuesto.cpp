@@ -23,7 +23,7 @@ constexpr auto first_part = pieces<54>({
     {41, 41, "star"},  {42, 42, "stone"}, {43, 43, "storm"}, {44, 44, "strobe"}, {45, 45, "sun"},
     {46, 46, "three"}, {47, 47, "two"},   {48, 48, "under"}, {49, 49, "war"},   {50, 50, "west"},
     {51, 51, "white"}, {52, 52, "wind"},  {53, 53, "young"},
-}, "peace");
+}, {{34, 34}, {54, 54}}, "peace");
 
 constexpr auto second_part = pieces<45>({
     {0, 0, "arm"},       {1, 1, "bringer"},  {2, 2, "caller"},   {3, 3, "chaser"},   {4, 4, "childe"},
@@ -35,7 +35,7 @@ constexpr auto second_part = pieces<45>({
     {30, 30, "shade"},   {31, 31, "sheld"},  {32, 32, "skimmer"}, {33, 33, "slinger"}, {34, 34, "star"},
     {36, 36, "stone"},   {37, 37, "stream"}, {38, 38, "strike"}, {39, 39, "sun"},    {40, 40, "thorn"},
     {41, 41, "tower"},   {42, 42, "walker"}, {43, 43, "well"},   {44, 44, "wind"},
-}, "stock");
+}, {{35, 35}, {45, 45}}, "stock");
 
 // The second parts that are given only when the first part is none of the listed
 // words; any other pairing redraws the whole pair.

@@ -9,27 +9,30 @@ namespace {
 
 // The checker that every table passes while it is built; a table that fails it
 // does not compile, so here it is tried on broken tables directly.
-template <std::size_t R>
-constexpr bool valid(int multiplier, const std::array<Range<int>, R>& ranges, bool has_default)
+template <std::size_t R, std::size_t G = 0>
+constexpr bool valid(int multiplier, const std::array<Range<int>, R>& rows, const std::array<Span, G>& otherwise = {})
 {
-    return ranges_are_valid<int>(multiplier, ranges, has_default);
+    return names_every_value_once<int>(multiplier, rows, otherwise);
 }
 
-static_assert(valid<2>(10, {{{1, 4, 0}, {5, 10, 0}}}, true));
-static_assert(valid<2>(10, {{{0, 4, 0}, {5, 10, 0}}}, false));
-static_assert(valid<1>(10, {{{3, 3, 0}}}, true));
-static_assert(!valid<2>(10, {{{1, 5, 0}, {5, 10, 0}}}, true), "overlapping ranges");
-static_assert(!valid<2>(10, {{{6, 10, 0}, {1, 5, 0}}}, true), "ranges out of order");
-static_assert(!valid<1>(10, {{{8, 11, 0}}}, true), "a range past N");
-static_assert(!valid<1>(10, {{{-1, 3, 0}}}, true), "a range below 0");
-static_assert(!valid<1>(10, {{{5, 4, 0}}}, true), "a range that ends before it starts");
-static_assert(!valid<2>(10, {{{0, 3, 0}, {5, 10, 0}}}, false), "a gap in a table without default");
-static_assert(!valid<1>(10, {{{0, 9, 0}}}, false), "N left without outcome");
-static_assert(!valid<1>(10, {{{1, 10, 0}}}, false), "0 left without outcome");
-static_assert(!valid<1>(0, {{{0, 0, 0}}}, false), "a multiplier below 1");
+static_assert(valid<2, 1>(10, {{{1, 4, 0}, {5, 10, 0}}}, {{{0, 0}}}));
+static_assert(valid<2>(10, {{{0, 4, 0}, {5, 10, 0}}}));
+static_assert(valid<1, 2>(10, {{{3, 3, 0}}}, {{{0, 2}, {4, 10}}}));
+static_assert(!valid<2, 1>(10, {{{1, 5, 0}, {5, 10, 0}}}, {{{0, 0}}}), "overlapping rows");
+static_assert(!valid<2, 1>(10, {{{6, 10, 0}, {1, 5, 0}}}, {{{0, 0}}}), "rows out of order");
+static_assert(!valid<1, 1>(10, {{{8, 11, 0}}}, {{{0, 7}}}), "a row past N");
+static_assert(!valid<1, 1>(10, {{{-1, 3, 0}}}, {{{4, 10}}}), "a row below 0");
+static_assert(!valid<1, 1>(10, {{{5, 4, 0}}}, {{{0, 10}}}), "a row that ends before it starts");
+static_assert(!valid<2>(10, {{{0, 3, 0}, {5, 10, 0}}}), "a gap in a table without default");
+static_assert(!valid<2, 1>(10, {{{0, 3, 0}, {6, 10, 0}}}, {{{4, 4}}}), "a gap the default does not name");
+static_assert(!valid<2, 1>(10, {{{0, 3, 0}, {5, 10, 0}}}, {{{3, 4}}}), "a default over a row");
+static_assert(!valid<1, 2>(10, {{{5, 5, 0}}}, {{{6, 10}, {0, 4}}}), "default spans out of order");
+static_assert(!valid<1>(10, {{{0, 9, 0}}}), "N left without outcome");
+static_assert(!valid<1>(10, {{{1, 10, 0}}}), "0 left without outcome");
+static_assert(!valid<1>(0, {{{0, 0, 0}}}), "a multiplier below 1");
 
-constexpr auto onset = pieces<67>({{1, 7, "r"}, {8, 13, "s"}, {62, 62, "ph"}}, nothing);
-constexpr auto vowel = pieces<68>({{1, 15, "e"}, {45, 45, "eiu"}}, "a");
+constexpr auto onset = pieces<67>({{1, 7, "r"}, {8, 13, "s"}, {62, 62, "ph"}}, {{0, 0}, {14, 61}, {63, 67}}, nothing);
+constexpr auto vowel = pieces<68>({{1, 15, "e"}, {45, 45, "eiu"}}, {{0, 0}, {16, 44}, {46, 68}}, "a");
 constexpr auto syllables = counts<31>({{0, 4, 1}, {5, 20, 2}, {21, 29, 3}, {30, 31, 4}});
 
 struct Form {

@@ -8,9 +8,9 @@ namespace {
 
 using testing::draws_then_gives;
 
-constexpr auto onset = pieces<4>({{1, 1, "th"}, {2, 2, "'"}, {3, 3, "é"}}, nothing);
-constexpr auto vowel = pieces<4>({{1, 1, "e"}, {2, 2, "'"}}, nothing);  // 0, 3, 4: an empty vowel
-constexpr auto coda = pieces<2>({{1, 1, "n"}}, nothing);
+constexpr auto onset = pieces<4>({{1, 1, "th"}, {2, 2, "'"}, {3, 3, "é"}}, {{0, 0}, {4, 4}}, nothing);
+constexpr auto vowel = pieces<4>({{1, 1, "e"}, {2, 2, "'"}}, {{0, 0}, {3, 4}}, nothing);  // 0, 3, 4: an empty vowel
+constexpr auto coda = pieces<2>({{1, 1, "n"}}, {{0, 0}, {2, 2}}, nothing);
 constexpr auto syllables = counts<2>({{0, 0, 1}, {1, 1, 2}, {2, 2, 3}});
 
 // One word of plain syllables from the little tables above.
