@@ -18,15 +18,10 @@
 #include "app/twips.h"
 #include "app/window_texts.h"
 #include "categories/category_table.h"
-#include "categories/descriptions.h"
 
 namespace quelvarinox {
 
 namespace {
-
-// What a text that names no category becomes.
-constexpr const char* fallback_category = "Alderaan";
-constexpr std::string_view fallback_picture_key = "alderaan";
 
 QString text_of(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -171,8 +166,8 @@ void Form1::Tirarraza()
 {
     const Category* entry = find_category(Combo1->currentText().toStdString());
     if (!entry)
-        set_combo_text(QString::fromLatin1(fallback_category));
-    show_picture(entry ? entry->picture_key : fallback_picture_key);
+        set_combo_text(text_of(fallback_category().display_text));
+    show_picture(entry ? *entry : fallback_category());
 
     entry = find_category(Combo1->currentText().toStdString());
     if (entry) {
@@ -181,7 +176,7 @@ void Form1::Tirarraza()
         Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
         entry->generator(ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
-        DescrLab->setText(text_of(category_description(entry->picture_key)));
+        DescrLab->setText(text_of(entry->description));
         fit_text(*DescrLab, centralWidget()->font());
     }
     emit dispatched();
@@ -195,9 +190,9 @@ void Form1::set_combo_text(const QString& text)
     Combo1_Change();
 }
 
-void Form1::show_picture(std::string_view picture_key)
+void Form1::show_picture(const Category& category)
 {
-    const QString file = QStringLiteral("plnt_") + text_of(picture_key) + QStringLiteral(".jpg");
+    const QString file = QString::fromStdString(picture_file_name(category));
     // The picture beside the current directory wins; the copy built into the
     // program stands in when that one is missing or broken.
     QImage picture = read_picture(QStringLiteral("./dibujos/") + file);

@@ -18,6 +18,7 @@ class QPushButton;
 namespace quelvarinox {
 
 class ClickablePicture;
+struct Category;
 
 // The one window: its controls, its four views and menu bar, and the dispatch
 // from the selected category to its picture, a new name and its description.
@@ -60,7 +61,7 @@ private:
 
     // Sets the text of Combo1; a change of text runs Combo1_Change, as typing does.
     void set_combo_text(const QString& text);
-    void show_picture(std::string_view picture_key);
+    void show_picture(const Category& category);
     void show_view(const View& view);
     // Resizes so that the outer size, frame included, is the current view's.
     void fit_outer_size();

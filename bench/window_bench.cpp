@@ -29,9 +29,7 @@ public:
     {
         QDir(directory_.path()).mkdir(QStringLiteral("dibujos"));
         for (const Category& category : category_table()) {
-            const QString file = QStringLiteral("plnt_") + QString::fromUtf8(category.picture_key.data(),
-                                                                             category.picture_key.size()) +
-                                 QStringLiteral(".jpg");
+            const QString file = QString::fromStdString(picture_file_name(category));
             QFile::copy(QStringLiteral(":/dibujos/") + file, directory_.filePath(QStringLiteral("dibujos/") + file));
         }
         QDir::setCurrent(directory_.path());

@@ -1,26 +1,40 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/generation_context.h"
 
 namespace quelvarinox {
 
-// One entry of the category list. The display text is also the key of the
-// window's dispatch; the picture key names the file dibujos/plnt_<key>.jpg.
+// One row of the category list: everything the programs know of a category.
 struct Category {
-    int position;
+    // Shown in the list; also the key of the window's dispatch, compared exactly.
     std::string_view display_text;
+    // Names the picture file (see picture_file_name) and is the tool's short name.
     std::string_view picture_key;
     Generator generator;
+    // Whether the generator reads the alternative-mode flag huevo.
     bool reads_huevo;
+    // The Spanish paragraph of the description view.
+    std::string_view description;
 };
 
-// The categories in the order of the list, 1 to 35.
+// The categories in the order of the list.
 std::span<const Category> category_table();
 
-// The entry whose display text is exactly `display_text`, or nullptr.
+// 1 for the first row of the table, and so on.
+std::size_t position_of(const Category& category);
+
+// The row whose display text is exactly `display_text`, or nullptr.
 const Category* find_category(std::string_view display_text);
+
+// What the window shows for a text that names no category: Alderaan.
+const Category& fallback_category();
+
+// "plnt_<key>.jpg".
+std::string picture_file_name(const Category& category);
 
 }  // namespace quelvarinox

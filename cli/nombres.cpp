@@ -74,7 +74,7 @@ std::string valid_categories()
 void write_list(Output& out)
 {
     for (const Category& category : category_table()) {
-        out.write(std::to_string(category.position));
+        out.write(std::to_string(position_of(category)));
         out.write("\t");
         out.write(category.display_text);
         out.write("\t");

@@ -1,6 +1,5 @@
 // Adumar: the plain shape, with one joiner between the two words of a two-word name.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,6 +1,5 @@
 // Commenor: the plain shape, always two words; there is no word-count draw.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

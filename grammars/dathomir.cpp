@@ -1,7 +1,6 @@
 // Dathomir: one to three plain words; only the first word can have more than one
 // syllable.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,6 +1,5 @@
 // Elrood: the plain shape, one or two words of up to four syllables.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,7 +1,6 @@
 // Garos IV: the plain shape. Three syllables come from a single value of the
 // syllable count, so four-syllable words are the more common of the long ones.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,6 +1,5 @@
 // Nam Chorios: one or two plain words.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,6 +1,5 @@
 // Nar Shaddaa: one or two plain words of one or two syllables.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

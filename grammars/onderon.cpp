@@ -2,7 +2,6 @@
 #include <array>
 
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,7 +1,6 @@
 // Socorro: one to three words; the last may be fused to a leading "De", and a
 // coda may stand behind an apostrophe ("Lima DeKa'rro").
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -1,6 +1,5 @@
 // Teyr: one or two plain words from the smallest tables of all the planets.
 #include "grammars/name_builder.h"
-#include "grammars/planet_grammars.h"
 
 namespace quelvarinox {
 

@@ -4,7 +4,6 @@
 #include <array>
 
 #include "grammars/name_builder.h"
-#include "orders/order_names.h"
 #include "text/compuesto.h"
 #include "text/mayusculiza.h"
 #include "text/pideletra.h"

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "grammars/name_builder.h"
-#include "orders/order_names.h"
 
 namespace quelvarinox {
 

@@ -3,7 +3,6 @@
 // capital and "-") and what follows them (a suffix word, a numeral, a number, a
 // number word, digits, a Greek letter, a capital), or replaces them all with a
 // catalogue designation.
-#include "planets/nombre_planeta.h"
 
 #include <array>
 #include <initializer_list>

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QTest>
 
-#include "categories/descriptions.h"
 #include "tests/app/window_fixture.h"
 
 namespace quelvarinox::testing {
@@ -22,7 +21,7 @@ protected:
     {
         EXPECT_EQ(combo()->currentText(), text_of(shown.display_text));
         EXPECT_EQ(shown_picture_size(), picture_size(shown)) << shown.picture_key;
-        EXPECT_EQ(control<QLabel>("DescrLab")->text(), text_of(category_description(shown.picture_key)));
+        EXPECT_EQ(control<QLabel>("DescrLab")->text(), text_of(shown.description));
         EXPECT_FALSE(name().isEmpty());
         EXPECT_NE(name(), previous_name);
     }

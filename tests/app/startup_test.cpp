@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "app/start_entry.h"
-#include "categories/descriptions.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/fixed_random.h"
 
@@ -38,7 +37,7 @@ TEST_F(StartUp, OpensOnOneCategoryWithItsPictureANameAndItsDescription)
     EXPECT_FALSE(name().isEmpty());
     EXPECT_EQ(shown_picture_size(), picture_size(*start));
     EXPECT_EQ(control<QLabel>("Image1")->size(), picture_size(*start));
-    EXPECT_EQ(control<QLabel>("DescrLab")->text(), text_of(category_description(start->picture_key)));
+    EXPECT_EQ(control<QLabel>("DescrLab")->text(), text_of(start->description));
     EXPECT_EQ(window.huevo(), "0");
     EXPECT_EQ(window.windowTitle(), QStringLiteral("QUELVARINOX 2.1"));
 }

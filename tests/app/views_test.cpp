@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "categories/descriptions.h"
 #include "tests/app/window_fixture.h"
 
 namespace quelvarinox::testing {
@@ -88,13 +87,13 @@ TEST_F(Views, TheDescriptionViewShowsTheSelectedCategorysDescription)
     choose_menu("Mnu_Descr");
     auto* description = control<QLabel>("DescrLab");
     EXPECT_TRUE(description->isVisible());
-    EXPECT_EQ(description->text(), text_of(category_description(picked.picture_key)));
+    EXPECT_EQ(description->text(), text_of(picked.description));
 
     // The list still works there, and still writes a name into the hidden box.
     const Category& next = category_table().front();
     const QString before = name();
     pick_with_mouse(text_of(next.display_text));
-    EXPECT_EQ(description->text(), text_of(category_description(next.picture_key)));
+    EXPECT_EQ(description->text(), text_of(next.description));
     EXPECT_EQ(shown_picture_size(), picture_size(next));
     EXPECT_NE(name(), before);
     EXPECT_FALSE(control<QLineEdit>("Text1")->isVisible());

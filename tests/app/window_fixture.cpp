@@ -39,7 +39,8 @@ void WindowTest::write_picture(std::string_view picture_key, QSize size)
 
 QSize WindowTest::picture_size(const Category& category)
 {
-    return {40 + category.position, 20 + category.position};
+    const int position = static_cast<int>(position_of(category));
+    return {40 + position, 20 + position};
 }
 
 void WindowTest::write_every_picture()

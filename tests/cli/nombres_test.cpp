@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "categories/category_table.h"
-#include "grammars/planet_grammars.h"
 #include "tests/cli/cli_runner.h"
 #include "tests/support/generator_checks.h"
 
 namespace quelvarinox {
 namespace {
+
+using testing::generator_of;
 
 using testing::lines_of;
 using testing::run_cli;
@@ -76,7 +77,7 @@ TEST(Nombres, TheTraceHoldsEveryDrawOfTheName)
         const std::string name = line.substr(0, tab);
         const std::string trace = line.substr(tab + 1);
         ASSERT_TRUE(trace.starts_with("R 18:")) << line;
-        ASSERT_TRUE(testing::builds(Nombre_adumar, trace, name)) << line;
+        ASSERT_TRUE(testing::builds(generator_of("adumar"), trace, name)) << line;
     }
 }
 

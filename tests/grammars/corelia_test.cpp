@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "grammars/planet_grammars.h"
 #include "tests/support/generator_checks.h"
 
 namespace quelvarinox {
 namespace {
+
+using testing::generator_of;
 
 using testing::builds;
 using testing::many_names;
@@ -23,7 +24,7 @@ struct Case {
 void expect_all(const std::initializer_list<Case>& cases)
 {
     for (const Case& c : cases)
-        EXPECT_TRUE(builds(Nombre_Corelia, c.script, c.name));
+        EXPECT_TRUE(builds(generator_of("corelia"), c.script, c.name));
 }
 
 TEST(Corelia, PlainFormHasOneToThreeWords)
@@ -126,7 +127,7 @@ TEST(Corelia, ManyNamesKeepTheShapesOfTheirForms)
     int lower_case_middles = 0;
     int mc_names = 0;
     int hyphen_names = 0;
-    for (const std::string& name : many_names(Nombre_Corelia, 20000)) {
+    for (const std::string& name : many_names(generator_of("corelia"), 20000)) {
         ASSERT_NE(name.back(), ' ') << name;
         ASSERT_EQ(name.find("  "), std::string::npos) << name;
         const auto words = words_of(name);

@@ -4,11 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "core/random_source.h"
-#include "orders/order_names.h"
 #include "tests/support/generator_checks.h"
 
 namespace quelvarinox {
 namespace {
+
+using testing::generator_of;
 
 using testing::builds;
 using testing::many_names;
@@ -24,7 +25,7 @@ struct Case {
 void expect_all(const std::initializer_list<Case>& cases, Mode mode = Mode::normal)
 {
     for (const Case& each : cases)
-        EXPECT_TRUE(builds(Nombre_jedi, each.script, each.name, mode));
+        EXPECT_TRUE(builds(generator_of("jedi"), each.script, each.name, mode));
 }
 
 TEST(Jedi, EveryPatternHasItsShapeAtTheEdgesOfItsRows)
@@ -125,7 +126,7 @@ TEST(Jedi, AlternativeModeGivesOneWordAndItsEpithetWhateverThePattern)
 TEST(Jedi, ManyNamesHoldAtMostOneApostropheAndNoLooseSeparator)
 {
     for (Mode mode : {Mode::normal, Mode::alternative}) {
-        for (const std::string& name : many_names(Nombre_jedi, 20000, mode)) {
+        for (const std::string& name : many_names(generator_of("jedi"), 20000, mode)) {
             ASSERT_FALSE(name.empty());
             ASSERT_LE(std::ranges::count(name, '\''), 1) << name;
             ASSERT_NE(name.front(), ' ') << name;
@@ -149,7 +150,7 @@ TEST(Jedi, ResultSlotIsEmptyAfterAnEpithet)
     ctx.huevo = "1";
     std::string name;
     for (int call = 0; call < 200; ++call) {
-        Nombre_jedi(ctx, name);
+        generator_of("jedi")(ctx, name);
         ASSERT_TRUE(ctx.LabelOut.empty()) << name;
     }
 }

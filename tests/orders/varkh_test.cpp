@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "orders/order_names.h"
 #include "tests/support/generator_checks.h"
 
 namespace quelvarinox {
 namespace {
+
+using testing::generator_of;
 
 using testing::builds;
 using testing::many_names;
@@ -22,7 +23,7 @@ struct Case {
 void expect_all(const std::initializer_list<Case>& cases, Mode mode = Mode::normal)
 {
     for (const Case& each : cases)
-        EXPECT_TRUE(builds(Nombre_varkh, each.script, each.name, mode));
+        EXPECT_TRUE(builds(generator_of("varkh"), each.script, each.name, mode));
 }
 
 // Each syllable draws onset, apostrophe chance, vowel, apostrophe chance, coda.
@@ -108,7 +109,7 @@ TEST(Varkhenos, AlternativeModeGivesTheTitleFormWhateverTheDraw)
 TEST(Varkhenos, ManyNamesHoldOneApostrophePerWordAndNoLooseSeparator)
 {
     for (Mode mode : {Mode::normal, Mode::alternative}) {
-        for (const std::string& name : many_names(Nombre_varkh, 20000, mode)) {
+        for (const std::string& name : many_names(generator_of("varkh"), 20000, mode)) {
             ASSERT_FALSE(name.empty() || name == "Darth") << name;
             ASSERT_NE(name.back(), ' ') << name;
             ASSERT_NE(name.back(), '-') << name;

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "planets/nombre_planeta.h"
 #include "tests/support/generator_checks.h"
 
 namespace quelvarinox {
 namespace {
+
+using testing::generator_of;
 
 using testing::builds;
 using testing::many_names;
@@ -25,7 +26,7 @@ template <std::size_t K>
 void expect_names(const Case (&cases)[K])
 {
     for (const Case& each : cases)
-        EXPECT_TRUE(builds(Nombre_planeta, each.script, each.name)) << each.script;
+        EXPECT_TRUE(builds(generator_of("planeta"), each.script, each.name)) << each.script;
 }
 
 TEST(NombrePlaneta, PlainWordsAreJoinedByTheirSeparator)
@@ -167,7 +168,7 @@ TEST(NombrePlaneta, DesignationsAreCapitalsThenNumbersWithRareInnerHyphens)
 TEST(NombrePlaneta, ManyNamesEndWithoutASeparatorAndStartWellFormed)
 {
     int designations = 0;
-    for (const std::string& name : many_names(Nombre_planeta, 60000)) {
+    for (const std::string& name : many_names(generator_of("planeta"), 60000)) {
         ASSERT_FALSE(name.empty());
         const char last = name.back();
         ASSERT_TRUE(last != ' ' && last != '-' && last != '/') << name;

@@ -1,8 +1,18 @@
 #include "tests/support/generator_checks.h"
 
+#include "categories/category_table.h"
 #include "core/random_source.h"
 
 namespace quelvarinox::testing {
+
+Generator generator_of(std::string_view picture_key)
+{
+    for (const Category& category : category_table())
+        if (category.picture_key == picture_key)
+            return category.generator;
+    ADD_FAILURE() << "no category has the picture key " << picture_key;
+    return category_table().front().generator;
+}
 
 ::testing::AssertionResult compare_run(std::string_view script, const DrawLog& log, std::string_view built,
                                        std::string_view expected)

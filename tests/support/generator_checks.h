@@ -13,6 +13,10 @@ namespace quelvarinox::testing {
 
 enum class Mode { normal, alternative };
 
+// The generator of the category with this picture key; fails the test when
+// there is none.
+Generator generator_of(std::string_view picture_key);
+
 // Runs `generator` on scripted draws (see ScriptedRandom) and succeeds when it
 // made exactly those draws and reseeds, in that order, and built `expected`.
 ::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected,

@@ -1,7 +1,9 @@
-// Paints the 35 category pictures dibujos/plnt_<key>.jpg into the folder given
-// as the only argument. The output is the same on every run.
+// Paints the picture of every category of the table, dibujos/plnt_<key>.jpg,
+// into the folder given as the only argument. The output is the same on every run.
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <variant>
 
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QImageWriter>
 #include <QPainter>
 
+#include "categories/category_table.h"
 #include "tools/dibujos/canvas.h"
 #include "tools/dibujos/emblems.h"
 #include "tools/dibujos/planet_painter.h"
@@ -21,13 +24,13 @@ namespace {
 using Emblem = void (*)(QPainter&, Sky&);
 
 struct Picture {
-    const char* key;
+    std::string_view key;
     std::variant<Look, Emblem> subject;
 };
 
 constexpr QPointF middle{44, 37.5};
 
-// One entry per category, in list order.
+// One picture per picture key of the category table.
 const Picture pictures[] = {
     {"adumar", Look{QColor(40, 90, 160), QColor(60, 130, 60), {}, continents | clouds, middle, 27}},
     {"agamar", Look{QColor(185, 160, 100), QColor(150, 120, 60), {}, fields | moon, {40, 39}, 26}},
@@ -93,25 +96,58 @@ QImage paint(const Picture& picture, unsigned seed)
     return large.scaled(canvas_width, canvas_height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+const Picture* picture_of(const Category& category)
+{
+    for (const Picture& picture : pictures)
+        if (picture.key == category.picture_key)
+            return &picture;
+    return nullptr;
+}
+
+// Every picture belongs to a category: a key that the table lost or renamed
+// would otherwise go on being painted for nothing.
+const Picture* picture_without_category()
+{
+    for (const Picture& picture : pictures) {
+        const auto table = category_table();
+        if (std::none_of(table.begin(), table.end(),
+                         [&](const Category& category) { return category.picture_key == picture.key; }))
+            return &picture;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 }  // namespace quelvarinox::dibujos
 
 int main(int argc, char** argv)
 {
+    using namespace quelvarinox;
     using namespace quelvarinox::dibujos;
     QGuiApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "uso: %s CARPETA\n", argv[0]);
         return 2;
     }
+    if (const Picture* stray = picture_without_category()) {
+        std::fprintf(stderr, "%s: ninguna categoría tiene la clave «%.*s»\n", argv[0],
+                     static_cast<int>(stray->key.size()), stray->key.data());
+        return 1;
+    }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    unsigned seed = 1;
-    for (const Picture& picture : pictures) {
-        const QString path = folder.filePath(QStringLiteral("plnt_%1.jpg").arg(QLatin1String(picture.key)));
+    for (const Category& category : category_table()) {
+        const Picture* picture = picture_of(category);
+        if (!picture) {
+            std::fprintf(stderr, "%s: no hay dibujo para la categoría «%.*s»\n", argv[0],
+                         static_cast<int>(category.display_text.size()), category.display_text.data());
+            return 1;
+        }
+        const QString path = folder.filePath(QString::fromStdString(picture_file_name(category)));
         QImageWriter writer(path, "jpeg");
         writer.setQuality(92);
-        if (!writer.write(paint(picture, seed++))) {
+        // Each picture has its own sky: its stars are seeded by its place in the list.
+        if (!writer.write(paint(*picture, static_cast<unsigned>(position_of(category))))) {
             std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
             return 1;
         }
