@@ -34,7 +34,6 @@ constexpr auto coda = pieces<74>({
 
 void Nombre_adumar(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const int words = name.draw(word_count);
     // Drawn whatever the word count, so a one-word name consumes it too.

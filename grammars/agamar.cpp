@@ -52,10 +52,8 @@ constexpr auto coda = pieces<41>({
 
 void Nombre_agamar(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const WordCount drawn = name.draw(word_count);
-    const WordCount count = ctx.alternative_mode() ? alternative_count : drawn;
+    const WordCount count = name.draw_form(word_count, alternative_count);
     for (int word = 0; word < count.words; ++word) {
         if (word > 0)
             name.append(" ");

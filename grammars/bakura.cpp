@@ -51,17 +51,10 @@ constexpr auto coda = pieces<124>({
 
 void Nombre_bakura(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const WordCount drawn = name.draw(word_count);
-    const WordCount count = ctx.alternative_mode() ? alternative_count : drawn;
-    for (int word = 0; word < count.words; ++word) {
-        if (word > 0)
-            name.append(" ");
-        name.word(syllable_count, onset, vowel, coda);
-    }
-    if (count.compound)
-        name.compound();
+    const WordCount count = name.draw_form(word_count, alternative_count);
+    name.spaced_words(count.words, syllable_count, onset, vowel, coda);
+    name.finish(count.compound);
 }
 
 }  // namespace quelvarinox

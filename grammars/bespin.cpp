@@ -64,10 +64,8 @@ constexpr auto coda = pieces<114>({
 
 void Nombre_Bespin(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Form drawn = name.draw(form);
-    const Form shape = ctx.alternative_mode() ? alternative_form : drawn;
+    const Form shape = name.draw_form(form, alternative_form);
     for (int word = 0; word < shape.words; ++word) {
         const bool capitalized = !(word == 1 && shape.second_in_lower_case);
         name.word(syllable_count, [&](int index) {
@@ -78,9 +76,7 @@ void Nombre_Bespin(GenerationContext& ctx, std::string& Text1)
         }, capitalized);
         name.append(shape.after[static_cast<std::size_t>(word)]);
     }
-    name.trim_one(' ');
-    if (shape.compound)
-        name.compound();
+    name.finish(shape.compound);
 }
 
 }  // namespace quelvarinox

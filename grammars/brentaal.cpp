@@ -51,14 +51,11 @@ constexpr auto coda = pieces<67>({
 
 void Nombre_Brentaal(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(shape.after[static_cast<std::size_t>(word)]);
-    }
-    name.trim_one(' ');
+    name.words(shape.words, syllable_count, onset, vowel, coda,
+               [&](int word) { return shape.after[static_cast<std::size_t>(word)]; });
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -48,7 +48,6 @@ constexpr auto coda = pieces<55>({
 
 void Nombre_Carida(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const WordCount count = name.draw(word_count);
     for (int word = 0; word < count.words; ++word) {

@@ -31,13 +31,9 @@ constexpr auto coda = pieces<47>({
 
 void Nombre_Commenor(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    for (int word = 0; word < words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
-    name.trim_one(' ');
+    name.spaced_words(words, syllable_count, onset, vowel, coda);
+    name.finish();
 }
 
 }  // namespace quelvarinox

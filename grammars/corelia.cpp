@@ -84,7 +84,6 @@ constexpr auto coda = pieces<634>({
 
 void Nombre_Corelia(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
     const auto plain_syllable = [&](int) { name.syllable(onset, vowel, coda); };
@@ -104,7 +103,7 @@ void Nombre_Corelia(GenerationContext& ctx, std::string& Text1)
             name.word(syllable_count, plain_syllable, capitalized);
         name.append(shape.after[static_cast<std::size_t>(word)]);
     }
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -45,14 +45,10 @@ constexpr auto coda = pieces<70>({
 
 void Nombre_Corulag(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
-    name.trim_one(' ');
+    name.spaced_words(shape.words, syllable_count, onset, vowel, coda);
+    name.finish();
     if (shape.suffix)
         name.append(" III");
 }

@@ -62,17 +62,10 @@ constexpr auto coda = pieces<384>({
 
 void Nombre_Coruscant(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Form drawn = name.draw(form);
-    const Form shape = ctx.alternative_mode() ? alternative_form : drawn;
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
-    name.trim_one(' ');
-    if (shape.compound)
-        name.compound();
+    const Form shape = name.draw_form(form, alternative_form);
+    name.spaced_words(shape.words, syllable_count, onset, vowel, coda);
+    name.finish(shape.compound);
 }
 
 }  // namespace quelvarinox

@@ -47,7 +47,6 @@ constexpr auto coda = pieces<103>({
 
 void Nombre_Cularin(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
     const auto plain_syllable = [&](int) { name.syllable(onset, vowel, coda); };
@@ -60,7 +59,7 @@ void Nombre_Cularin(GenerationContext& ctx, std::string& Text1)
         if (shape.apostrophe && word == 1)
             name.append("'");
     }
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -33,7 +33,6 @@ constexpr auto coda = pieces<72>({
 
 void Nombre_Dathomir(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const int words = name.draw(word_count);
     const auto plain_syllable = [&](int) { name.syllable(onset, vowel, coda); };
@@ -44,7 +43,7 @@ void Nombre_Dathomir(GenerationContext& ctx, std::string& Text1)
             name.word_of_fixed_length(syllable_count, 1, plain_syllable);
         name.append(" ");
     }
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -20,6 +20,8 @@ constexpr auto word_count = make_table<10>(std::to_array<Range<WordCount>>({
     {9, 10, {1, true}},
 }));
 
+constexpr WordCount alternative_count{1, true};
+
 constexpr auto syllable_count = counts<16>({{0, 2, 1}, {3, 14, 2}, {15, 16, 3}});
 
 constexpr auto onset = pieces<35>({
@@ -46,18 +48,10 @@ constexpr auto coda = pieces<32>({
 
 void Nombre_Draenell(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    WordCount count = name.draw(word_count);
-    if (ctx.alternative_mode())
-        count = {1, true};
-    for (int word = 0; word < count.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
-    name.trim_one(' ');
-    if (count.compound)
-        name.compound();
+    const WordCount count = name.draw_form(word_count, alternative_count);
+    name.spaced_words(count.words, syllable_count, onset, vowel, coda);
+    name.finish(count.compound);
 }
 
 }  // namespace quelvarinox

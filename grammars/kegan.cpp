@@ -33,7 +33,6 @@ constexpr auto coda = pieces<37>({
 
 void Nombre_Kegan(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     name.append(name.draw(prefix));
     // The word follows the hyphen directly, with its capital.

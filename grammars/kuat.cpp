@@ -51,16 +51,11 @@ constexpr auto coda = pieces<104>({
 
 void Nombre_Kuat(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-        if (shape.particle && word == 0)
-            name.append("de ");
-    }
-    name.trim_one(' ');
+    name.words(shape.words, syllable_count, onset, vowel, coda,
+               [&](int word) { return shape.particle && word == 0 ? Piece{" de "} : Piece{" "}; });
+    name.finish();
 }
 
 }  // namespace quelvarinox

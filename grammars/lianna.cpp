@@ -46,16 +46,12 @@ constexpr auto coda = pieces<52>({
 
 void Nombre_Lianna(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-        if (shape.apostrophe && word == 0)
-            name.append("'");
-    }
-    name.trim_one(' ');
+    // The second word of the apostrophe form stands behind it.
+    name.words(shape.words, syllable_count, onset, vowel, coda,
+               [&](int word) { return shape.apostrophe && word == 0 ? Piece{" '"} : Piece{" "}; });
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -87,7 +87,6 @@ Piece joiner_after(Joining joining, int words_done)
 
 void Nombre_Naboo(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
     name.append(shape.start);
@@ -102,7 +101,7 @@ void Nombre_Naboo(GenerationContext& ctx, std::string& Text1)
         });
         name.append(joiner_after(shape.joining, word + 1));
     }
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

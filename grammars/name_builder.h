@@ -19,7 +19,13 @@ enum class Capital { may_carry, never };
 // once, to its first non-empty piece, through mayusculiza.
 class NameBuilder {
 public:
-    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name) { name_.clear(); }
+    // A new name: reseeds the shared random source, as every generator does
+    // first, and starts from nothing.
+    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name)
+    {
+        ctx_.reseed();
+        name_.clear();
+    }
 
     GenerationContext& context() { return ctx_; }
     const std::string& name() const { return name_; }
@@ -31,11 +37,21 @@ public:
         return table[ctx_.Tirada(Table::multiplier)];
     }
 
+    // The first draw of a grammar that reads the alternative mode: the form is
+    // drawn, then huevo is read, once; with the mode on, `alternative` stands in
+    // for what was drawn.
+    template <class Table, class Form>
+    Form draw_form(const Table& table, const Form& alternative)
+    {
+        const Form drawn = draw(table);
+        return ctx_.alternative_mode() ? alternative : drawn;
+    }
+
     // The capitalisation flag. It is set at the start of every word; a grammar
     // may clear it for a word that keeps its lower case.
     void start_word(bool capitalized = true) { capital_pending_ = capitalized; }
-    bool capital_pending() const { return capital_pending_; }
-    void set_capital_pending(bool pending) { capital_pending_ = pending; }
+    // For a part inside a word that takes a capital of its own.
+    void capitalize_next() { capital_pending_ = true; }
 
     // Appends a piece, giving it the capital when the flag is still set and the
     // slot may carry it. An empty piece leaves the flag as it is.
@@ -93,6 +109,26 @@ public:
         word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
     }
 
+    // `count` words of plain syllables, each followed by what `after(word)`
+    // gives for its place, counted from 0: a space, a joiner, an apostrophe.
+    template <class Count, class Onset, class Vowel, class Coda, class After>
+    void words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
+               const Coda& coda_table, After&& after)
+    {
+        for (int index = 0; index < count; ++index) {
+            word(syllable_count, onset_table, vowel_table, coda_table);
+            append(after(index));
+        }
+    }
+
+    // `count` words of plain syllables, each followed by a space.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void spaced_words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
+                      const Coda& coda_table)
+    {
+        words(count, syllable_count, onset_table, vowel_table, coda_table, [](int) { return Piece{" "}; });
+    }
+
     // The word step for syllables that depend on where they stand in their word:
     // `each_syllable(index, syllables)` also learns how many syllables it has.
     template <class Count, class EachSyllable>
@@ -148,6 +184,15 @@ public:
     {
         if (!name_.empty() && separators.find(name_.back()) != std::string_view::npos)
             name_.pop_back();
+    }
+
+    // The usual end of a name: the one space its last word left is trimmed, and
+    // the compound epithet follows when the form asks for one.
+    void finish(bool with_compound = false)
+    {
+        trim_one(' ');
+        if (with_compound)
+            compound();
     }
 
     // Appends a compound epithet from Compuesto and empties the result slot.

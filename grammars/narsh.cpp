@@ -34,14 +34,9 @@ constexpr auto coda = pieces<46>({
 
 void Nombre_Narsh(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const int words = name.draw(word_count);
-    for (int word = 0; word < words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
-    name.trim_one(' ');
+    name.spaced_words(name.draw(word_count), syllable_count, onset, vowel, coda);
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -44,7 +44,6 @@ constexpr auto coda = pieces<33>({
 
 void Nombre_Obroa(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
     const auto plain_syllable = [&](int) { name.syllable(onset, vowel, coda); };

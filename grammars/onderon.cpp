@@ -41,16 +41,12 @@ constexpr auto coda = pieces<37>({
 
 void Nombre_Onderon(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(" ");
-    }
+    name.spaced_words(shape.words, syllable_count, onset, vowel, coda);
     if (shape.kira)
         name.append("Kira");
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -88,10 +88,8 @@ void initial_syllable(NameBuilder& name)
 
 void Nombre_Ordm(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Shape drawn = name.draw(shape_table);
-    const Shape shape = ctx.alternative_mode() ? alternative_shape : drawn;
+    const Shape shape = name.draw_form(shape_table, alternative_shape);
     for (int word = 0; word < shape.words; ++word) {
         if (is_initial(shape.form, word))
             name.word_of_fixed_length(syllable_count, 1, [&](int) { initial_syllable(name); });
@@ -99,9 +97,7 @@ void Nombre_Ordm(GenerationContext& ctx, std::string& Text1)
             name.word(syllable_count, onset, vowel, coda);
         name.append(after_word(shape.form, word + 1));
     }
-    name.trim_one(' ');
-    if (shape.compound)
-        name.compound();
+    name.finish(shape.compound);
 }
 
 }  // namespace quelvarinox

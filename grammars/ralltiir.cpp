@@ -44,14 +44,11 @@ constexpr auto coda = pieces<38>({
 
 void Nombre_Ralltiir(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw(form);
-    for (int word = 0; word < shape.words; ++word) {
-        name.word(syllable_count, onset, vowel, coda);
-        name.append(shape.hyphen_before_last && word == 1 ? "-" : " ");
-    }
-    name.trim_one(' ');
+    name.words(shape.words, syllable_count, onset, vowel, coda,
+               [&](int word) { return shape.hyphen_before_last && word == 1 ? Piece{"-"} : Piece{" "}; });
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -44,7 +44,6 @@ constexpr auto apostrophe = pieces<44>({{1, 1, "'"}}, {{0, 0}, {2, 44}}, nothing
 
 void Nombre_Socorro(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const int words = name.draw(word_count);
     for (int word = 0; word < words; ++word) {
@@ -61,7 +60,7 @@ void Nombre_Socorro(GenerationContext& ctx, std::string& Text1)
         });
         name.append(" ");
     }
-    name.trim_one(' ');
+    name.finish();
 }
 
 }  // namespace quelvarinox

@@ -81,7 +81,7 @@ void syllable(NameBuilder& name, int index)
         if (drawn != Break::none)
             name.append("-");
         if (drawn == Break::capitalised_hyphen)
-            name.set_capital_pending(true);
+            name.capitalize_next();
     }
     name.syllable(onset, vowel, coda);
 }
@@ -90,10 +90,8 @@ void syllable(NameBuilder& name, int index)
 
 void Nombre_Tatooine(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Form drawn = name.draw(form);
-    const Form shape = ctx.alternative_mode() ? alternative_form : drawn;
+    const Form shape = name.draw_form(form, alternative_form);
     for (int word = 0; word < shape.words; ++word) {
         const Piece before = name.draw(particle);
         if (word == shape.words - 1 && !shape.compound)
@@ -101,9 +99,7 @@ void Nombre_Tatooine(GenerationContext& ctx, std::string& Text1)
         name.word(syllable_count, [&](int index) { syllable(name, index); });
         name.append(" ");
     }
-    name.trim_one(' ');
-    if (shape.compound)
-        name.compound();
+    name.finish(shape.compound);
 }
 
 }  // namespace quelvarinox

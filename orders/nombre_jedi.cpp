@@ -4,8 +4,8 @@
 #include <array>
 
 #include "grammars/name_builder.h"
+#include "orders/order_words.h"
 #include "text/compuesto.h"
-#include "text/mayusculiza.h"
 #include "text/pideletra.h"
 
 namespace quelvarinox {
@@ -64,9 +64,7 @@ constexpr auto onset = make_table<1140>(std::to_array<Range<Piece>>({
     {1038, 1038, "zk"},   {1039, 1140, "r"},
 }));
 
-// The apostrophe stands in for a vowel once in a name; after that its values give "a".
-constexpr Piece apostrophe = "'";
-
+// The apostrophe stands in for a vowel once in a name.
 constexpr auto vowel = make_table<1076>(std::to_array<Range<Piece>>({
     {0, 165, "i"},           {166, 330, "e"},         {331, 467, "o"},         {468, 539, "u"},         {540, 567, "y"},
     {568, 583, "ia"},        {584, 598, "ee"},        {599, 608, "aa"},        {609, 617, "ay"},        {618, 626, "oo"},
@@ -96,37 +94,24 @@ constexpr auto coda = make_table<1086>(std::to_array<Range<Piece>>({
 // A bare epithet may be "The Darkstar".
 constexpr auto article = pieces<3>({{1, 1, "The "}}, {{0, 0}, {2, 3}}, nothing);
 
-Piece separator_after(Pattern pattern, int finished_words)
+constexpr Joining joining_of(Pattern pattern)
 {
-    if (pattern == spaced)
-        return " ";
-    if (pattern == hyphenated)
-        return "-";
-    if (pattern == hyphen_then_space || pattern == lower_second)
-        return finished_words == 1 ? "-" : " ";
-    return nothing;
-}
-
-// A capital letter from Pideletra.
-std::string initial(GenerationContext& ctx)
-{
-    Pideletra(ctx);
-    const std::string letter = ctx.LabelOut;
-    mayusculiza(ctx, letter);
-    return ctx.LabelOut;
+    switch (pattern) {
+    case spaced: return Joining::spaced;
+    case hyphenated: return Joining::hyphenated;
+    case hyphen_then_space:
+    case lower_second: return Joining::hyphen_then_space;
+    case epithet:
+    case initials: break;
+    }
+    return Joining::none;
 }
 
 void syllable(NameBuilder& name, bool& apostrophe_used)
 {
     name.onset(onset);
-    Piece drawn = name.draw(vowel);
-    if (drawn == apostrophe) {
-        if (apostrophe_used)
-            drawn = "a";
-        apostrophe_used = true;
-    }
     // The empty vowel leaves the capital to the next onset or vowel of the word.
-    name.put(drawn);
+    name.put(apostrophe_once(name.draw(vowel), apostrophe_used));
     name.coda(coda);
 }
 
@@ -147,26 +132,20 @@ void end_with_compound(NameBuilder& name, bool draws_article)
     name.append(alone);
 }
 
-
 void build_name(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Shape drawn = name.draw(shape);
-    const Shape chosen = ctx.alternative_mode() ? alternative_shape : drawn;
+    const Shape chosen = name.draw_form(shape, alternative_shape);
     if (chosen.pattern == initials) {
-        const std::string first = initial(ctx);
-        const std::string second = initial(ctx);
+        const std::string first = capital_letter(ctx);
+        const std::string second = capital_letter(ctx);
         name.append(first + "." + second + ". ");
     }
     bool apostrophe_used = false;
     for (int word = 0; word < chosen.words; ++word) {
         const bool capitalized = !(chosen.pattern == lower_second && word == 1);
-        const std::size_t before = name.name().size();
-        name.word(syllable_count, [&](int) { syllable(name, apostrophe_used); }, capitalized);
-        // A word of empty pieces takes no separator, so no name holds a doubled one.
-        if (name.name().size() > before)
-            name.append(separator_after(chosen.pattern, word + 1));
+        order_word(name, syllable_count, [&](int) { syllable(name, apostrophe_used); },
+                   separator_after(joining_of(chosen.pattern), word + 1), capitalized);
     }
     if (chosen.pattern == epithet)
         end_with_compound(name, chosen.words == 0);

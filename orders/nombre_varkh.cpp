@@ -3,6 +3,7 @@
 #include <array>
 
 #include "grammars/name_builder.h"
+#include "orders/order_words.h"
 
 namespace quelvarinox {
 
@@ -53,9 +54,7 @@ constexpr auto onset = pieces<342>({
 // Drawn before and after every vowel: value 1 places an apostrophe, once in a word.
 constexpr auto apostrophe_chance = make_table<170>(std::to_array<Range<bool>>({{1, 1, true}}), {{0, 0}, {2, 170}}, false);
 
-// The apostrophe stands in for a vowel once in a word; after that its value gives "a".
-constexpr Piece apostrophe = "'";
-
+// The apostrophe stands in for a vowel once in a word.
 constexpr auto vowel = pieces<300>({
     {1, 46, "e"},            {47, 89, "o"},           {90, 130, "i"},          {131, 146, "u"},         {147, 154, "y"},
     {155, 158, "aa"},        {159, 162, "ia"},        {163, 165, "au"},        {166, 167, "ai"},        {168, 169, "ao"},
@@ -78,15 +77,15 @@ constexpr auto coda = pieces<322>({
     {187, 187, "wff"},
 }, {{0, 0}, {188, 322}}, nothing);
 
-Piece separator_after(Form form, int finished_words)
+constexpr Joining joining_of(Form form)
 {
-    if (form == plain)
-        return " ";
-    if (form == hyphenated)
-        return "-";
-    if (form == hyphen_then_space)
-        return finished_words == 1 ? "-" : " ";
-    return nothing;
+    switch (form) {
+    case plain: return Joining::spaced;
+    case hyphenated: return Joining::hyphenated;
+    case hyphen_then_space: return Joining::hyphen_then_space;
+    case title: break;
+    }
+    return Joining::none;
 }
 
 // The apostrophe of a chance is never capitalised: a word may begin "'A".
@@ -103,36 +102,27 @@ void syllable(NameBuilder& name, bool& apostrophe_used)
     const bool after_y = name.onset(onset) == y_onset;
     apostrophe_after_chance(name, apostrophe_used);
     Piece drawn = name.draw(vowel);
-    if (after_y && (drawn == "y" || drawn == "ya")) {
+    if (after_y && (drawn == "y" || drawn == "ya"))
         drawn = "a";
-    } else if (drawn == apostrophe) {
-        if (apostrophe_used)
-            drawn = "a";
-        apostrophe_used = true;
-    }
+    else
+        drawn = apostrophe_once(drawn, apostrophe_used);
     // The empty vowel leaves the capital to the next onset or vowel of the word.
     name.put(drawn);
     apostrophe_after_chance(name, apostrophe_used);
     name.coda(coda);
 }
 
-
 void build_name(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
-    const Shape drawn = name.draw(shape);
-    const Shape chosen = ctx.alternative_mode() ? alternative_shape : drawn;
+    const Shape chosen = name.draw_form(shape, alternative_shape);
     for (int word = 0; word < chosen.words; ++word) {
         // The title form has a single word, so its title can stand first from the start.
         if (chosen.form == title)
             name.append("Darth ");
         bool apostrophe_used = false;
-        const std::size_t before = name.name().size();
-        name.word(syllable_count, [&](int) { syllable(name, apostrophe_used); });
-        // A word of empty pieces takes no separator, so no name holds a doubled one.
-        if (name.name().size() > before)
-            name.append(separator_after(chosen.form, word + 1));
+        order_word(name, syllable_count, [&](int) { syllable(name, apostrophe_used); },
+                   separator_after(joining_of(chosen.form), word + 1));
     }
     name.trim_one_of(" -");
 }

@@ -10,7 +10,6 @@
 
 #include "grammars/name_builder.h"
 #include "planets/planet_words.h"
-#include "text/mayusculiza.h"
 #include "text/pideletra.h"
 
 namespace quelvarinox {
@@ -207,15 +206,6 @@ constexpr int hyphen_value = 1;
 constexpr int capitals_multiplier = 3;
 constexpr int capitals_end_below = 2;
 
-// Pideletra's letter, raised to its capital.
-std::string capital_letter(GenerationContext& ctx)
-{
-    Pideletra(ctx);
-    const std::string letter = ctx.LabelOut;
-    mayusculiza(ctx, letter);
-    return ctx.LabelOut;
-}
-
 void append_prefix(NameBuilder& name)
 {
     GenerationContext& ctx = name.context();
@@ -297,7 +287,6 @@ void append_designation(NameBuilder& name)
 
 void Nombre_planeta(GenerationContext& ctx, std::string& Text1)
 {
-    ctx.reseed();
     NameBuilder name(ctx, Text1);
     const Shape drawn = name.draw(shape);
     Form form = drawn.form;

@@ -1,6 +1,7 @@
 #include "text/pideletra.h"
 
 #include "core/weighted_table.h"
+#include "text/mayusculiza.h"
 
 namespace quelvarinox {
 
@@ -20,6 +21,14 @@ void Pideletra(GenerationContext& ctx)
 {
     ctx.reseed();
     ctx.LabelOut.assign(letter[ctx.Tirada(letter.multiplier)]);
+}
+
+std::string capital_letter(GenerationContext& ctx)
+{
+    Pideletra(ctx);
+    const std::string letter = ctx.LabelOut;
+    mayusculiza(ctx, letter);
+    return ctx.LabelOut;
 }
 
 }  // namespace quelvarinox

@@ -17,7 +17,7 @@ constexpr auto syllables = counts<2>({{0, 0, 1}, {1, 1, 2}, {2, 2, 3}});
 ::testing::AssertionResult word_of(std::string_view script, std::string_view expected, bool capitalized = true)
 {
     return draws_then_gives(
-        script,
+        "R " + std::string(script),
         [&](GenerationContext& ctx) {
             std::string text;
             NameBuilder name(ctx, text);
@@ -80,7 +80,7 @@ TEST(NameBuilder, TrimRemovesExactlyOneTrailingSeparator)
 TEST(NameBuilder, ACompoundIsAppendedAndTheResultSlotEmptied)
 {
     EXPECT_TRUE(draws_then_gives(
-        "R 54:40 45:42",
+        "R R 54:40 45:42",
         [](GenerationContext& ctx) {
             std::string text;
             NameBuilder name(ctx, text);

@@ -15,7 +15,7 @@ namespace {
                                            std::string_view expected)
 {
     return testing::draws_then_gives(
-        script,
+        ("R " + std::string(script)).substr(0, script.empty() ? 1 : std::string::npos),
         [&](GenerationContext& ctx) {
             std::string text;
             NameBuilder name(ctx, text);
