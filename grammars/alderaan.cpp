@@ -1,8 +1,6 @@
 // Alderaan: one to three plain words, or three words whose last two are joined by
 // a hyphen ("Talen Marik-Doro").
 #include <array>
-#include <cstddef>
-#include <string_view>
 
 #include "grammars/name_builder.h"
 
@@ -10,13 +8,7 @@ namespace quelvarinox {
 
 namespace {
 
-// What follows each word; the last word's space is trimmed.
-struct Form {
-    int words;
-    std::array<std::string_view, 3> after;
-};
-
-constexpr auto form = make_table<90>(std::to_array<Range<Form>>({
+constexpr auto form = make_table<90>(std::to_array<Range<WordsForm>>({
     {0, 20, {1, {" "}}},
     {21, 85, {2, {" ", " "}}},
     {86, 87, {3, {" ", " ", " "}}},
@@ -60,9 +52,7 @@ constexpr auto coda = pieces<315>({
 void Nombre_alderaan(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.after[static_cast<std::size_t>(word)]; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

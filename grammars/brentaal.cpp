@@ -1,8 +1,6 @@
 // Brentaal: one word, or two capitalised words joined by a space, a hyphen or an
 // apostrophe ("Lerad'Korin").
 #include <array>
-#include <cstddef>
-#include <string_view>
 
 #include "grammars/name_builder.h"
 
@@ -10,13 +8,7 @@ namespace quelvarinox {
 
 namespace {
 
-// What follows each word; a trailing space is trimmed.
-struct Form {
-    int words;
-    std::array<std::string_view, 2> after;
-};
-
-constexpr auto form = make_table<19>(std::to_array<Range<Form>>({
+constexpr auto form = make_table<19>(std::to_array<Range<WordsForm>>({
     {0, 4, {1, {" "}}},
     {5, 16, {2, {" ", " "}}},
     {17, 17, {2, {"-", ""}}},
@@ -52,9 +44,7 @@ constexpr auto coda = pieces<67>({
 void Nombre_Brentaal(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.after[static_cast<std::size_t>(word)]; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

@@ -8,16 +8,11 @@ namespace quelvarinox {
 
 namespace {
 
-struct Form {
-    int words;
-    bool apostrophe;
-};
-
-constexpr auto form = make_table<18>(std::to_array<Range<Form>>({
-    {0, 11, {1, false}},
-    {12, 15, {2, false}},
-    {16, 16, {3, false}},
-    {17, 18, {2, true}},
+constexpr auto form = make_table<18>(std::to_array<Range<WordsForm>>({
+    {0, 11, {1, {" "}}},
+    {12, 15, {2, {" ", " "}}},
+    {16, 16, {3, {" ", " ", " "}}},
+    {17, 18, {2, {" '", " "}}},
 }));
 
 constexpr auto syllable_count = counts<24>({{0, 5, 1}, {6, 19, 2}, {20, 24, 3}});
@@ -48,10 +43,7 @@ constexpr auto coda = pieces<52>({
 void Nombre_Hapes(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    // The second word of the apostrophe form stands behind it.
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.apostrophe && word == 0 ? Piece{" '"} : Piece{" "}; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

@@ -8,15 +8,10 @@ namespace quelvarinox {
 
 namespace {
 
-struct Form {
-    int words;
-    bool particle;
-};
-
-constexpr auto form = make_table<37>(std::to_array<Range<Form>>({
-    {0, 17, {1, false}},
-    {18, 35, {2, false}},
-    {36, 37, {2, true}},
+constexpr auto form = make_table<37>(std::to_array<Range<WordsForm>>({
+    {0, 17, {1, {" "}}},
+    {18, 35, {2, {" ", " "}}},
+    {36, 37, {2, {" de ", " "}}},
 }));
 
 constexpr auto syllable_count = counts<50>({{0, 9, 1}, {10, 45, 2}, {46, 50, 3}});
@@ -52,9 +47,7 @@ constexpr auto coda = pieces<104>({
 void Nombre_Kuat(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.particle && word == 0 ? Piece{" de "} : Piece{" "}; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

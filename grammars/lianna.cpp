@@ -8,16 +8,11 @@ namespace quelvarinox {
 
 namespace {
 
-struct Form {
-    int words;
-    bool apostrophe;
-};
-
-constexpr auto form = make_table<17>(std::to_array<Range<Form>>({
-    {0, 6, {1, false}},
-    {7, 14, {2, false}},
-    {15, 15, {3, false}},
-    {16, 17, {2, true}},
+constexpr auto form = make_table<17>(std::to_array<Range<WordsForm>>({
+    {0, 6, {1, {" "}}},
+    {7, 14, {2, {" ", " "}}},
+    {15, 15, {3, {" ", " ", " "}}},
+    {16, 17, {2, {" '", " "}}},
 }));
 
 constexpr auto syllable_count = counts<26>({{0, 7, 1}, {8, 22, 2}, {23, 26, 3}});
@@ -47,10 +42,7 @@ constexpr auto coda = pieces<52>({
 void Nombre_Lianna(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    // The second word of the apostrophe form stands behind it.
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.apostrophe && word == 0 ? Piece{" '"} : Piece{" "}; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

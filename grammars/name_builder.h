@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,13 @@ namespace quelvarinox {
 // Whether a slot may take the capital of its word. Onsets and vowels may, when
 // their piece is not empty; codas never do.
 enum class Capital { may_carry, never };
+
+// The form of a name of plain words: how many, and what follows each one (a
+// space, a joiner, an apostrophe); finish() trims the space of the last.
+struct WordsForm {
+    int words;
+    std::array<Piece, 3> after;
+};
 
 // The shared shape of every grammar: a name built from left to right, word by
 // word, syllable by syllable, slot by slot, with the capital of each word given
@@ -109,15 +118,15 @@ public:
         word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
     }
 
-    // `count` words of plain syllables, each followed by what `after(word)`
-    // gives for its place, counted from 0: a space, a joiner, an apostrophe.
-    template <class Count, class Onset, class Vowel, class Coda, class After>
-    void words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
-               const Coda& coda_table, After&& after)
+    // The words of a form, each of plain syllables and followed by what the
+    // form puts after it.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void words(const WordsForm& form, const Count& syllable_count, const Onset& onset_table,
+               const Vowel& vowel_table, const Coda& coda_table)
     {
-        for (int index = 0; index < count; ++index) {
+        for (int index = 0; index < form.words; ++index) {
             word(syllable_count, onset_table, vowel_table, coda_table);
-            append(after(index));
+            append(form.after[static_cast<std::size_t>(index)]);
         }
     }
 
@@ -126,7 +135,10 @@ public:
     void spaced_words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
                       const Coda& coda_table)
     {
-        words(count, syllable_count, onset_table, vowel_table, coda_table, [](int) { return Piece{" "}; });
+        for (int index = 0; index < count; ++index) {
+            word(syllable_count, onset_table, vowel_table, coda_table);
+            append(" ");
+        }
     }
 
     // The word step for syllables that depend on where they stand in their word:

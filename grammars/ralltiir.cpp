@@ -8,15 +8,10 @@ namespace quelvarinox {
 
 namespace {
 
-struct Form {
-    int words;
-    bool hyphen_before_last;
-};
-
-constexpr auto form = make_table<13>(std::to_array<Range<Form>>({
-    {0, 7, {1, false}},
-    {8, 11, {2, false}},
-    {12, 13, {3, true}},
+constexpr auto form = make_table<13>(std::to_array<Range<WordsForm>>({
+    {0, 7, {1, {" "}}},
+    {8, 11, {2, {" ", " "}}},
+    {12, 13, {3, {" ", "-", " "}}},
 }));
 
 constexpr auto syllable_count = counts<19>({{0, 5, 1}, {6, 17, 2}, {18, 19, 3}});
@@ -45,9 +40,7 @@ constexpr auto coda = pieces<38>({
 void Nombre_Ralltiir(GenerationContext& ctx, std::string& Text1)
 {
     NameBuilder name(ctx, Text1);
-    const Form shape = name.draw(form);
-    name.words(shape.words, syllable_count, onset, vowel, coda,
-               [&](int word) { return shape.hyphen_before_last && word == 1 ? Piece{"-"} : Piece{" "}; });
+    name.words(name.draw(form), syllable_count, onset, vowel, coda);
     name.finish();
 }
 

@@ -5,7 +5,6 @@
 // catalogue designation.
 
 #include <array>
-#include <initializer_list>
 #include <string>
 
 #include "grammars/name_builder.h"
