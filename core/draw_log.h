@@ -24,7 +24,6 @@ public:
     void record_number_prefix(int value);
     void clear() { events_.clear(); }
 
-    const std::vector<DrawEvent>& events() const { return events_; }
     void append_trace(std::string& out) const;
     std::string trace() const;
 

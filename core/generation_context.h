@@ -49,8 +49,6 @@ public:
         return value;
     }
 
-    void set_log(DrawLog* log) { log_ = log; }
-
     // For 0 <= x < 2^52: adding and taking away 2^52 leaves x rounded to the nearest
     // integer, ties to even, in the default rounding mode, without a library call.
     static int round_half_even(double x)

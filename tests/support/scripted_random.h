@@ -20,8 +20,6 @@ public:
     void reseed() override;
     double uniform() override;
 
-    bool finished() const { return next_ == steps_.size(); }
-
 private:
     struct Step {
         bool reseed;
