@@ -1,5 +1,6 @@
 #include "categories/category_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/generation_context.h"
@@ -271,6 +272,32 @@ const Category* find_category(std::string_view display_text)
 {
     const std::size_t index = index_of(display_text);
     return index < categories.size() ? &categories[index] : nullptr;
+}
+
+namespace {
+
+constexpr bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+constexpr char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool equal_folded(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+        return lower(x) == lower(y);
+    });
+}
+
+}  // namespace
+
+const Category* find_category_by_name(std::string_view name)
+{
+    while (!name.empty() && is_blank(name.front()))
+        name.remove_prefix(1);
+    while (!name.empty() && is_blank(name.back()))
+        name.remove_suffix(1);
+    for (const Category& category : categories)
+        if (equal_folded(category.display_text, name) || equal_folded(category.picture_key, name))
+            return &category;
+    return nullptr;
 }
 
 const Category& fallback_category() { return categories[fallback_index]; }

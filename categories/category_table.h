@@ -31,6 +31,10 @@ std::size_t position_of(const Category& category);
 // The row whose display text is exactly `display_text`, or nullptr.
 const Category* find_category(std::string_view display_text);
 
+// The row named by `name`, its display text or its picture key, in any letter
+// case and with blanks around; nullptr when it names none.
+const Category* find_category_by_name(std::string_view name);
+
 // What the window shows for a text that names no category: Alderaan.
 const Category& fallback_category();
 

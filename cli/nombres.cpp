@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "categories/category_table.h"
+#include "cli/line_format.h"
+#include "cli/name_filter.h"
+#include "cli/name_run.h"
+#include "cli/name_source.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "cli/unique_names.h"
-#include "core/draw_log.h"
-#include "core/generation_context.h"
 #include "core/random_source.h"
 
 namespace quelvarinox::cli {
@@ -33,30 +34,6 @@ constexpr std::string_view usage =
     "  -l, --lista         lista las categorías: posición, nombre, clave, modo alternativo\n"
     "  -h, --ayuda         muestra esta ayuda\n"
     "      --version       muestra la versión\n";
-
-std::string folded(std::string_view text)
-{
-    const auto is_space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && is_space(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && is_space(text.back()))
-        text.remove_suffix(1);
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return result;
-}
-
-// A category named by its display text or its picture key, in any letter case.
-const Category* category_named(std::string_view requested)
-{
-    const std::string wanted = folded(requested);
-    for (const Category& category : category_table())
-        if (folded(category.display_text) == wanted || folded(category.picture_key) == wanted)
-            return &category;
-    return nullptr;
-}
 
 std::string valid_categories()
 {
@@ -95,67 +72,30 @@ std::string describe_errno(int error)
     }
 }
 
-// Generates and writes `count` names of each category of `chosen`.
-class Run {
-public:
-    Run(const Options& options, Output& out, std::ostream& err)
-        : options_(options), out_(out), err_(err), random_(make_random(options)),
-          ctx_(*random_, options.trace ? &log_ : nullptr)
-    {
-        ctx_.huevo = options.alternative ? "1" : "0";
-    }
+std::unique_ptr<RandomSource> random_source(const Options& options)
+{
+    if (options.seed)
+        return std::make_unique<SeededRandom>(*options.seed);
+    return std::make_unique<ClockRandom>();
+}
 
-    // Returns false when a category ran out of distinct names.
-    bool names_of(const Category& category, bool labelled)
-    {
-        unique_.forget();
-        for (std::uint64_t done = 0; done < options_.count && out_.open();) {
-            log_.clear();
-            category.generator(ctx_, name_);
-            if (options_.unique && !unique_.admit(name_)) {
-                if (unique_.exhausted()) {
-                    err_ << program << ": la categoría «" << category.display_text
-                         << "» no da más nombres distintos: se han dado " << done << " de "
-                         << options_.count << ".\n";
-                    return false;
-                }
-                continue;
-            }
-            line_.clear();
-            if (labelled) {
-                line_ += category.display_text;
-                line_ += '\t';
-            }
-            line_ += name_;
-            if (options_.trace) {
-                line_ += '\t';
-                log_.append_trace(line_);
-            }
-            line_ += '\n';
-            out_.write(line_);
-            ++done;
-        }
-        return true;
-    }
-
-private:
-    static std::unique_ptr<RandomSource> make_random(const Options& options)
-    {
-        if (options.seed)
-            return std::make_unique<SeededRandom>(*options.seed);
-        return std::make_unique<ClockRandom>();
-    }
-
-    const Options& options_;
-    Output& out_;
-    std::ostream& err_;
-    std::unique_ptr<RandomSource> random_;
-    DrawLog log_;
-    GenerationContext ctx_;
-    UniqueNames unique_;
-    std::string name_;
-    std::string line_;
-};
+// Every category, or the chosen one; returns the exit status.
+int write_names(const Options& options, const Category* chosen, Output& out, std::ostream& err)
+{
+    NameSource source(random_source(options), options.alternative, options.trace);
+    UniqueNames unique;
+    std::vector<NameFilter*> filters;
+    if (options.unique)
+        filters.push_back(&unique);
+    const TextLines format(chosen == nullptr, options.trace);
+    NameRun run(source, filters, format, out, err);
+    if (chosen)
+        return run.write_names(*chosen, options.count) ? 0 : 1;
+    for (const Category& category : category_table())
+        if (!run.write_names(category, options.count))
+            return 1;
+    return 0;
+}
 
 }  // namespace
 
@@ -170,7 +110,7 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err)
 
     const Category* chosen = nullptr;
     if (options.category && !options.help && !options.version && !options.list) {
-        chosen = category_named(*options.category);
+        chosen = find_category_by_name(*options.category);
         if (!chosen) {
             err << program << ": categoría desconocida: «" << *options.category
                 << "». Las categorías válidas son: " << valid_categories() << ".\n";
@@ -188,16 +128,7 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err)
         } else if (options.list) {
             write_list(out);
         } else {
-            Run run(options, out, err);
-            if (chosen) {
-                status = run.names_of(*chosen, false) ? 0 : 1;
-            } else {
-                for (const Category& category : category_table())
-                    if (!run.names_of(category, true)) {
-                        status = 1;
-                        break;
-                    }
-            }
+            status = write_names(options, chosen, out, err);
         }
         out.flush();
         if (out.state() == Output::State::failed) {

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "categories/category_table.h"
+#include "cli/name_source.h"
+
+namespace quelvarinox::cli {
+
+// What a line says of one name.
+struct NameLine {
+    const Category& category;
+    const NameSource& source;
+};
+
+// How a name becomes a line of output.
+class LineFormat {
+public:
+    virtual ~LineFormat() = default;
+    // Appends the line of `line`, with its newline, to `out`.
+    virtual void append(const NameLine& line, std::string& out) const = 0;
+};
+
+// The plain text of the tool: the name, after its category and a tab when the
+// run covers every category, and before a tab and its draws when traced.
+class TextLines final : public LineFormat {
+public:
+    TextLines(bool labelled, bool traced) : labelled_(labelled), traced_(traced) {}
+
+    void append(const NameLine& line, std::string& out) const override
+    {
+        if (labelled_) {
+            out += line.category.display_text;
+            out += '\t';
+        }
+        out += line.source.name();
+        if (traced_) {
+            out += '\t';
+            line.source.append_trace(out);
+        }
+        out += '\n';
+    }
+
+private:
+    bool labelled_;
+    bool traced_;
+};
+
+}  // namespace quelvarinox::cli
