@@ -4,14 +4,15 @@
 #include <string_view>
 
 #include "categories/category_table.h"
-#include "cli/name_source.h"
+#include "categories/name_maker.h"
 
 namespace quelvarinox::cli {
 
 // What a line says of one name.
 struct NameLine {
     const Category& category;
-    const NameSource& source;
+    std::string_view name;
+    const NameMaker& maker;
 };
 
 // How a name becomes a line of output.
@@ -34,10 +35,10 @@ public:
             out += line.category.display_text;
             out += '\t';
         }
-        out += line.source.name();
+        out += line.name;
         if (traced_) {
             out += '\t';
-            line.source.append_trace(out);
+            line.maker.append_trace(out);
         }
         out += '\n';
     }

@@ -15,8 +15,9 @@ bool NameRun::write_names(const Category& category, std::uint64_t count)
     for (NameFilter* filter : filters_)
         filter->start_category();
     std::uint64_t rejected_in_a_row = 0;
+    std::uint64_t index = 0;
     for (std::uint64_t done = 0; done < count && out_.open();) {
-        const std::string& name = source_.make(category);
+        const std::string& name = maker_.make(category, ++index, alternative_);
         if (NameFilter* rejecting = rejecting_filter(name)) {
             if (++rejected_in_a_row >= rejections_before_giving_up) {
                 err_ << "quelvarinox-nombres: la categoría «" << category.display_text << "» no da más nombres "
@@ -27,7 +28,7 @@ bool NameRun::write_names(const Category& category, std::uint64_t count)
         }
         rejected_in_a_row = 0;
         line_.clear();
-        format_.append({category, source_}, line_);
+        format_.append({category, name, maker_}, line_);
         out_.write(line_);
         ++done;
     }

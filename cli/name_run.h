@@ -8,7 +8,7 @@
 #include "categories/category_table.h"
 #include "cli/line_format.h"
 #include "cli/name_filter.h"
-#include "cli/name_source.h"
+#include "categories/name_maker.h"
 #include "cli/output.h"
 
 namespace quelvarinox::cli {
@@ -17,9 +17,9 @@ namespace quelvarinox::cli {
 // they admit are written and counted.
 class NameRun {
 public:
-    NameRun(NameSource& source, std::span<NameFilter* const> filters, const LineFormat& format, Output& out,
+    NameRun(NameMaker& maker, bool alternative, std::span<NameFilter* const> filters, const LineFormat& format, Output& out,
             std::ostream& err)
-        : source_(source), filters_(filters), format_(format), out_(out), err_(err)
+        : maker_(maker), alternative_(alternative), filters_(filters), format_(format), out_(out), err_(err)
     {
     }
 
@@ -33,7 +33,8 @@ private:
 
     static constexpr std::uint64_t rejections_before_giving_up = 100'000;
 
-    NameSource& source_;
+    NameMaker& maker_;
+    bool alternative_;
     std::span<NameFilter* const> filters_;
     const LineFormat& format_;
     Output& out_;

@@ -9,7 +9,6 @@
 #include "cli/line_format.h"
 #include "cli/name_filter.h"
 #include "cli/name_run.h"
-#include "cli/name_source.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "core/random_source.h"
@@ -72,23 +71,16 @@ std::string describe_errno(int error)
     }
 }
 
-std::unique_ptr<RandomSource> random_source(const Options& options)
-{
-    if (options.seed)
-        return std::make_unique<SeededRandom>(*options.seed);
-    return std::make_unique<ClockRandom>();
-}
-
 // Every category, or the chosen one; returns the exit status.
 int write_names(const Options& options, const Category* chosen, Output& out, std::ostream& err)
 {
-    NameSource source(random_source(options), options.alternative, options.trace);
+    NameMaker maker(options.seed.value_or(random_run_seed()), options.trace);
     UniqueNames unique;
     std::vector<NameFilter*> filters;
     if (options.unique)
         filters.push_back(&unique);
     const TextLines format(chosen == nullptr, options.trace);
-    NameRun run(source, filters, format, out, err);
+    NameRun run(maker, options.alternative, filters, format, out, err);
     if (chosen)
         return run.write_names(*chosen, options.count) ? 0 : 1;
     for (const Category& category : category_table())

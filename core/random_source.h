@@ -39,16 +39,33 @@ public:
     void reseed() override;
 };
 
-// Reproducible runs: the k-th reseed takes the k-th seed of a sequence that starts
-// at the user's seed, so one seed gives the same names on every machine.
+// Reproducible runs. Each name of a run has a place of its own: a stream (one
+// per category) and an index in it. The reseeds of the generator call that makes
+// it take the seeds of a sequence that depends only on the run's seed and that
+// place, so any name can be made again alone, on any machine, and the names of
+// a run can be made in any order.
 class SeededRandom final : public PcgSource {
 public:
-    explicit SeededRandom(std::uint64_t seed) : next_(seed) { reseed(); }
+    explicit SeededRandom(std::uint64_t seed) : seed_(seed)
+    {
+        start_name(0, 0);
+        reseed();
+    }
+
+    // Before the generator call that makes name `index` of `stream`: its first
+    // reseed takes the first seed of that name's sequence.
+    void start_name(std::uint64_t stream, std::uint64_t index);
     void reseed() override;
 
 private:
-    std::uint64_t next_;
+    std::uint64_t seed_;
+    std::uint64_t name_seed_ = 0;
+    std::uint64_t reseeds_ = 0;
 };
+
+// A seed for a run that the user did not seed: the clock and the system's
+// entropy, different for every run.
+std::uint64_t random_run_seed();
 
 // The splitmix64 finaliser: a bijective mix of all 64 bits.
 constexpr std::uint64_t splitmix64(std::uint64_t x)

@@ -136,8 +136,8 @@ TEST(Jedi, ManyNamesHoldAtMostOneApostropheAndNoLooseSeparator)
             ASSERT_EQ(name.find("--"), std::string::npos) << name;
             if (mode == Mode::alternative) {
                 const auto words = words_of(name);
-                ASSERT_EQ(words.size(), 2u) << name;
-                ASSERT_TRUE(starts_with_capital(words[1])) << name;
+                ASSERT_LE(words.size(), 2u) << name;
+                ASSERT_TRUE(starts_with_capital(words.back())) << name;
             }
         }
     }
