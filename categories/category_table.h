@@ -15,7 +15,7 @@ struct Category {
     std::string_view display_text;
     // Names the picture file (see picture_file_name) and is the tool's short name.
     std::string_view picture_key;
-    Generator generator;
+    NameGenerator generator;
     // Whether the generator reads the alternative-mode flag huevo.
     bool reads_huevo;
     // The Spanish paragraph of the description view.

@@ -67,6 +67,6 @@ private:
 namespace quelvarinox {
 
 // Every generator: reseeds, draws, and leaves one new name in `Text1`.
-using Generator = void (*)(GenerationContext& ctx, std::string& Text1);
+using NameGenerator = void (*)(GenerationContext& ctx, std::string& Text1);
 
 }  // namespace quelvarinox

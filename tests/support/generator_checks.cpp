@@ -5,7 +5,7 @@
 
 namespace quelvarinox::testing {
 
-Generator generator_of(std::string_view picture_key)
+NameGenerator generator_of(std::string_view picture_key)
 {
     for (const Category& category : category_table())
         if (category.picture_key == picture_key)
@@ -26,7 +26,7 @@ Generator generator_of(std::string_view picture_key)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected, Mode mode)
+::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected, Mode mode)
 {
     return draws_then_gives(
         script,
@@ -39,7 +39,7 @@ Generator generator_of(std::string_view picture_key)
         expected);
 }
 
-::testing::AssertionResult leaves_result_slot_empty(Generator generator, std::string_view script, Mode mode)
+::testing::AssertionResult leaves_result_slot_empty(NameGenerator generator, std::string_view script, Mode mode)
 {
     return draws_then_gives(
         script,
@@ -52,7 +52,7 @@ Generator generator_of(std::string_view picture_key)
         "");
 }
 
-std::vector<std::string> many_names(Generator generator, int count, Mode mode, std::uint64_t seed)
+std::vector<std::string> many_names(NameGenerator generator, int count, Mode mode, std::uint64_t seed)
 {
     SeededRandom random(seed);
     GenerationContext ctx(random);

@@ -15,16 +15,16 @@ enum class Mode { normal, alternative };
 
 // The generator of the category with this picture key; fails the test when
 // there is none.
-Generator generator_of(std::string_view picture_key);
+NameGenerator generator_of(std::string_view picture_key);
 
 // Runs `generator` on scripted draws (see ScriptedRandom) and succeeds when it
 // made exactly those draws and reseeds, in that order, and built `expected`.
-::testing::AssertionResult builds(Generator generator, std::string_view script, std::string_view expected,
+::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected,
                                   Mode mode = Mode::normal);
 
 // Runs `generator` on scripted draws that end with a compound and succeeds when
 // the draws match and the result slot LabelOut is empty afterwards.
-::testing::AssertionResult leaves_result_slot_empty(Generator generator, std::string_view script,
+::testing::AssertionResult leaves_result_slot_empty(NameGenerator generator, std::string_view script,
                                                     Mode mode = Mode::normal);
 
 // The same for code that is not a whole generator (a text helper, a word
@@ -33,7 +33,7 @@ template <class Run>
 ::testing::AssertionResult draws_then_gives(std::string_view script, Run&& run, std::string_view expected);
 
 // `count` names from a seeded source, for property tests over many names.
-std::vector<std::string> many_names(Generator generator, int count, Mode mode = Mode::normal,
+std::vector<std::string> many_names(NameGenerator generator, int count, Mode mode = Mode::normal,
                                     std::uint64_t seed = 2024);
 
 // The words of a name, split at single spaces.
