@@ -26,7 +26,7 @@ public:
     // Name `index` of `category`, valid until the next call.
     const std::string& make(const Category& category, std::uint64_t index, bool alternative);
 
-    // The index of the next name of `category`, and counting it as given.
+    // The index that the next name of `category` takes; move_on counts that name as given.
     std::uint64_t next_index(const Category& category) const { return given_[position_of(category) - 1] + 1; }
     void move_on(const Category& category) { ++given_[position_of(category) - 1]; }
 

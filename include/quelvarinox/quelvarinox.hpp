@@ -50,6 +50,7 @@ class NameSource;
 // for in between. A generator is not shared between threads.
 //
 // Every call that takes a category throws UnknownCategory when it names none.
+// A generator moved from may only be assigned to or destroyed.
 class QUELVARINOX_EXPORT Generator {
 public:
     // Draws a seed of its own: other names on every run.
