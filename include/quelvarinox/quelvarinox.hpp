@@ -23,10 +23,14 @@ namespace quelvarinox {
 
 // One category of the list.
 struct CategoryInfo {
-    std::string_view display_text;  // as the window lists it: "Garos IV", "jedi"
-    std::string_view key;           // short and lower case: "garos", "jedi"
-    bool reads_alternative_mode;    // whether the alternative mode changes its names
-    std::string_view description;   // a paragraph in Spanish
+    // As the window lists it: "Garos IV", "jedi".
+    std::string_view display_text;
+    // Short and lower case: "garos", "jedi".
+    std::string_view key;
+    // Whether the alternative mode changes its names.
+    bool reads_alternative_mode;
+    // A paragraph in Spanish.
+    std::string_view description;
 };
 
 // The categories in the order of the window's list. The list and its texts
