@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,11 +42,15 @@ public:
     std::string last_trace() const;
 
 private:
+    struct NamePlace {
+        const Category* category;
+        std::uint64_t index;
+        bool alternative;
+    };
+
     NameMaker maker_;
     std::vector<std::uint64_t> given_;
-    const Category* last_category_ = nullptr;
-    std::uint64_t last_index_ = 0;
-    bool last_alternative_ = false;
+    std::optional<NamePlace> last_;
 };
 
 }  // namespace quelvarinox::library
