@@ -26,8 +26,10 @@ void make_batch(NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first
             maker.append_trace(trace);
         }
         recipe.format.append({recipe.category, name, maker.seed(), index, trace}, batch.lines);
-        batch.names += name;
-        batch.names += '\n';
+        if (recipe.keep_names) {
+            batch.names += name;
+            batch.names += '\n';
+        }
         batch.admitted.push_back({index, batch.lines.size(), batch.names.size()});
     }
 }

@@ -18,6 +18,9 @@ struct BatchRecipe {
     const Category& category;
     bool alternative;
     bool traced;
+    // Whether the names themselves are kept beside their lines: for the rule of
+    // no repeats and the --anotar file.
+    bool keep_names;
     std::span<const NameCondition* const> conditions;
     const LineFormat& format;
 };
@@ -30,7 +33,7 @@ struct NameBatch {
     std::uint64_t size = 0;
     // The admitted names' lines, one after the other.
     std::string lines;
-    // The admitted names, each followed by "\n".
+    // The admitted names, each followed by "\n", when the recipe keeps them.
     std::string names;
     struct Admitted {
         std::uint64_t index;

@@ -38,8 +38,8 @@ std::string NameRun::unmet(std::span<const std::uint64_t> rejected, std::uint64_
 
 NameRun::Outcome NameRun::write_names(const Category& category)
 {
-    const BatchRecipe recipe{category, settings_.alternative, settings_.traced, settings_.conditions,
-                             settings_.format};
+    const BatchRecipe recipe{category,         settings_.alternative, settings_.traced,
+                             settings_.unique || recorder_ != nullptr, settings_.conditions, settings_.format};
     BatchSource source(recipe, settings_.seed, settings_.first_index, batch_size_for(settings_.count),
                        settings_.threads);
     RunOutJudge judge;

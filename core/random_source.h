@@ -6,6 +6,8 @@
 
 namespace quelvarinox {
 
+class PcgSource;
+
 // The one source of uniform values of the program. Every generator, Compuesto
 // and Pideletra reseed it before their draws, so a helper's reseed also changes
 // what its caller draws afterwards.
@@ -15,13 +17,19 @@ public:
     virtual void reseed() = 0;
     // A value in [0, 1).
     virtual double uniform() = 0;
+    // The PCG engine behind this source, if it has one: draws from it need no
+    // virtual call.
+    virtual PcgSource* engine() { return nullptr; }
 };
 
 // Shared by both production sources: a PCG engine and the [0, 1) conversion
 // from its top 53 bits, which can never give 1.0.
 class PcgSource : public RandomSource {
 public:
-    double uniform() final { return static_cast<double>(engine_() >> 11) * 0x1p-53; }
+    double uniform() final { return static_cast<double>(top_bits()) * 0x1p-53; }
+    // The 53 top bits of the next output, which uniform() scales to [0, 1).
+    std::uint64_t top_bits() { return engine_() >> 11; }
+    PcgSource* engine() final { return this; }
 
 protected:
     void seed_engine(std::uint64_t high, std::uint64_t low);
