@@ -102,8 +102,8 @@ void Form1::build_controls()
     make_blue(Label1);
     Ayu1 = make_label(client, "Ayu1", twips_rect(120, 120, 4335, 1095), help_text_1);
     Ayu2 = make_label(client, "Ayu2", twips_rect(120, 1200, 4335, 2055), help_text_2);
-    Acer1 = make_label(client, "Acer1", twips_rect(120, 100, 4335, 1215), credits_text);
-    Acer2 = make_label(client, "Acer2", twips_rect(120, 1300, 4335, 495), new_versions_text);
+    Acer1 = make_label(client, "Acer1", twips_rect(120, nearest_pixel(100), 4335, 1215), credits_text);
+    Acer2 = make_label(client, "Acer2", twips_rect(120, nearest_pixel(1300), 4335, 495), new_versions_text);
     Acer3 = make_label(client, "Acer3", twips_rect(120, 1740, 4335, 255), web_address);
     make_blue(Acer3);
     for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
@@ -213,7 +213,7 @@ void Form1::show_picture(std::string_view picture_key)
 
 void Form1::show_view(const View& view)
 {
-    outer_size_ = QSize(pixels(view.width), pixels(view.height));
+    outer_size_ = view.outer_size;
     fit_outer_size();
     for (std::size_t i = 0; i < view_control_count; ++i)
         view_controls_[i]->setVisible(view.shown[i]);
