@@ -181,6 +181,8 @@ void Form1::Tirarraza()
         Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
         entry->generator(ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
+        // A name wider than the box shows from its first letter.
+        Text1->setCursorPosition(0);
         DescrLab->setText(text_of(category_description(entry->picture_key)));
         fit_text(*DescrLab, centralWidget()->font());
     }
