@@ -24,6 +24,9 @@ namespace quelvarinox {
 
 namespace {
 
+// The controls that take the focus, in the order Tab visits them.
+constexpr std::array tab_order{ViewControl::Text1, ViewControl::Command1, ViewControl::Combo1, ViewControl::Image1};
+
 // What a text that names no category becomes.
 constexpr const char* fallback_category = "Alderaan";
 constexpr std::string_view fallback_picture_key = "alderaan";
@@ -106,13 +109,14 @@ void Form1::build_controls()
     Acer2 = make_label(client, "Acer2", twips_rect(120, nearest_pixel(1300), 4335, 495), new_versions_text);
     Acer3 = make_label(client, "Acer3", twips_rect(120, 1740, 4335, 255), web_address);
     make_blue(Acer3);
+
     for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
         fit_text(*paragraph, client->font());
 
     view_controls_ = {Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3};
 
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Combo1);
+    for (std::size_t i = 1; i < tab_order.size(); ++i)
+        setTabOrder(view_control(tab_order[i - 1]), view_control(tab_order[i]));
 
     // Typing runs Combo1_Change; a pick from the list runs Combo1_Click alone,
     // although Qt rewrites the edit text on the way.
@@ -148,7 +152,6 @@ void Form1::Form_Load()
         Combo1->addItem(text_of(category.display_text));
     // Filling the list selects its first item; the text starts empty.
     Combo1->setCurrentIndex(-1);
-    Text1->setFocus();
     const std::size_t start = draw_start_entry(random_, categories.size());
     set_combo_text(text_of(categories[start - 1].display_text));
 }
@@ -219,7 +222,32 @@ void Form1::show_view(const View& view)
     fit_outer_size();
     for (std::size_t i = 0; i < view_control_count; ++i)
         view_controls_[i]->setVisible(view.shown[i]);
+    focus_shown_control(view);
 }
+
+// Keys go to the focused control even while it is hidden. When the view hides
+// it, the focus moves to the first control of the view in tab order, or to the
+// window itself in a view without any.
+void Form1::focus_shown_control(const View& view)
+{
+    const QWidget* focused = focusWidget();
+    QWidget* first_shown = nullptr;
+    for (const ViewControl control : tab_order) {
+        if (!view.shown[static_cast<std::size_t>(control)])
+            continue;
+        QWidget* widget = view_control(control);
+        if (widget == focused || widget->isAncestorOf(focused))
+            return;
+        if (!first_shown)
+            first_shown = widget;
+    }
+    if (first_shown)
+        first_shown->setFocus();
+    else
+        setFocus();
+}
+
+QWidget* Form1::view_control(ViewControl control) const { return view_controls_[static_cast<std::size_t>(control)]; }
 
 void Form1::fit_outer_size()
 {
