@@ -112,6 +112,11 @@ void Form1::build_controls()
 
     for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
         fit_text(*paragraph, client->font());
+    for (const AccessibleText& text : accessible_texts) {
+        auto* control = client->findChild<QWidget*>(QString::fromLatin1(text.control));
+        control->setAccessibleName(QString::fromUtf8(text.name));
+        control->setAccessibleDescription(QString::fromUtf8(text.description));
+    }
 
     view_controls_ = {Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3};
 
@@ -132,6 +137,8 @@ void Form1::build_menus()
     bar->setNativeMenuBar(false);
     // Narrow padding keeps all five commands on the bar of the narrower views.
     bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
+    bar->setAccessibleName(QString::fromUtf8(menu_bar_name));
+    bar->setAccessibleDescription(QString::fromUtf8(menu_bar_description));
     const auto add_command = [this, bar](const char* name, const char* caption, void (Form1::*handler)()) {
         QAction* action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
