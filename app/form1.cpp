@@ -110,8 +110,8 @@ void Form1::build_controls()
     Acer3 = make_label(client, "Acer3", twips_rect(120, 1740, 4335, 255), web_address);
     make_blue(Acer3);
 
-    for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
-        fit_text(*paragraph, client->font());
+    for (QLabel* fixed_text : {Label1, Ayu1, Ayu2, Acer1, Acer2, Acer3})
+        fit_text(*fixed_text, fixed_text->font());
     for (const AccessibleText& text : accessible_texts) {
         auto* control = client->findChild<QWidget*>(QString::fromLatin1(text.control));
         control->setAccessibleName(QString::fromUtf8(text.name));
