@@ -139,16 +139,17 @@ void Form1::build_menus()
     bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
     bar->setAccessibleName(QString::fromUtf8(menu_bar_name));
     bar->setAccessibleDescription(QString::fromUtf8(menu_bar_description));
+    // The "&" marks each command's key for Alt: P, A, D, C and S.
     const auto add_command = [this, bar](const char* name, const char* caption, void (Form1::*handler)()) {
         QAction* action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    add_command("Mnu_Ppal", "Principal", &Form1::Mnu_Ppal_Click);
-    add_command("Mnu_Ayuda", "Ayuda", &Form1::Mnu_Ayuda_Click);
-    add_command("Mnu_Descr", "Descripcion", &Form1::Mnu_Descr_Click);
-    add_command("Mnu_Acerca", "Acerca de", &Form1::Mnu_Acerca_Click);
-    add_command("Mnu_Salir", "Salir", &Form1::Mnu_Salir_Click);
+    add_command("Mnu_Ppal", "&Principal", &Form1::Mnu_Ppal_Click);
+    add_command("Mnu_Ayuda", "&Ayuda", &Form1::Mnu_Ayuda_Click);
+    add_command("Mnu_Descr", "&Descripcion", &Form1::Mnu_Descr_Click);
+    add_command("Mnu_Acerca", "A&cerca de", &Form1::Mnu_Acerca_Click);
+    add_command("Mnu_Salir", "&Salir", &Form1::Mnu_Salir_Click);
 }
 
 void Form1::Form_Load()
