@@ -1,5 +1,4 @@
 #include <QFontMetrics>
-#include <QTest>
 
 #include "tests/app/window_fixture.h"
 
@@ -12,69 +11,67 @@ protected:
     {
         write_every_picture();
         open_window();
+        previous_name_ = name();
     }
 
     // After `count` dispatches, the category's picture, description and a new name are on show.
-    void expect_showing(const Category& shown, const QString& previous_name, int count = 1)
+    void expect_showing(const Category& shown, int count = 1)
     {
         EXPECT_EQ(dispatches(), count) << shown.display_text;
         EXPECT_EQ(combo()->currentText(), text_of(shown.display_text));
         EXPECT_EQ(shown_picture_size(), picture_size(shown)) << shown.picture_key;
         EXPECT_EQ(control<QLabel>("DescrLab")->text(), description_of(shown));
         EXPECT_FALSE(name().isEmpty());
-        EXPECT_NE(name(), previous_name) << shown.display_text;
+        EXPECT_NE(name(), previous_name_) << shown.display_text;
+        previous_name_ = name();
         dispatch_spy_->clear();
     }
+
+    QString previous_name_;
 };
 
 // Each pick reads the picture of its own key, whatever the display text; so does a pick of the selected item.
 TEST_F(Dispatch, EveryPickAndEveryPressOfGenerarShowsTheCategoryAfresh)
 {
-    QString before = name();
     for (const Category& picked : category_table()) {
         pick_with_mouse(text_of(picked.display_text));
-        expect_showing(picked, before);
-        before = name();
+        expect_showing(picked);
     }
     pick_with_mouse(combo()->currentText());
-    expect_showing(category_table().back(), before);
+    expect_showing(category_table().back());
     // Each press of "Generar" reads the picture again.
     write_picture(category_table().back().picture_key, QSize(61, 17));
-    before = name();
     click("Command1");
     EXPECT_EQ(dispatches(), 1);
     EXPECT_EQ(control("Image1")->size(), QSize(61, 17));
-    EXPECT_NE(name(), before);
+    EXPECT_NE(name(), previous_name_);
 }
 
 // Typing is a change of the text, a pick with the arrow keys a pick; neither the end of the editing (focus leaving
 // the box) nor Return adds another.
 TEST_F(Dispatch, AKeyboardPickOrATypedNameDispatchesOnce)
 {
-    QString before = name();
     paste_into_combo(text_of(category_table().front().display_text));
-    expect_showing(category_table().front(), before);
-    before = name();
+    expect_showing(category_table().front());
     press(Qt::Key_Down);
-    expect_showing(category_table()[1], before);
+    expect_showing(category_table()[1]);
     control("Text1")->setFocus();
     QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(dispatches(), 0);
 }
 
-// A category's name with a letter taken away or put after it names nothing: the text becomes "Alderaan", whose own
-// change runs a whole dispatch inside this one.
+// A category's name with a letter taken away or put after it names nothing: the text becomes "Alderaan",
+// whose own change runs a whole dispatch inside this one.
 TEST_F(Dispatch, EveryTypedCharacterThatNamesNothingTurnsTheTextIntoAlderaan)
 {
     const Category* alderaan = find_category("Alderaan");
     ASSERT_NE(alderaan, nullptr);
     for (const Qt::Key edit : {Qt::Key_Backspace, Qt::Key_X}) {
         paste_into_combo(text_of(category_table().front().display_text));
-        dispatch_spy_->clear();
-        const QString before = name();
+        expect_showing(category_table().front());
         press(Qt::Key_End);
         press(edit);
-        expect_showing(*alderaan, before, 2);
+        expect_showing(*alderaan, 2);
     }
 }
 

@@ -7,10 +7,7 @@
 namespace quelvarinox::testing {
 namespace {
 
-class Keyboard : public WindowTest {
-protected:
-    QWidget* focus() const { return QApplication::focusWidget(); }
-};
+using Keyboard = WindowTest;
 
 // A view that hides the focused control passes the focus to one it shows, or to the window: then no key changes
 // anything, and back in the main view the name box has the focus.

@@ -1,8 +1,6 @@
 #include <algorithm>
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QTest>
 
 #include "tests/app/window_fixture.h"
 

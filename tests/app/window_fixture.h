@@ -98,6 +98,7 @@ protected:
         return {combo()->currentText(), name(), control<QLabel>("DescrLab")->text(), shown_picture_size(),
                 window_->huevo()};
     }
+    static QWidget* focus() { return QApplication::focusWidget(); }
     int dispatches() const { return static_cast<int>(dispatch_spy_->count()); }
 
     // A key typed as a user types it: to the window, which hands it to the focus.
