@@ -43,7 +43,7 @@ inline constexpr AccessibleText accessible_texts[] = {
     {"Combo1", "Categoría", "Planeta, orden o lista de planetas cuyo nombre se genera al elegirla"},
     {"Command1", "Generar", "Genera otro nombre de la categoría elegida"},
     {"Text1", "Nombre generado", "El último nombre generado"},
-    {"Image1", "Dibujo de la categoría", "Un clic, o la barra espaciadora con el foco en él, cambia el modo"},
+    {"Image1", "Dibujo de la categoría", "Un clic, o la barra espaciadora o Intro con el foco en él, cambia el modo"},
     {"Label1", "Página web", "Dirección de la página web de Quelvarinox"},
     {"DescrLab", "Descripción", "Descripción de la categoría elegida"},
     {"Ayu1", "Qué es Quelvarinox", "Primer párrafo de la ayuda"},
