@@ -12,7 +12,7 @@ using namespace quelvarinox;
 
 void generate(benchmark::State& state, const Category* category, bool alternative, bool traced)
 {
-    ClockRandom random;
+    SeededRandom random(random_run_seed());
     DrawLog log;
     GenerationContext ctx(random, traced ? &log : nullptr);
     ctx.huevo = alternative ? "1" : "0";

@@ -38,15 +38,6 @@ private:
     pcg64 engine_;
 };
 
-// Reseeds "from the clock". Two reseeds inside one tick of the clock (a generator
-// and the Compuesto it calls right after) must still give different streams, so
-// the clock is mixed with a per-process counter before it seeds the engine.
-class ClockRandom final : public PcgSource {
-public:
-    ClockRandom() { reseed(); }
-    void reseed() override;
-};
-
 // Reproducible runs. Each name of a run has a place of its own: a stream (one
 // per category) and an index in it. The reseeds of the generator call that makes
 // it take the seeds of a sequence that depends only on the run's seed and that
@@ -72,7 +63,8 @@ private:
 };
 
 // A seed for a run that the user did not seed: the clock and the system's
-// entropy, different for every run.
+// entropy, different for every run. With it, every reseed of the run still
+// starts a stream of its own, as a reseed from the clock would.
 std::uint64_t random_run_seed();
 
 // The splitmix64 finaliser: a bijective mix of all 64 bits.
