@@ -18,6 +18,6 @@ time_run() {
 
 "$tool" --lista | while IFS=$'\t' read -r _ category key alternative; do
   time_run "$category" -c "$key" --hilos 1
-  [ "$alternative" = "sí" ] && time_run "$category -a" -c "$key" --hilos 1 -a
+  if [ "$alternative" = "sí" ]; then time_run "$category -a" -c "$key" --hilos 1 -a; fi
 done
 time_run "Adumar --hilos 2" -c adumar --hilos 2
