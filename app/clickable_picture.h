@@ -5,7 +5,8 @@
 namespace quelvarinox {
 
 // A label that shows a picture and reports a click on it: a press and release
-// of the left button inside it.
+// of the left button inside it or, while it has the focus, the space bar or
+// Enter. It draws the style's focus frame while it has the focus.
 class ClickablePicture final : public QLabel {
     Q_OBJECT
 
@@ -17,6 +18,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace quelvarinox

@@ -14,7 +14,9 @@ bool fits(const QLabel& label, const QFont& font)
 {
     const QRect room(0, 0, label.width(), QWIDGETSIZE_MAX);
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    return QFontMetrics(font).boundingRect(room, flags, label.text()).height() <= label.height();
+    // A word longer than a line is not broken: it runs past the right edge.
+    const QRect needed = QFontMetrics(font).boundingRect(room, flags, label.text());
+    return needed.width() <= label.width() && needed.height() <= label.height();
 }
 
 }  // namespace

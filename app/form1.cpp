@@ -23,6 +23,9 @@ namespace quelvarinox {
 
 namespace {
 
+// The controls that take the focus, in the order Tab visits them.
+constexpr std::array tab_order{ViewControl::Text1, ViewControl::Command1, ViewControl::Combo1, ViewControl::Image1};
+
 QString text_of(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QLabel* make_label(QWidget* parent, const char* name, const QRect& geometry, const char* text)
@@ -97,17 +100,23 @@ void Form1::build_controls()
     make_blue(Label1);
     Ayu1 = make_label(client, "Ayu1", twips_rect(120, 120, 4335, 1095), help_text_1);
     Ayu2 = make_label(client, "Ayu2", twips_rect(120, 1200, 4335, 2055), help_text_2);
-    Acer1 = make_label(client, "Acer1", twips_rect(120, 100, 4335, 1215), credits_text);
-    Acer2 = make_label(client, "Acer2", twips_rect(120, 1300, 4335, 495), new_versions_text);
+    Acer1 = make_label(client, "Acer1", twips_rect(120, nearest_pixel(100), 4335, 1215), credits_text);
+    Acer2 = make_label(client, "Acer2", twips_rect(120, nearest_pixel(1300), 4335, 495), new_versions_text);
     Acer3 = make_label(client, "Acer3", twips_rect(120, 1740, 4335, 255), web_address);
     make_blue(Acer3);
-    for (QLabel* paragraph : {Ayu1, Ayu2, Acer1, Acer2})
-        fit_text(*paragraph, client->font());
+
+    for (QLabel* fixed_text : {Label1, Ayu1, Ayu2, Acer1, Acer2, Acer3})
+        fit_text(*fixed_text, fixed_text->font());
+    for (const AccessibleText& text : accessible_texts) {
+        auto* control = client->findChild<QWidget*>(QString::fromLatin1(text.control));
+        control->setAccessibleName(QString::fromUtf8(text.name));
+        control->setAccessibleDescription(QString::fromUtf8(text.description));
+    }
 
     view_controls_ = {Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3};
 
-    setTabOrder(Text1, Command1);
-    setTabOrder(Command1, Combo1);
+    for (std::size_t i = 1; i < tab_order.size(); ++i)
+        setTabOrder(view_control(tab_order[i - 1]), view_control(tab_order[i]));
 
     // Typing runs Combo1_Change; a pick from the list runs Combo1_Click alone,
     // although Qt rewrites the edit text on the way.
@@ -123,16 +132,19 @@ void Form1::build_menus()
     bar->setNativeMenuBar(false);
     // Narrow padding keeps all five commands on the bar of the narrower views.
     bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 4px; }"));
+    bar->setAccessibleName(QString::fromUtf8(menu_bar_name));
+    bar->setAccessibleDescription(QString::fromUtf8(menu_bar_description));
+    // The "&" marks each command's key for Alt: P, A, D, C and S.
     const auto add_command = [this, bar](const char* name, const char* caption, void (Form1::*handler)()) {
         QAction* action = bar->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
     };
-    add_command("Mnu_Ppal", "Principal", &Form1::Mnu_Ppal_Click);
-    add_command("Mnu_Ayuda", "Ayuda", &Form1::Mnu_Ayuda_Click);
-    add_command("Mnu_Descr", "Descripcion", &Form1::Mnu_Descr_Click);
-    add_command("Mnu_Acerca", "Acerca de", &Form1::Mnu_Acerca_Click);
-    add_command("Mnu_Salir", "Salir", &Form1::Mnu_Salir_Click);
+    add_command("Mnu_Ppal", "&Principal", &Form1::Mnu_Ppal_Click);
+    add_command("Mnu_Ayuda", "&Ayuda", &Form1::Mnu_Ayuda_Click);
+    add_command("Mnu_Descr", "&Descripcion", &Form1::Mnu_Descr_Click);
+    add_command("Mnu_Acerca", "A&cerca de", &Form1::Mnu_Acerca_Click);
+    add_command("Mnu_Salir", "&Salir", &Form1::Mnu_Salir_Click);
 }
 
 void Form1::Form_Load()
@@ -143,7 +155,6 @@ void Form1::Form_Load()
         Combo1->addItem(text_of(category.display_text));
     // Filling the list selects its first item; the text starts empty.
     Combo1->setCurrentIndex(-1);
-    Text1->setFocus();
     const std::size_t start = draw_start_entry(random_, categories.size());
     set_combo_text(text_of(categories[start - 1].display_text));
 }
@@ -176,6 +187,8 @@ void Form1::Tirarraza()
         Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
         entry->generator(ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
+        // A name wider than the box shows from its first letter.
+        Text1->setCursorPosition(0);
         DescrLab->setText(text_of(entry->description));
         fit_text(*DescrLab, centralWidget()->font());
     }
@@ -208,11 +221,36 @@ void Form1::show_picture(const Category& category)
 
 void Form1::show_view(const View& view)
 {
-    outer_size_ = QSize(pixels(view.width), pixels(view.height));
+    outer_size_ = view.outer_size;
     fit_outer_size();
     for (std::size_t i = 0; i < view_control_count; ++i)
         view_controls_[i]->setVisible(view.shown[i]);
+    focus_shown_control(view);
 }
+
+// Keys go to the focused control even while it is hidden. When the view hides
+// it, the focus moves to the first control of the view in tab order, or to the
+// window itself in a view without any.
+void Form1::focus_shown_control(const View& view)
+{
+    const QWidget* focused = focusWidget();
+    QWidget* first_shown = nullptr;
+    for (const ViewControl control : tab_order) {
+        if (!view.shown[static_cast<std::size_t>(control)])
+            continue;
+        QWidget* widget = view_control(control);
+        if (widget == focused || widget->isAncestorOf(focused))
+            return;
+        if (!first_shown)
+            first_shown = widget;
+    }
+    if (first_shown)
+        first_shown->setFocus();
+    else
+        setFocus();
+}
+
+QWidget* Form1::view_control(ViewControl control) const { return view_controls_[static_cast<std::size_t>(control)]; }
 
 void Form1::fit_outer_size()
 {

@@ -63,6 +63,8 @@ private:
     void set_combo_text(const QString& text);
     void show_picture(const Category& category);
     void show_view(const View& view);
+    void focus_shown_control(const View& view);
+    QWidget* view_control(ViewControl control) const;
     // Resizes so that the outer size, frame included, is the current view's.
     void fit_outer_size();
 

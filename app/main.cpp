@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         application = std::make_unique<QApplication>(argc, argv);
     }
 
-    ClockRandom random;
+    SeededRandom random(random_run_seed());
     Form1 window(random);
     window.show();
     return QApplication::exec();

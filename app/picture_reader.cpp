@@ -15,6 +15,18 @@ namespace {
 constexpr qint64 max_file_bytes = 4 * 1024 * 1024;
 constexpr int max_decoded_megabytes = 16;
 
+// A JPEG cut short still decodes, the part that is missing drawn grey, and the
+// reader says nothing of it: the data of a whole one reaches the end-of-image
+// marker after its last scan. A 0xFF byte inside a scan is always followed by
+// 0x00 or a restart marker, so neither marker can occur by chance in one.
+bool is_cut_short_jpeg(const QByteArray& bytes)
+{
+    if (!bytes.startsWith(QByteArrayView("\xFF\xD8")))
+        return false;
+    const qsizetype last_scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA"));
+    return last_scan < 0 || bytes.indexOf(QByteArrayView("\xFF\xD9"), last_scan) < 0;
+}
+
 }  // namespace
 
 QImage read_picture(const QString& path)
@@ -27,7 +39,7 @@ QImage read_picture(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray bytes = file.read(max_file_bytes + 1);
-    if (bytes.size() > max_file_bytes)
+    if (bytes.size() > max_file_bytes || is_cut_short_jpeg(bytes))
         return {};
 
     QBuffer buffer(&bytes);

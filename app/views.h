@@ -4,21 +4,24 @@
 #include <cstddef>
 #include <initializer_list>
 
+#include <QSize>
+
+#include "app/twips.h"
+
 namespace quelvarinox {
 
 // The eleven controls whose visibility a view sets, in the order it sets them.
 enum class ViewControl { Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3 };
 inline constexpr std::size_t view_control_count = 11;
 
-// A view: the window's outer size in twips (caption, menu bar and borders
-// included) and which of the eleven controls it shows; it hides the others.
+// A view: the window's outer size (caption, menu bar and borders included) and
+// which of the eleven controls it shows; it hides the others.
 struct View {
-    int width;
-    int height;
+    QSize outer_size;
     std::array<bool, view_control_count> shown{};
 
-    constexpr View(int width_twips, int height_twips, std::initializer_list<ViewControl> shown_controls)
-        : width(width_twips), height(height_twips)
+    consteval View(DesignLength width, DesignLength height, std::initializer_list<ViewControl> shown_controls)
+        : outer_size(width.pixels, height.pixels)
     {
         for (const ViewControl control : shown_controls)
             shown[static_cast<std::size_t>(control)] = true;

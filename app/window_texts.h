@@ -32,4 +32,28 @@ inline constexpr const char* credits_text =
 inline constexpr const char* new_versions_text =
     "Las versiones nuevas de Quelvarinox se pueden descargar de su página web:";
 
+// What a screen reader says of each control, found by its object name.
+struct AccessibleText {
+    const char* control;
+    const char* name;
+    const char* description;
+};
+
+inline constexpr AccessibleText accessible_texts[] = {
+    {"Combo1", "Categoría", "Planeta, orden o lista de planetas cuyo nombre se genera al elegirla"},
+    {"Command1", "Generar", "Genera otro nombre de la categoría elegida"},
+    {"Text1", "Nombre generado", "El último nombre generado"},
+    {"Image1", "Dibujo de la categoría", "Un clic, o la barra espaciadora o Intro con el foco en él, cambia el modo"},
+    {"Label1", "Página web", "Dirección de la página web de Quelvarinox"},
+    {"DescrLab", "Descripción", "Descripción de la categoría elegida"},
+    {"Ayu1", "Qué es Quelvarinox", "Primer párrafo de la ayuda"},
+    {"Ayu2", "Cómo se usa", "Segundo párrafo de la ayuda"},
+    {"Acer1", "Créditos", "Quién hizo el programa y de dónde salen sus datos"},
+    {"Acer2", "Versiones nuevas", "Dónde se descargan las versiones nuevas"},
+    {"Acer3", "Página web", "Dirección de la página web de Quelvarinox"},
+};
+
+inline constexpr const char* menu_bar_name = "Menú";
+inline constexpr const char* menu_bar_description = "Cambia de vista o sale del programa";
+
 }  // namespace quelvarinox

@@ -42,7 +42,7 @@ private:
 };
 
 struct OpenWindow {
-    ClockRandom random;
+    SeededRandom random{random_run_seed()};
     Form1 window{random};
 
     explicit OpenWindow(benchmark::State& state)
@@ -93,7 +93,7 @@ void BM_StartToFirstName(benchmark::State& state)
 {
     const PictureFolder pictures;
     for (auto _ : state) {
-        ClockRandom random;
+        SeededRandom random(random_run_seed());
         auto window = std::make_unique<Form1>(random);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))

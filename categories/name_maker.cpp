@@ -31,7 +31,8 @@ const std::string& NameMaker::make(const Category& category, std::uint64_t index
         last_category_ = &category;
         stream_ = stream_of(category.picture_key);
     }
-    ctx_.huevo.assign(1, alternative ? '1' : '0');
+    if (ctx_.alternative_mode() != alternative)
+        ctx_.huevo.assign(1, alternative ? '1' : '0');
     log_.clear();
     random_.start_name(stream_, index);
     category.generator(ctx_, name_);

@@ -14,7 +14,7 @@ namespace quelvarinox {
 class GenerationContext {
 public:
     explicit GenerationContext(RandomSource& random, DrawLog* log = nullptr)
-        : random_(&random), log_(log)
+        : random_(&random), pcg_(random.engine()), log_(log)
     {
     }
 
@@ -34,7 +34,9 @@ public:
     // and N come up half as often as the values between.
     int Tirada(int N)
     {
-        const int value = round_half_even(random_->uniform() * N);
+        // (k * 2^-53) * N and k * (N * 2^-53) are the same product, rounded once.
+        const double scaled = pcg_ ? static_cast<double>(pcg_->top_bits()) * (N * 0x1p-53) : random_->uniform() * N;
+        const int value = round_half_even(scaled);
         if (log_) [[unlikely]]
             log_->record_tirada(N, value);
         return value;
@@ -59,6 +61,7 @@ public:
 
 private:
     RandomSource* random_;
+    PcgSource* pcg_;
     DrawLog* log_;
 };
 

@@ -1,6 +1,5 @@
 #include "core/random_source.h"
 
-#include <atomic>
 #include <chrono>
 #include <random>
 
@@ -9,18 +8,6 @@ namespace quelvarinox {
 void PcgSource::seed_engine(std::uint64_t high, std::uint64_t low)
 {
     engine_.seed((pcg_extras::pcg128_t(high) << 64) | low);
-}
-
-void ClockRandom::reseed()
-{
-    static std::atomic<std::uint64_t> counter{0};
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-    const std::uint64_t high = splitmix64(ticks);
-    // The counter never repeats within the process, and splitmix64 is a bijection,
-    // so equal clock readings still give different engine states.
-    const std::uint64_t low = splitmix64(counter.fetch_add(1, std::memory_order_relaxed) ^ high);
-    seed_engine(high, low);
 }
 
 void SeededRandom::start_name(std::uint64_t stream, std::uint64_t index)

@@ -6,6 +6,8 @@
 
 namespace quelvarinox {
 
+class PcgSource;
+
 // The one source of uniform values of the program. Every generator, Compuesto
 // and Pideletra reseed it before their draws, so a helper's reseed also changes
 // what its caller draws afterwards.
@@ -15,28 +17,25 @@ public:
     virtual void reseed() = 0;
     // A value in [0, 1).
     virtual double uniform() = 0;
+    // The PCG engine behind this source, if it has one: draws from it need no
+    // virtual call.
+    virtual PcgSource* engine() { return nullptr; }
 };
 
 // Shared by both production sources: a PCG engine and the [0, 1) conversion
 // from its top 53 bits, which can never give 1.0.
 class PcgSource : public RandomSource {
 public:
-    double uniform() final { return static_cast<double>(engine_() >> 11) * 0x1p-53; }
+    double uniform() final { return static_cast<double>(top_bits()) * 0x1p-53; }
+    // The 53 top bits of the next output, which uniform() scales to [0, 1).
+    std::uint64_t top_bits() { return engine_() >> 11; }
+    PcgSource* engine() final { return this; }
 
 protected:
     void seed_engine(std::uint64_t high, std::uint64_t low);
 
 private:
     pcg64 engine_;
-};
-
-// Reseeds "from the clock". Two reseeds inside one tick of the clock (a generator
-// and the Compuesto it calls right after) must still give different streams, so
-// the clock is mixed with a per-process counter before it seeds the engine.
-class ClockRandom final : public PcgSource {
-public:
-    ClockRandom() { reseed(); }
-    void reseed() override;
 };
 
 // Reproducible runs. Each name of a run has a place of its own: a stream (one
@@ -64,7 +63,8 @@ private:
 };
 
 // A seed for a run that the user did not seed: the clock and the system's
-// entropy, different for every run.
+// entropy, different for every run. With it, every reseed of the run still
+// starts a stream of its own, as a reseed from the clock would.
 std::uint64_t random_run_seed();
 
 // The splitmix64 finaliser: a bijective mix of all 64 bits.

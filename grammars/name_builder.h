@@ -7,6 +7,7 @@
 
 #include "core/generation_context.h"
 #include "core/weighted_table.h"
+#include "grammars/name_text.h"
 #include "text/compuesto.h"
 #include "text/mayusculiza.h"
 
@@ -29,15 +30,15 @@ struct WordsForm {
 class NameBuilder {
 public:
     // A new name: reseeds the shared random source, as every generator does
-    // first, and starts from nothing.
-    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name)
-    {
-        ctx_.reseed();
-        name_.clear();
-    }
+    // first, and starts from nothing. `name` receives it, once, when the
+    // builder goes out of scope.
+    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name) { ctx_.reseed(); }
+    ~NameBuilder() { name_.assign(text_.view()); }
+    NameBuilder(const NameBuilder&) = delete;
+    NameBuilder& operator=(const NameBuilder&) = delete;
 
     GenerationContext& context() { return ctx_; }
-    const std::string& name() const { return name_; }
+    std::string_view name() const { return text_.view(); }
 
     // One draw of a table: a piece, a count or a form, appended nowhere.
     template <class Table>
@@ -68,11 +69,11 @@ public:
     {
         if (capital_pending_ && rule == Capital::may_carry && !piece.empty()) {
             mayusculiza(ctx_, piece);
-            name_ += ctx_.LabelOut;
+            text_.append(ctx_.LabelOut);
             capital_pending_ = false;
             return;
         }
-        name_ += piece;
+        text_.append(piece);
     }
 
     // The slot step: draw, capitalise if due, append. Returns the drawn piece.
@@ -180,22 +181,22 @@ public:
     }
 
     // Plain text that carries no capital: joiners, particles, separators.
-    void append(std::string_view text) { name_ += text; }
+    void append(std::string_view text) { text_.append(text); }
 
-    bool ends_with(char c) const { return !name_.empty() && name_.back() == c; }
+    bool ends_with(char c) const { return !text_.empty() && text_.back() == c; }
 
     // Removes exactly one trailing `c`, if the name ends with it.
     void trim_one(char c)
     {
         if (ends_with(c))
-            name_.pop_back();
+            text_.pop_back();
     }
 
     // Removes exactly one trailing character, if it is one of `separators`.
     void trim_one_of(std::string_view separators)
     {
-        if (!name_.empty() && separators.find(name_.back()) != std::string_view::npos)
-            name_.pop_back();
+        if (!text_.empty() && separators.find(text_.back()) != std::string_view::npos)
+            text_.pop_back();
     }
 
     // The usual end of a name: the one space its last word left is trimmed, and
@@ -211,13 +212,14 @@ public:
     void compound()
     {
         Compuesto(ctx_);
-        name_ += ctx_.LabelOut;
+        text_.append(ctx_.LabelOut);
         ctx_.LabelOut.clear();
     }
 
 private:
     GenerationContext& ctx_;
     std::string& name_;
+    NameText text_;
     bool capital_pending_ = false;
 };
 
