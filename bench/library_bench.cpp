@@ -8,16 +8,31 @@ namespace {
 
 using quelvarinox::CategoryInfo;
 
-// The library's batch call, as a user makes names in quantity: comparable with
-// the tool's names per second (cmake --build build --target cli_bench).
-void batch(benchmark::State& state, const CategoryInfo* category, bool alternative)
+constexpr std::size_t batch_size = 10'000;
+
+void count_names(benchmark::State& state, std::size_t per_iteration)
 {
-    constexpr std::size_t batch_size = 10'000;
+    state.counters["nombres/s"] = benchmark::Counter(static_cast<double>(state.iterations() * per_iteration),
+                                                     benchmark::Counter::kIsRate);
+}
+
+// The library's batch calls, as a user makes names in quantity: comparable with
+// the tool's names per second (cmake --build build --target cli_bench).
+void handed_over(benchmark::State& state, const CategoryInfo* category, bool alternative)
+{
+    quelvarinox::Generator generator(7);
+    for (auto _ : state)
+        generator.for_each_name(category->key, batch_size, alternative,
+                                [](std::string_view name) { benchmark::DoNotOptimize(name.data()); });
+    count_names(state, batch_size);
+}
+
+void as_strings(benchmark::State& state, const CategoryInfo* category, bool alternative)
+{
     quelvarinox::Generator generator(7);
     for (auto _ : state)
         benchmark::DoNotOptimize(generator.names(category->key, batch_size, alternative));
-    state.counters["nombres/s"] = benchmark::Counter(static_cast<double>(state.iterations() * batch_size),
-                                                     benchmark::Counter::kIsRate);
+    count_names(state, batch_size);
 }
 
 // One name a call, with its category looked up each time.
@@ -26,8 +41,7 @@ void one_by_one(benchmark::State& state, const CategoryInfo* category)
     quelvarinox::Generator generator(7);
     for (auto _ : state)
         benchmark::DoNotOptimize(generator.name(category->key));
-    state.counters["nombres/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                     benchmark::Counter::kIsRate);
+    count_names(state, 1);
 }
 
 }  // namespace
@@ -36,11 +50,13 @@ int main(int argc, char** argv)
 {
     for (const CategoryInfo& category : quelvarinox::categories()) {
         const std::string name(category.key);
-        benchmark::RegisterBenchmark(name.c_str(), batch, &category, false);
+        benchmark::RegisterBenchmark(name.c_str(), handed_over, &category, false);
         if (category.reads_alternative_mode)
-            benchmark::RegisterBenchmark((name + "/alternativo").c_str(), batch, &category, true);
+            benchmark::RegisterBenchmark((name + "/alternativo").c_str(), handed_over, &category, true);
     }
-    benchmark::RegisterBenchmark("adumar/uno_a_uno", one_by_one, &quelvarinox::categories().front());
+    const CategoryInfo* adumar = &quelvarinox::categories().front();
+    benchmark::RegisterBenchmark("adumar/vector", as_strings, adumar, false);
+    benchmark::RegisterBenchmark("adumar/uno_a_uno", one_by_one, adumar);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -27,12 +27,19 @@ std::string Generator::name(std::string_view category, bool alternative)
 
 std::vector<std::string> Generator::names(std::string_view category, std::size_t count, bool alternative)
 {
-    const Category& row = library::category_named(category);
+    library::category_named(category);  // an unknown category throws before anything is reserved
     std::vector<std::string> names;
     names.reserve(count);
-    for (std::size_t i = 0; i < count; ++i)
-        names.push_back(source_->next(row, alternative));
+    for_each_name(category, count, alternative, [&](std::string_view name) { names.emplace_back(name); });
     return names;
+}
+
+void Generator::for_each_name(std::string_view category, std::uint64_t count, bool alternative,
+                              const std::function<void(std::string_view)>& take)
+{
+    const Category& row = library::category_named(category);
+    for (std::uint64_t i = 0; i < count; ++i)
+        take(source_->next(row, alternative));
 }
 
 std::string Generator::name_at(std::string_view category, std::uint64_t index, bool alternative)

@@ -5,7 +5,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -25,12 +24,15 @@ py::object with_trace(const Generator& generator, const std::string& name, bool 
     return py::make_tuple(name, generator.last_trace());
 }
 
-// The whole list made in C++ first, then one str per name.
-py::list to_list(const std::vector<std::string>& names)
+// The list filled as the names are made: one call into the library, one str a name.
+py::list names_list(Generator& generator, std::string_view category, std::size_t count, bool alternative)
 {
-    py::list list(names.size());
-    for (std::size_t i = 0; i < names.size(); ++i)
-        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(i), py::str(names[i]).release().ptr());
+    generator.for_each_name(category, 0, alternative, {});  // an unknown category raises before the list is made
+    py::list list(count);
+    Py_ssize_t filled = 0;
+    generator.for_each_name(category, count, alternative, [&](std::string_view name) {
+        PyList_SET_ITEM(list.ptr(), filled++, py::str(name.data(), name.size()).release().ptr());
+    });
     return list;
 }
 
@@ -76,7 +78,7 @@ PYBIND11_MODULE(quelvarinox, module)
         .def(
             "nombres",
             [](Generator& generator, std::string_view categoria, std::size_t cantidad, bool alternativo) {
-                return to_list(generator.names(categoria, cantidad, alternativo));
+                return names_list(generator, categoria, cantidad, alternativo);
             },
             py::arg("categoria"), py::arg("cantidad"), py::arg("alternativo") = false,
             "Una lista con los siguientes «cantidad» nombres de la categoría.");

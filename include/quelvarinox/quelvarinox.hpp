@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -73,6 +74,12 @@ public:
 
     // The next `count` names of `category`, as `count` calls of name() give them.
     std::vector<std::string> names(std::string_view category, std::size_t count, bool alternative = false);
+
+    // The same names handed to `take` one by one as they are made, each valid
+    // until `take` returns: many names without a string apiece. An exception
+    // from `take` ends the call, and the names handed over count as given.
+    void for_each_name(std::string_view category, std::uint64_t count, bool alternative,
+                       const std::function<void(std::string_view)>& take);
 
     // Name number `index` of `category`, counted from 1, without moving the
     // count on. Throws std::invalid_argument for index 0.

@@ -1,4 +1,5 @@
 #include <functional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -77,7 +78,8 @@ TEST(Generator, RejectsUnknownCategoriesAndIndexZeroWithSpanishMessages)
     Generator generator(7);
     const std::vector<std::function<void()>> calls = {
         [&] { generator.name("Tatooinex"); },
-        [&] { generator.names("", 3); },
+        [&] { generator.names("", std::numeric_limits<std::size_t>::max()); },
+        [&] { generator.for_each_name("jed", 1, false, [](std::string_view) {}); },
         [&] { generator.name_at("nada", 1); },
     };
     for (const auto& call : calls)
