@@ -1,0 +1,98 @@
+/*
+ * Quelvarinox from C (C99 and later), and so from any language with a foreign
+ * function interface.
+ *
+ * Every function returns a status: QUELVARINOX_OK, or which error. Nothing
+ * aborts, prints or throws. The caller owns every buffer it passes; a NULL
+ * buffer of size 0 asks only for the size it needs. All text is UTF-8 and
+ * NUL-terminated.
+ *
+ *     quelvarinox_generator* generator;
+ *     if (quelvarinox_generator_new_seeded(7, &generator) == QUELVARINOX_OK) {
+ *         char name[64];
+ *         if (quelvarinox_name(generator, "Tatooine", 0, name, sizeof name, NULL) == QUELVARINOX_OK)
+ *             puts(name);
+ *         quelvarinox_generator_free(generator);
+ *     }
+ */
+#ifndef QUELVARINOX_H
+#define QUELVARINOX_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#if defined(QUELVARINOX_BUILDING_LIBRARY) && defined(__GNUC__)
+#define QUELVARINOX_C_API __attribute__((visibility("default")))
+#else
+#define QUELVARINOX_C_API
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* The values are part of the interface and never change. */
+typedef enum quelvarinox_status {
+    QUELVARINOX_OK = 0,
+    /* The category names no category, by its display text or its key. */
+    QUELVARINOX_UNKNOWN_CATEGORY = 1,
+    /* The buffer cannot hold the text and its NUL; *needed says how many bytes would. */
+    QUELVARINOX_BUFFER_TOO_SMALL = 2,
+    /* A null pointer where one is not allowed, an index out of range. */
+    QUELVARINOX_INVALID_ARGUMENT = 3,
+    QUELVARINOX_OUT_OF_MEMORY = 4
+} quelvarinox_status;
+
+/* A short Spanish sentence for a status; never NULL. */
+QUELVARINOX_C_API const char* quelvarinox_status_message(quelvarinox_status status);
+
+/* One category of the list. The strings live as long as the library is loaded. */
+typedef struct quelvarinox_category {
+    const char* display_text; /* as the window lists it: "Garos IV", "jedi" */
+    const char* key;          /* short and lower case: "garos", "jedi" */
+    const char* description;  /* a paragraph in Spanish */
+    int reads_alternative_mode;
+} quelvarinox_category;
+
+QUELVARINOX_C_API size_t quelvarinox_category_count(void);
+/* Category `index` of the list, from 0. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_category_at(size_t index, quelvarinox_category* category);
+
+/* A generator owns its random source. Seeded with a seed, it makes the same
+ * names as `quelvarinox-nombres -s SEED`: the k-th name of a category that it
+ * gives is the tool's k-th name of that category, in either mode. Without one,
+ * it draws a seed of its own. A generator is not shared between threads. */
+typedef struct quelvarinox_generator quelvarinox_generator;
+
+QUELVARINOX_C_API quelvarinox_status quelvarinox_generator_new(quelvarinox_generator** generator);
+QUELVARINOX_C_API quelvarinox_status quelvarinox_generator_new_seeded(uint64_t seed,
+                                                                     quelvarinox_generator** generator);
+/* NULL is allowed and does nothing. */
+QUELVARINOX_C_API void quelvarinox_generator_free(quelvarinox_generator* generator);
+/* The seed the generator was given or drew: with it, its names can be made again. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_generator_seed(const quelvarinox_generator* generator,
+                                                               uint64_t* seed);
+
+/* The next name of `category` (its display text or its key, in any letter
+ * case), in the alternative mode when `alternative` is not 0. `needed`, when not
+ * NULL, receives the bytes the name takes with its NUL. When the buffer is too
+ * small nothing moves on: the same call with a larger buffer gives that name. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_name(quelvarinox_generator* generator, const char* category,
+                                                     int alternative, char* buffer, size_t size, size_t* needed);
+
+/* Name number `index` (from 1) of `category`, without moving the generator on. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_name_at(quelvarinox_generator* generator, const char* category,
+                                                        uint64_t index, int alternative, char* buffer, size_t size,
+                                                        size_t* needed);
+
+/* The draws behind the last name made (by either call above, whether or not it
+ * fitted its buffer), as `quelvarinox-nombres --traza` writes them: "R" for a
+ * reseed, "N:v" for a draw over 0..N that gave v, "u:v" for a planet number. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator, char* buffer,
+                                                           size_t size, size_t* needed);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,87 @@
+// Quelvarinox from C++ (C++17 and later): the categories and the names they make.
+//
+//     quelvarinox::Generator generator(7);
+//     for (int i = 0; i < 10; ++i)
+//         std::cout << generator.name("jedi") << '\n';  // quelvarinox-nombres -c jedi -n 10 -s 7
+//
+// All text is UTF-8. A category is named by its display text ("Garos IV") or
+// its key ("garos"), in any letter case and with blanks around.
+#ifndef QUELVARINOX_HPP
+#define QUELVARINOX_HPP
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "quelvarinox/quelvarinox_export.h"
+
+namespace quelvarinox {
+
+// One category of the list.
+struct CategoryInfo {
+    std::string_view display_text;  // as the window lists it: "Garos IV", "jedi"
+    std::string_view key;           // short and lower case: "garos", "jedi"
+    bool reads_alternative_mode;    // whether the alternative mode changes its names
+    std::string_view description;   // a paragraph in Spanish
+};
+
+// The categories in the order of the window's list. The list and its texts
+// live as long as the library is loaded.
+QUELVARINOX_EXPORT const std::vector<CategoryInfo>& categories();
+
+// Thrown for a text that names no category; what() says so in Spanish.
+class QUELVARINOX_EXPORT UnknownCategory : public std::invalid_argument {
+public:
+    explicit UnknownCategory(std::string_view name);
+};
+
+namespace library {
+class NameSource;
+}
+
+// Makes names and owns what they are made from: a seed, and the count of names
+// given so far of each category. Seeded, it gives the names of
+// `quelvarinox-nombres -s SEED`: its k-th name of a category is the tool's k-th
+// name of that category, in either mode, whatever other categories were asked
+// for in between. A generator is not shared between threads.
+//
+// Every call that takes a category throws UnknownCategory when it names none.
+class QUELVARINOX_EXPORT Generator {
+public:
+    // Draws a seed of its own: other names on every run.
+    Generator();
+    explicit Generator(std::uint64_t seed);
+    Generator(Generator&&) noexcept;
+    Generator& operator=(Generator&&) noexcept;
+    ~Generator();
+
+    // The seed given or drawn: Generator(seed()) makes the same names again.
+    std::uint64_t seed() const;
+
+    // The next name of `category`, in the alternative mode ("Darth ", compound
+    // epithets) when `alternative`.
+    std::string name(std::string_view category, bool alternative = false);
+
+    // The next `count` names of `category`, as `count` calls of name() give them.
+    std::vector<std::string> names(std::string_view category, std::size_t count, bool alternative = false);
+
+    // Name number `index` of `category`, counted from 1, without moving the
+    // count on. Throws std::invalid_argument for index 0.
+    std::string name_at(std::string_view category, std::uint64_t index, bool alternative = false);
+
+    // The draws behind the last name made, as `quelvarinox-nombres --traza`
+    // writes them: "R" for a reseed, "N:v" for a draw over 0..N that gave v,
+    // "u:v" for a planet number. Empty before the first name.
+    std::string last_trace() const;
+
+private:
+    std::unique_ptr<library::NameSource> source_;
+};
+
+}  // namespace quelvarinox
+
+#endif

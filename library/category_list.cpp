@@ -1,0 +1,18 @@
+#include "quelvarinox/quelvarinox.hpp"
+
+#include "categories/category_table.h"
+
+namespace quelvarinox {
+
+const std::vector<CategoryInfo>& categories()
+{
+    static const std::vector<CategoryInfo> list = [] {
+        std::vector<CategoryInfo> rows;
+        for (const Category& category : category_table())
+            rows.push_back({category.display_text, category.picture_key, category.reads_huevo, category.description});
+        return rows;
+    }();
+    return list;
+}
+
+}  // namespace quelvarinox

@@ -1,0 +1,83 @@
+// The Python module: the C++ interface under Spanish names. Unknown categories
+// and other bad arguments raise ValueError, which pybind11 makes of the
+// library's std::invalid_argument with its message.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include "quelvarinox/quelvarinox.hpp"
+
+namespace py = pybind11;
+using quelvarinox::CategoryInfo;
+using quelvarinox::Generator;
+
+namespace {
+
+py::object with_trace(const Generator& generator, const std::string& name, bool trace)
+{
+    if (!trace)
+        return py::str(name);
+    return py::make_tuple(name, generator.last_trace());
+}
+
+// The whole list made in C++ first, then one str per name.
+py::list to_list(const std::vector<std::string>& names)
+{
+    py::list list(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        PyList_SET_ITEM(list.ptr(), static_cast<Py_ssize_t>(i), py::str(names[i]).release().ptr());
+    return list;
+}
+
+}  // namespace
+
+PYBIND11_MODULE(quelvarinox, module)
+{
+    module.doc() = "Nombres de Star Wars: 35 categorías, cada una con su gramática de sílabas.";
+
+    py::class_<CategoryInfo>(module, "Categoria", "Una categoría de la lista.")
+        .def_readonly("nombre", &CategoryInfo::display_text, "Como la muestra la ventana: «Garos IV».")
+        .def_readonly("clave", &CategoryInfo::key, "Corta y en minúsculas: «garos».")
+        .def_readonly("lee_alternativo", &CategoryInfo::reads_alternative_mode,
+                      "Si el modo alternativo cambia sus nombres.")
+        .def_readonly("descripcion", &CategoryInfo::description)
+        .def("__repr__", [](const CategoryInfo& category) {
+            return "<Categoria " + std::string(category.display_text) + " (" + std::string(category.key) + ")>";
+        });
+
+    module.def(
+        "categorias", [] { return quelvarinox::categories(); }, "Las categorías, en el orden de la lista.");
+
+    py::class_<Generator>(module, "Generador",
+                          "Da nombres. Con semilla, los mismos que «quelvarinox-nombres -s SEMILLA»: su nombre "
+                          "n.º k de una categoría es el n.º k de la herramienta.")
+        .def(py::init([](std::optional<std::uint64_t> semilla) { return semilla ? Generator(*semilla) : Generator(); }),
+             py::arg("semilla") = py::none())
+        .def_property_readonly("semilla", &Generator::seed, "La semilla dada o elegida.")
+        .def(
+            "nombre",
+            [](Generator& generator, std::string_view categoria, bool alternativo, bool traza) {
+                return with_trace(generator, generator.name(categoria, alternativo), traza);
+            },
+            py::arg("categoria"), py::arg("alternativo") = false, py::arg("traza") = false,
+            "El siguiente nombre de la categoría; con traza=True, el par (nombre, tiradas).")
+        .def(
+            "nombre_numero",
+            [](Generator& generator, std::string_view categoria, std::uint64_t numero, bool alternativo, bool traza) {
+                return with_trace(generator, generator.name_at(categoria, numero, alternativo), traza);
+            },
+            py::arg("categoria"), py::arg("numero"), py::arg("alternativo") = false, py::arg("traza") = false,
+            "El nombre n.º numero (desde 1) de la categoría, sin avanzar la cuenta.")
+        .def(
+            "nombres",
+            [](Generator& generator, std::string_view categoria, std::size_t cantidad, bool alternativo) {
+                return to_list(generator.names(categoria, cantidad, alternativo));
+            },
+            py::arg("categoria"), py::arg("cantidad"), py::arg("alternativo") = false,
+            "Una lista con los siguientes «cantidad» nombres de la categoría.");
+}
