@@ -16,18 +16,16 @@ NameSource::NameSource(std::uint64_t seed) : maker_(seed), given_(category_table
 
 const std::string& NameSource::make(const Category& category, std::uint64_t index, bool alternative)
 {
-    last_category_ = &category;
-    last_index_ = index;
-    last_alternative_ = alternative;
+    last_ = NamePlace{&category, index, alternative};
     return maker_.make(category, index, alternative);
 }
 
 std::string NameSource::last_trace() const
 {
     std::string trace;
-    if (last_category_) {
+    if (last_) {
         NameMaker tracing(maker_.seed(), true);
-        tracing.make(*last_category_, last_index_, last_alternative_);
+        tracing.make(*last_->category, last_->index, last_->alternative);
         tracing.append_trace(trace);
     }
     return trace;

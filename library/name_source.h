@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ public:
     // Name `index` of `category`, valid until the next call.
     const std::string& make(const Category& category, std::uint64_t index, bool alternative);
 
-    // The index of the next name of `category`, and counting it as given.
+    // The index that the next name of `category` takes; move_on counts that name as given.
     std::uint64_t next_index(const Category& category) const { return given_[position_of(category) - 1] + 1; }
     void move_on(const Category& category) { ++given_[position_of(category) - 1]; }
 
@@ -41,11 +42,15 @@ public:
     std::string last_trace() const;
 
 private:
+    struct NamePlace {
+        const Category* category;
+        std::uint64_t index;
+        bool alternative;
+    };
+
     NameMaker maker_;
     std::vector<std::uint64_t> given_;
-    const Category* last_category_ = nullptr;
-    std::uint64_t last_index_ = 0;
-    bool last_alternative_ = false;
+    std::optional<NamePlace> last_;
 };
 
 }  // namespace quelvarinox::library

@@ -38,7 +38,7 @@ py::list to_list(const std::vector<std::string>& names)
 
 PYBIND11_MODULE(quelvarinox, module)
 {
-    module.doc() = "Nombres de Star Wars: 35 categorías, cada una con su gramática de sílabas.";
+    module.doc() = "Nombres de Star Wars: cada categoría, con su propia gramática de sílabas.";
 
     py::class_<CategoryInfo>(module, "Categoria", "Una categoría de la lista.")
         .def_readonly("nombre", &CategoryInfo::display_text, "Como la muestra la ventana: «Garos IV».")

@@ -48,9 +48,13 @@ QUELVARINOX_C_API const char* quelvarinox_status_message(quelvarinox_status stat
 
 /* One category of the list. The strings live as long as the library is loaded. */
 typedef struct quelvarinox_category {
-    const char* display_text; /* as the window lists it: "Garos IV", "jedi" */
-    const char* key;          /* short and lower case: "garos", "jedi" */
-    const char* description;  /* a paragraph in Spanish */
+    /* As the window lists it: "Garos IV", "jedi". */
+    const char* display_text;
+    /* Short and lower case: "garos", "jedi". */
+    const char* key;
+    /* A paragraph in Spanish. */
+    const char* description;
+    /* Not 0 when the alternative mode changes its names. */
     int reads_alternative_mode;
 } quelvarinox_category;
 

@@ -23,10 +23,14 @@ namespace quelvarinox {
 
 // One category of the list.
 struct CategoryInfo {
-    std::string_view display_text;  // as the window lists it: "Garos IV", "jedi"
-    std::string_view key;           // short and lower case: "garos", "jedi"
-    bool reads_alternative_mode;    // whether the alternative mode changes its names
-    std::string_view description;   // a paragraph in Spanish
+    // As the window lists it: "Garos IV", "jedi".
+    std::string_view display_text;
+    // Short and lower case: "garos", "jedi".
+    std::string_view key;
+    // Whether the alternative mode changes its names.
+    bool reads_alternative_mode;
+    // A paragraph in Spanish.
+    std::string_view description;
 };
 
 // The categories in the order of the window's list. The list and its texts
@@ -50,6 +54,7 @@ class NameSource;
 // for in between. A generator is not shared between threads.
 //
 // Every call that takes a category throws UnknownCategory when it names none.
+// A generator moved from may only be assigned to or destroyed.
 class QUELVARINOX_EXPORT Generator {
 public:
     // Draws a seed of its own: other names on every run.

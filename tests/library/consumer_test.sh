@@ -10,7 +10,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 check_first_names() {
-  diff -u <("$tool" -s 7 -c "Garos IV" -n 5) <("$1" 7 "Garos IV" 5)
+  diff -u <("$tool" -s 7 -c "Ord Mantell" -n 5) <("$1" 7 "Ord Mantell" 5)
 }
 
 case $language in

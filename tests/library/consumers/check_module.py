@@ -20,15 +20,18 @@ listed = [line.split("\t") for line in tool_lines("--lista")]
 check([(c.nombre, c.clave, "sí" if c.lee_alternativo else "no") for c in quelvarinox.categorias()],
       [(text, key, alternative) for _, text, key, alternative in listed], "categorias()")
 check(all(len(c.descripcion) > 80 for c in quelvarinox.categorias()), True, "descripcion")
+check(repr(quelvarinox.categorias()[0]), "<Categoria Adumar (adumar)>", "repr")
 
+# The defaults (alternativo=False, traza=False) are used in the first mode.
 for mode in ([], ["-a"]):
-    alternativo = bool(mode)
+    modo = {"alternativo": True} if mode else {}
     traced = [line.split("\t") for line in tool_lines("-s", "7", "-c", "Tatooine", "-n", "5", "--traza", *mode)]
     g = quelvarinox.Generador(semilla=7)
-    check(g.nombre("tatooine", alternativo=alternativo), traced[0][0], "nombre")
-    check(g.nombre("Tatooine", alternativo, traza=True), tuple(traced[1]), "nombre con traza")
-    check(g.nombres(" TATOOINE ", 3, alternativo=alternativo), [name for name, _ in traced[2:]], "nombres")
-    check(g.nombre_numero("Tatooine", 2, alternativo=alternativo, traza=True), tuple(traced[1]), "nombre_numero")
+    check(g.nombre("tatooine", **modo), traced[0][0], "nombre")
+    check(g.nombre("Tatooine", bool(mode), traza=True), tuple(traced[1]), "nombre con traza")
+    check(g.nombres(" TATOOINE ", cantidad=3, **modo), [name for name, _ in traced[2:]], "nombres")
+    check(g.nombre_numero("Tatooine", numero=2, **modo), traced[1][0], "nombre_numero")
+    check(g.nombre_numero("Tatooine", 2, bool(mode), traza=True), tuple(traced[1]), "nombre_numero con traza")
     check(g.semilla, 7, "semilla")
 
 g = quelvarinox.Generador()
