@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "categories/category_table.h"
-#include "categories/name_maker.h"
+#include "cli/options.h"
 
 namespace quelvarinox::cli {
 
@@ -12,40 +14,27 @@ namespace quelvarinox::cli {
 struct NameLine {
     const Category& category;
     std::string_view name;
-    const NameMaker& maker;
+    std::uint64_t seed;
+    std::uint64_t index;
+    // The draws behind the name, when the run is traced.
+    std::string_view trace;
 };
 
 // How a name becomes a line of output.
 class LineFormat {
 public:
     virtual ~LineFormat() = default;
-    // Appends the line of `line`, with its newline, to `out`.
+    // What goes before the first line: a header row, or nothing.
+    virtual std::string header() const { return {}; }
+    // Appends the line, with its end, to `out`.
     virtual void append(const NameLine& line, std::string& out) const = 0;
 };
 
-// The plain text of the tool: the name, after its category and a tab when the
-// run covers every category, and before a tab and its draws when traced.
-class TextLines final : public LineFormat {
-public:
-    TextLines(bool labelled, bool traced) : labelled_(labelled), traced_(traced) {}
+// The format of --formato. `labelled` puts each name's category before it in
+// plain text, for runs of more than one category; `traced` adds the draws.
+std::unique_ptr<LineFormat> make_line_format(Format format, bool labelled, bool traced);
 
-    void append(const NameLine& line, std::string& out) const override
-    {
-        if (labelled_) {
-            out += line.category.display_text;
-            out += '\t';
-        }
-        out += line.name;
-        if (traced_) {
-            out += '\t';
-            line.maker.append_trace(out);
-        }
-        out += '\n';
-    }
-
-private:
-    bool labelled_;
-    bool traced_;
-};
+// `text` as a JSON string, quotes included, for text that is valid UTF-8.
+void append_json_string(std::string_view text, std::string& out);
 
 }  // namespace quelvarinox::cli

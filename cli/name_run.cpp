@@ -1,38 +1,103 @@
 #include "cli/name_run.h"
 
+#include <algorithm>
+#include <bit>
+#include <string_view>
+#include <vector>
+
+#include "cli/batch_source.h"
+#include "cli/run_out.h"
+
 namespace quelvarinox::cli {
 
-NameFilter* NameRun::rejecting_filter(std::string_view name) const
+namespace {
+
+// Batches are large enough to keep the threads busy and small enough that a
+// run of a few names makes few more than it needs; a power of two, so that
+// they fill the judge's windows exactly.
+std::uint64_t batch_size_for(std::uint64_t count)
 {
-    for (NameFilter* filter : filters_)
-        if (!filter->admits(name))
-            return filter;
-    return nullptr;
+    return std::bit_ceil(std::clamp<std::uint64_t>(count, 64, 8192));
 }
 
-bool NameRun::write_names(const Category& category, std::uint64_t count)
+}  // namespace
+
+std::string NameRun::unmet(std::span<const std::uint64_t> rejected, std::uint64_t repeats) const
 {
-    for (NameFilter* filter : filters_)
-        filter->start_category();
-    std::uint64_t rejected_in_a_row = 0;
-    std::uint64_t index = 0;
-    for (std::uint64_t done = 0; done < count && out_.open();) {
-        const std::string& name = maker_.make(category, ++index, alternative_);
-        if (NameFilter* rejecting = rejecting_filter(name)) {
-            if (++rejected_in_a_row >= rejections_before_giving_up) {
-                err_ << "quelvarinox-nombres: la categoría «" << category.display_text << "» no da más nombres "
-                     << rejecting->unmet() << ": se han dado " << done << " de " << count << ".\n";
-                return false;
+    std::vector<std::string> parts;
+    if (repeats > 0)
+        parts.emplace_back("distintos");
+    for (std::size_t i = 0; i < rejected.size(); ++i)
+        if (rejected[i] > 0)
+            parts.push_back(settings_.conditions[i]->unmet());
+    std::string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        joined += (i == 0 ? "" : i + 1 == parts.size() ? " y " : ", ") + parts[i];
+    return joined;
+}
+
+NameRun::Outcome NameRun::write_names(const Category& category)
+{
+    const BatchRecipe recipe{category, settings_.alternative, settings_.traced, settings_.conditions,
+                             settings_.format};
+    BatchSource source(recipe, settings_.seed, settings_.first_index, batch_size_for(settings_.count),
+                       settings_.threads);
+    RunOutJudge judge;
+    seen_.clear();
+    std::vector<std::uint64_t> rejected(settings_.conditions.size(), 0);
+    std::uint64_t repeats = 0;
+    std::uint64_t done = 0;
+    while (done < settings_.count && out_.open()) {
+        const NameBatch& batch = source.next();
+        const std::uint64_t before = done;
+        if (!settings_.unique && done + batch.admitted.size() <= settings_.count) {
+            out_.write(batch.lines);
+            if (recorder_)
+                recorder_->add(batch.names);
+            done += batch.admitted.size();
+        } else {
+            std::size_t line_start = 0;
+            std::size_t name_start = 0;
+            for (const NameBatch::Admitted& admitted : batch.admitted) {
+                const std::string_view lines(batch.lines);
+                const std::string_view names(batch.names);
+                const std::string_view line = lines.substr(line_start, admitted.line_end - line_start);
+                const std::string_view name = names.substr(name_start, admitted.name_end - name_start);
+                line_start = admitted.line_end;
+                name_start = admitted.name_end;
+                if (settings_.unique && !seen_.emplace(name.substr(0, name.size() - 1)).second) {
+                    ++repeats;
+                    continue;
+                }
+                out_.write(line);
+                if (recorder_)
+                    recorder_->add(name);
+                if (++done == settings_.count)
+                    break;
             }
-            continue;
         }
-        rejected_in_a_row = 0;
-        line_.clear();
-        format_.append({category, name, maker_}, line_);
-        out_.write(line_);
-        ++done;
+        std::string error;
+        if (recorder_ && !recorder_->append_pending(error)) {
+            progress_.clear();
+            err_ << "quelvarinox-nombres: " << error << '\n';
+            return Outcome::failed;
+        }
+        progress_.update(written_before_ + done);
+        for (std::size_t i = 0; i < rejected.size(); ++i)
+            rejected[i] += batch.rejected[i];
+        if (done == settings_.count)
+            break;
+        if (const auto reason = judge.observe(batch.size, done - before, settings_.count - done)) {
+            progress_.clear();
+            err_ << "quelvarinox-nombres: La categoría «" << category.display_text << "» no da más nombres "
+                 << unmet(rejected, repeats) << ": se han dado " << done << " de " << settings_.count << " ("
+                 << *reason << ").\n";
+            written_before_ += done;
+            return Outcome::ran_out;
+        }
     }
-    return true;
+    written_before_ += done;
+    return Outcome::done;
 }
 
 }  // namespace quelvarinox::cli

@@ -4,42 +4,58 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <unordered_set>
 
 #include "categories/category_table.h"
 #include "cli/line_format.h"
-#include "cli/name_filter.h"
-#include "categories/name_maker.h"
+#include "cli/name_condition.h"
+#include "cli/name_files.h"
 #include "cli/output.h"
+#include "cli/progress.h"
 
 namespace quelvarinox::cli {
 
-// The tool's loop: names are made, passed through the filters, and the ones
-// they admit are written and counted.
+// What every category of a run shares.
+struct RunSettings {
+    std::uint64_t count;
+    std::uint64_t first_index;
+    std::uint64_t seed;
+    bool alternative;
+    bool traced;
+    bool unique;
+    unsigned threads;
+    std::span<const NameCondition* const> conditions;
+    const LineFormat& format;
+};
+
+// The tool's loop: names are made in batches, the conditions and the rule of
+// no repeats pass them or turn them down, and the ones let through are
+// written, noted in the --anotar file and counted.
 class NameRun {
 public:
-    NameRun(NameMaker& maker, bool alternative, std::span<NameFilter* const> filters, const LineFormat& format, Output& out,
-            std::ostream& err)
-        : maker_(maker), alternative_(alternative), filters_(filters), format_(format), out_(out), err_(err)
+    enum class Outcome { done, ran_out, failed };
+
+    NameRun(const RunSettings& settings, Output& out, NameRecorder* recorder, Progress& progress, std::ostream& err)
+        : settings_(settings), out_(out), recorder_(recorder), progress_(progress), err_(err)
     {
     }
 
-    // Writes `count` names of `category`. Returns false, after saying so, when
-    // the filters turn down so many names in a row that the category has run out.
-    bool write_names(const Category& category, std::uint64_t count);
+    // Writes the run's count of names of `category`; a category that runs out
+    // or a recorder that fails is reported here.
+    Outcome write_names(const Category& category);
 
 private:
-    // The filter that turns `name` down, or nullptr.
-    NameFilter* rejecting_filter(std::string_view name) const;
+    // What the names a category's run turned down lacked: being new, and each
+    // condition that turned some down.
+    std::string unmet(std::span<const std::uint64_t> rejected, std::uint64_t repeats) const;
 
-    static constexpr std::uint64_t rejections_before_giving_up = 100'000;
-
-    NameMaker& maker_;
-    bool alternative_;
-    std::span<NameFilter* const> filters_;
-    const LineFormat& format_;
+    const RunSettings& settings_;
     Output& out_;
+    NameRecorder* recorder_;
+    Progress& progress_;
     std::ostream& err_;
-    std::string line_;
+    std::uint64_t written_before_ = 0;
+    std::unordered_set<std::string> seen_;
 };
 
 }  // namespace quelvarinox::cli

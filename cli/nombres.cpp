@@ -1,38 +1,32 @@
 #include "cli/nombres.h"
 
-#include <cstring>
+#include <algorithm>
+#include <fcntl.h>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "categories/category_table.h"
 #include "cli/line_format.h"
-#include "cli/name_filter.h"
+#include "cli/name_condition.h"
+#include "cli/name_files.h"
 #include "cli/name_run.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "cli/progress.h"
+#include "cli/shown.h"
+#include "cli/usage.h"
 #include "core/random_source.h"
 
 namespace quelvarinox::cli {
 
 namespace {
 
-constexpr std::string_view program = "quelvarinox-nombres";
+constexpr std::string_view program = "quelvarinox-nombres: ";
 
-constexpr std::string_view usage =
-    "Uso: quelvarinox-nombres [OPCIONES]\n"
-    "Inventa nombres de Star Wars, uno por línea.\n"
-    "Sin --categoria da un nombre de cada categoría, con la categoría delante.\n"
-    "\n"
-    "  -c, --categoria C   categoría, por su nombre («Garos IV») o su clave («garos»)\n"
-    "  -n, --cantidad K    cuántos nombres (1 si no se dice)\n"
-    "  -a, --alternativo   modo alternativo: epítetos compuestos y «Darth »\n"
-    "  -s, --semilla S     semilla (entero de 64 bits): la misma semilla da los mismos nombres\n"
-    "  -u, --unicos        ningún nombre repetido en la misma ejecución\n"
-    "      --traza         tras cada nombre, un tabulador y las tiradas que lo formaron\n"
-    "  -l, --lista         lista las categorías: posición, nombre, clave, modo alternativo\n"
-    "  -h, --ayuda         muestra esta ayuda\n"
-    "      --version       muestra la versión\n";
+// From this many names on, a run uses every core unless told otherwise.
+constexpr std::uint64_t names_worth_threads = 1'000'000;
 
 std::string valid_categories()
 {
@@ -59,76 +53,138 @@ void write_list(Output& out)
     }
 }
 
-std::string describe_errno(int error)
+// The categories asked for, or every one; a Spanish message in `error` for a
+// name that is no category or one asked for twice.
+std::vector<const Category*> chosen_categories(const Options& options, std::string& error)
 {
-    switch (error) {
-    case ENOSPC: return "no queda espacio en el dispositivo";
-    case EBADF: return "la salida está cerrada";
-    case EIO: return "error de entrada/salida";
-    case EFBIG: return "el archivo es demasiado grande";
-    case EDQUOT: return "se ha superado la cuota de disco";
-    default: return "error " + std::to_string(error) + " (" + std::strerror(error) + ")";
+    std::vector<const Category*> chosen;
+    for (const std::string& name : options.categories) {
+        const Category* category = find_category_by_name(name);
+        if (!category) {
+            error = "Categoría desconocida: " + shown(name) + ". Las categorías válidas son: " + valid_categories() +
+                    ".";
+            return {};
+        }
+        if (std::find(chosen.begin(), chosen.end(), category) != chosen.end()) {
+            error = "La categoría " + shown(category->display_text) + " se pide más de una vez.";
+            return {};
+        }
+        chosen.push_back(category);
     }
+    if (chosen.empty())
+        for (const Category& category : category_table())
+            chosen.push_back(&category);
+    return chosen;
 }
 
-// Every category, or the chosen one; returns the exit status.
-int write_names(const Options& options, const Category* chosen, Output& out, std::ostream& err)
+// Why a write to the output failed, in words that are true of it.
+std::string output_failure(int fd, int error)
 {
-    NameMaker maker(options.seed.value_or(random_run_seed()), options.trace);
-    UniqueNames unique;
-    std::vector<NameFilter*> filters;
-    if (options.unique)
-        filters.push_back(&unique);
-    const TextLines format(chosen == nullptr, options.trace);
-    NameRun run(maker, options.alternative, filters, format, out, err);
-    if (chosen)
-        return run.write_names(*chosen, options.count) ? 0 : 1;
-    for (const Category& category : category_table())
-        if (!run.write_names(category, options.count))
-            return 1;
-    return 0;
+    if (error == EBADF) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags != -1 && (flags & O_ACCMODE) == O_RDONLY)
+            return "la salida está abierta solo para leer";
+        return "la salida está cerrada";
+    }
+    return describe_errno(error);
+}
+
+unsigned thread_count(const Options& options, std::uint64_t total)
+{
+    if (options.threads)
+        return static_cast<unsigned>(*options.threads);
+    return total >= names_worth_threads ? std::max(1u, std::thread::hardware_concurrency()) : 1u;
 }
 
 }  // namespace
 
-int run_nombres(int argc, char** argv, int out_fd, std::ostream& err)
+int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_is_a_terminal)
 {
     const ParsedOptions parsed = parse_options(argc, argv);
     if (!parsed.error.empty()) {
-        err << program << ": " << parsed.error << '\n';
+        err << program << parsed.error << '\n';
         return 2;
     }
     const Options& options = parsed.options;
+    Output out(out_fd);
+    const auto finish = [&](int status) {
+        out.flush();
+        if (out.state() == Output::State::failed) {
+            err << program << "No se pudo escribir la salida: " << output_failure(out_fd, out.error()) << ".\n";
+            return 1;
+        }
+        return status;
+    };
+    if (options.help) {
+        out.write(usage);
+        return finish(0);
+    }
+    if (options.version) {
+        out.write("quelvarinox-nombres 2.1\n");
+        return finish(0);
+    }
+    if (options.list) {
+        write_list(out);
+        return finish(0);
+    }
 
-    const Category* chosen = nullptr;
-    if (options.category && !options.help && !options.version && !options.list) {
-        chosen = find_category_by_name(*options.category);
-        if (!chosen) {
-            err << program << ": categoría desconocida: «" << *options.category
-                << "». Las categorías válidas son: " << valid_categories() << ".\n";
+    std::string error;
+    const std::vector<const Category*> categories = chosen_categories(options, error);
+    if (!error.empty()) {
+        err << program << error << '\n';
+        return 2;
+    }
+    std::unique_ptr<NameRecorder> recorder;
+    if (options.record_file) {
+        recorder = std::make_unique<NameRecorder>(*options.record_file, error);
+        if (!error.empty()) {
+            err << program << error << '\n';
             return 2;
         }
     }
-
-    int status = 0;
-    {
-        Output out(out_fd);
-        if (options.help) {
-            out.write(usage);
-        } else if (options.version) {
-            out.write(std::string(program) + " 2.1\n");
-        } else if (options.list) {
-            write_list(out);
-        } else {
-            status = write_names(options, chosen, out, err);
+    std::vector<std::unique_ptr<NameCondition>> conditions;
+    bool unique = options.unique;
+    if (options.exclude_file) {
+        NameList excluded = read_name_list(*options.exclude_file);
+        if (!excluded.error.empty()) {
+            err << program << excluded.error << '\n';
+            return 2;
         }
-        out.flush();
-        if (out.state() == Output::State::failed) {
-            err << program << ": no se pudo escribir la salida: " << describe_errno(out.error()) << ".\n";
-            return 1;
+        // Reading and noting one list: what this run writes is not to come back in it either.
+        unique = unique || (recorder && recorder->is_file(*options.exclude_file));
+        conditions.push_back(std::make_unique<NotListed>(std::move(excluded.names), *options.exclude_file));
+    }
+    if (options.min_letters || options.max_letters)
+        conditions.push_back(std::make_unique<LetterCount>(options.min_letters, options.max_letters));
+    if (options.prefix)
+        conditions.push_back(std::make_unique<StartsWith>(*options.prefix));
+    if (options.without_offensive)
+        conditions.push_back(std::make_unique<WithoutOffensiveWords>());
+    std::vector<const NameCondition*> condition_views;
+    for (const auto& condition : conditions)
+        condition_views.push_back(condition.get());
+
+    const bool labelled = options.categories.size() != 1;
+    const auto format = make_line_format(options.format, labelled, options.trace);
+    out.write(format->header());
+    const std::uint64_t total = options.count * categories.size();
+    const RunSettings settings{options.count, options.first_index, options.seed.value_or(random_run_seed()),
+                               options.alternative, options.trace, unique, thread_count(options, total),
+                               condition_views, *format};
+    Progress progress(err, err_is_a_terminal, total);
+    NameRun run(settings, out, recorder.get(), progress, err);
+    int status = 0;
+    for (const Category* category : categories) {
+        const NameRun::Outcome outcome = run.write_names(*category);
+        if (outcome != NameRun::Outcome::done || !out.open()) {
+            status = 1;
+            break;
         }
     }
-    return status;
+    progress.clear();
+    if (out.state() == Output::State::reader_gone)
+        status = 0;
+    return finish(status);
 }
 
 }  // namespace quelvarinox::cli

@@ -1,46 +1,182 @@
 #include "cli/options.h"
 
 #include <charconv>
-#include <getopt.h>
+
+#include "cli/shown.h"
+#include "text/utf8.h"
 
 namespace quelvarinox::cli {
 
 namespace {
 
-std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
-
-enum LongOnly { version_option = 256 };
-
-constexpr option long_options[] = {
-    {"categoria", required_argument, nullptr, 'c'},
-    {"cantidad", required_argument, nullptr, 'n'},
-    {"alternativo", no_argument, nullptr, 'a'},
-    {"semilla", required_argument, nullptr, 's'},
-    {"unicos", no_argument, nullptr, 'u'},
-    {"lista", no_argument, nullptr, 'l'},
-    {"traza", no_argument, nullptr, 't'},
-    {"ayuda", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, version_option},
-    {nullptr, 0, nullptr, 0},
+enum class Id {
+    categoria, cantidad, alternativo, semilla, unicos, lista, traza, ayuda, version, formato,
+    min_letras, max_letras, empieza, sin_malsonantes, excluir, anotar, desde, hilos,
 };
+
+struct Spec {
+    Id id;
+    char short_name;  // 0 for an option that has only its long name
+    std::string_view long_name;
+    bool takes_value;
+};
+
+constexpr Spec specs[] = {
+    {Id::categoria, 'c', "categoria", true},   {Id::cantidad, 'n', "cantidad", true},
+    {Id::alternativo, 'a', "alternativo", false}, {Id::semilla, 's', "semilla", true},
+    {Id::unicos, 'u', "unicos", false},       {Id::lista, 'l', "lista", false},
+    {Id::traza, 0, "traza", false},           {Id::ayuda, 'h', "ayuda", false},
+    {Id::version, 0, "version", false},       {Id::formato, 'f', "formato", true},
+    {Id::min_letras, 0, "min-letras", true},  {Id::max_letras, 0, "max-letras", true},
+    {Id::empieza, 0, "empieza", true},        {Id::sin_malsonantes, 0, "sin-malsonantes", false},
+    {Id::excluir, 0, "excluir", true},        {Id::anotar, 0, "anotar", true},
+    {Id::desde, 0, "desde", true},            {Id::hilos, 0, "hilos", true},
+};
+
+std::string long_form(const Spec& spec) { return "--" + std::string(spec.long_name); }
+
+// A value that starts with "-" and a letter is the next option, not a value
+// the user forgot to write; "-5" is a (wrong) number.
+bool looks_like_an_option(std::string_view argument)
+{
+    return argument.size() > 1 && argument[0] == '-' && !(argument[1] >= '0' && argument[1] <= '9');
+}
+
+struct LongMatch {
+    const Spec* spec = nullptr;
+    std::string error;
+};
+
+// An option named in full, or by the start of exactly one long name.
+LongMatch find_long(std::string_view name)
+{
+    std::vector<const Spec*> candidates;
+    for (const Spec& spec : specs) {
+        if (spec.long_name == name)
+            return {&spec, {}};
+        if (!name.empty() && spec.long_name.starts_with(name))
+            candidates.push_back(&spec);
+    }
+    if (candidates.size() == 1)
+        return {candidates.front(), {}};
+    const std::string written = shown("--" + std::string(name));
+    if (candidates.empty())
+        return {nullptr, "Opción desconocida: " + written + ". Prueba --ayuda."};
+    std::string list;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == candidates.size() ? " o " : ", ") + long_form(*candidates[i]);
+    return {nullptr, "La opción " + written + " es ambigua: puede ser " + list + "."};
+}
+
+const Spec* find_short(char name)
+{
+    for (const Spec& spec : specs)
+        if (spec.short_name == name && name != 0)
+            return &spec;
+    return nullptr;
+}
+
+// Sets what one option says; returns a message when its value is wrong.
+std::string apply(const Spec& spec, std::string_view value, Options& options)
+{
+    const std::string option = long_form(spec);
+    const auto number = [&](std::uint64_t min, std::uint64_t max, std::uint64_t& into) {
+        const WholeNumber parsed = parse_whole_number(value, min, max, option);
+        if (parsed.error.empty())
+            into = parsed.value;
+        return parsed.error;
+    };
+    const auto optional_number = [&](std::uint64_t min, std::uint64_t max, std::optional<std::uint64_t>& into) {
+        std::uint64_t parsed = 0;
+        std::string error = number(min, max, parsed);
+        if (error.empty())
+            into = parsed;
+        return error;
+    };
+    const auto text = [&](std::optional<std::string>& into) -> std::string {
+        if (value.empty())
+            return option + ": el valor está vacío.";
+        if (!utf8_length(value))
+            return option + ": " + shown(value) + " no es texto UTF-8 válido.";
+        into = std::string(value);
+        return {};
+    };
+    switch (spec.id) {
+    case Id::categoria: {
+        std::size_t start = 0;
+        while (true) {
+            const std::size_t comma = value.find(',', start);
+            const std::string_view item = value.substr(start, comma - start);
+            if (item.find_first_not_of(" \t") == std::string_view::npos)
+                return option + ": " + shown(value) + " deja una categoría sin nombre.";
+            options.categories.emplace_back(item);
+            if (comma == std::string_view::npos)
+                return {};
+            start = comma + 1;
+        }
+    }
+    case Id::cantidad: return number(0, max_count, options.count);
+    case Id::semilla: return optional_number(0, UINT64_MAX, options.seed);
+    case Id::min_letras: return optional_number(0, max_letters, options.min_letters);
+    case Id::max_letras: return optional_number(0, max_letters, options.max_letters);
+    case Id::desde: return number(1, max_first_index, options.first_index);
+    case Id::hilos: return optional_number(1, max_threads, options.threads);
+    case Id::empieza: return text(options.prefix);
+    case Id::excluir: return text(options.exclude_file);
+    case Id::anotar: return text(options.record_file);
+    case Id::formato:
+        if (value == "texto")
+            options.format = Format::text;
+        else if (value == "tsv")
+            options.format = Format::tsv;
+        else if (value == "csv")
+            options.format = Format::csv;
+        else if (value == "json")
+            options.format = Format::json;
+        else
+            return option + ": " + shown(value) + " no es un formato; los formatos son texto, tsv, csv y json.";
+        return {};
+    case Id::alternativo: options.alternative = true; return {};
+    case Id::unicos: options.unique = true; return {};
+    case Id::lista: options.list = true; return {};
+    case Id::traza: options.trace = true; return {};
+    case Id::ayuda: options.help = true; return {};
+    case Id::version: options.version = true; return {};
+    case Id::sin_malsonantes: options.without_offensive = true; return {};
+    }
+    return {};
+}
+
+// What the whole command line asks for, checked as a whole.
+std::string check_together(const Options& options)
+{
+    if (options.unique && options.count > max_unique_count)
+        return "Con --unicos la cantidad no puede pasar de " + std::to_string(max_unique_count) +
+               " por categoría, porque hay que recordar cada nombre dado.";
+    if (options.min_letters && options.max_letters && *options.min_letters > *options.max_letters)
+        return "--min-letras (" + std::to_string(*options.min_letters) + ") no puede pasar de --max-letras (" +
+               std::to_string(*options.max_letters) + ").";
+    return {};
+}
 
 }  // namespace
 
-WholeNumber parse_whole_number(std::string_view text, std::uint64_t max, std::string_view what)
+WholeNumber parse_whole_number(std::string_view text, std::uint64_t min, std::uint64_t max, std::string_view what)
 {
     WholeNumber result;
-    const std::string subject = std::string(what) + " " + quoted(text);
-    if (text.starts_with('-') && text.size() > 1) {
-        result.error = subject + " no puede ser negativa.";
+    const std::string range = "; ha de ser un entero de " + std::to_string(min) + " a " + std::to_string(max) + ".";
+    const std::string subject = std::string(what) + ": " + shown(text);
+    const bool digits_only = !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+    if (!digits_only) {
+        const bool negative = text.size() > 1 && text[0] == '-' &&
+                              text.find_first_not_of("0123456789", 1) == std::string_view::npos &&
+                              text.find_first_not_of('0', 1) != std::string_view::npos;
+        result.error = subject + (negative ? " es negativo" : " no es un número entero escrito solo con cifras") + range;
         return result;
     }
-    const char* const end = text.data() + text.size();
-    const auto [stop, failure] = std::from_chars(text.data(), end, result.value);
-    if (text.empty() || stop != end || (failure != std::errc{} && failure != std::errc::result_out_of_range)) {
-        result.error = subject + " no es un número entero.";
-    } else if (failure == std::errc::result_out_of_range || result.value > max) {
-        result.error = subject + " es demasiado grande (el máximo es " + std::to_string(max) + ").";
-    }
+    const auto [stop, failure] = std::from_chars(text.data(), text.data() + text.size(), result.value);
+    if (failure == std::errc::result_out_of_range || result.value > max || result.value < min)
+        result.error = subject + " se sale de los límites" + range;
     return result;
 }
 
@@ -48,49 +184,64 @@ ParsedOptions parse_options(int argc, char** argv)
 {
     ParsedOptions parsed;
     Options& options = parsed.options;
-    optind = 0;  // a fresh scan, also when called more than once in one process
-    opterr = 0;  // the messages below are ours, in Spanish
-    int choice;
-    while ((choice = getopt_long(argc, argv, ":c:n:as:ulth", long_options, nullptr)) != -1) {
-        switch (choice) {
-        case 'c':
-            options.category = optarg;
-            break;
-        case 'n': {
-            const WholeNumber count = parse_whole_number(optarg, max_count, "La cantidad");
-            if (!count.error.empty())
-                return {options, count.error};
-            options.count = count.value;
-            break;
+    const auto fail = [&](std::string message) {
+        parsed.error = std::move(message);
+        return parsed;
+    };
+    // The value of an option that takes one: what follows it in the same word,
+    // or else the next word, unless that is the next option.
+    int next = 1;
+    const auto take_value = [&](std::string_view written, std::string_view& value) -> std::string {
+        if (next < argc && !looks_like_an_option(argv[next])) {
+            value = argv[next++];
+            return {};
         }
-        case 's': {
-            const WholeNumber seed = parse_whole_number(optarg, UINT64_MAX, "La semilla");
-            if (!seed.error.empty())
-                return {options, seed.error};
-            options.seed = seed.value;
-            break;
+        return "A la opción " + shown(written) + " le falta su valor.";
+    };
+    while (next < argc) {
+        const std::string_view argument = argv[next++];
+        if (argument == "--" || argument.size() < 2 || argument[0] != '-')
+            return fail("Argumento inesperado: " + shown(argument) + ". Prueba --ayuda.");
+        if (argument.starts_with("--")) {
+            const std::size_t equals = argument.find('=');
+            const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
+            const LongMatch match = find_long(name);
+            if (!match.spec)
+                return fail(match.error);
+            const Spec& spec = *match.spec;
+            std::string_view value;
+            if (equals != std::string_view::npos) {
+                if (!spec.takes_value)
+                    return fail("La opción " + long_form(spec) + " no lleva valor.");
+                value = argument.substr(equals + 1);
+            } else if (spec.takes_value) {
+                if (std::string error = take_value(argument, value); !error.empty())
+                    return fail(error);
+            }
+            if (std::string error = apply(spec, value, options); !error.empty())
+                return fail(error);
+            continue;
         }
-        case 'a': options.alternative = true; break;
-        case 'u': options.unique = true; break;
-        case 'l': options.list = true; break;
-        case 't': options.trace = true; break;
-        case 'h': options.help = true; break;
-        case version_option: options.version = true; break;
-        case ':':
-            return {options, "La opción " + quoted(argv[optind - 1]) + " necesita un valor."};
-        default: {
-            // A short option inside a cluster such as -ax is named by optopt alone.
-            const std::string unknown = optopt != 0 ? std::string{'-', static_cast<char>(optopt)}
-                                                    : std::string(argv[optind - 1]);
-            return {options, "Opción desconocida: " + quoted(unknown) + ". Prueba --ayuda."};
-        }
+        for (std::size_t i = 1; i < argument.size(); ++i) {
+            const Spec* spec = find_short(argument[i]);
+            if (!spec)
+                return fail("Opción desconocida: " + shown(std::string{'-', argument[i]}) + ". Prueba --ayuda.");
+            std::string_view value;
+            if (spec->takes_value) {
+                if (i + 1 < argument.size()) {
+                    value = argument.substr(i + 1);
+                } else if (std::string error = take_value(std::string{'-', argument[i]}, value);
+                           !error.empty()) {
+                    return fail(error);
+                }
+                i = argument.size();
+            }
+            if (std::string error = apply(*spec, value, options); !error.empty())
+                return fail(error);
         }
     }
-    if (optind < argc)
-        return {options, "Argumento inesperado: " + quoted(argv[optind]) + "."};
-    if (options.unique && options.count > max_unique_count)
-        return {options, "Con --unicos la cantidad no puede pasar de " + std::to_string(max_unique_count) +
-                             ", porque hay que recordar cada nombre dado."};
+    if (std::string error = check_together(options); !error.empty())
+        return fail(error);
     return parsed;
 }
 

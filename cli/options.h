@@ -3,16 +3,24 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quelvarinox::cli {
 
-// The largest --cantidad accepted, and the largest with --unicos, which has to
-// remember every name it gave.
+// The largest counts accepted: of names; of names with --unicos, which has to
+// remember each one; of the index a run may start at.
 inline constexpr std::uint64_t max_count = 1'000'000'000'000ULL;
 inline constexpr std::uint64_t max_unique_count = 10'000'000ULL;
+inline constexpr std::uint64_t max_first_index = 1'000'000'000'000'000ULL;
+inline constexpr std::uint64_t max_letters = 1000;
+inline constexpr std::uint64_t max_threads = 256;
+
+enum class Format { text, tsv, csv, json };
 
 struct Options {
-    std::optional<std::string> category;
+    // The categories asked for, as written, in order; none means every one.
+    std::vector<std::string> categories;
     std::uint64_t count = 1;
     bool alternative = false;
     std::optional<std::uint64_t> seed;
@@ -21,6 +29,15 @@ struct Options {
     bool trace = false;
     bool help = false;
     bool version = false;
+    Format format = Format::text;
+    std::optional<std::uint64_t> min_letters;
+    std::optional<std::uint64_t> max_letters;
+    std::optional<std::string> prefix;
+    bool without_offensive = false;
+    std::optional<std::string> exclude_file;
+    std::optional<std::string> record_file;
+    std::uint64_t first_index = 1;
+    std::optional<std::uint64_t> threads;
 };
 
 struct ParsedOptions {
@@ -31,11 +48,12 @@ struct ParsedOptions {
 
 ParsedOptions parse_options(int argc, char** argv);
 
-// A whole number between 0 and max, or a Spanish message saying why `text` is not one.
+// A whole number between `min` and `max`, written with digits only, or a Spanish
+// message saying why `text` is not one; `what` names it ("La cantidad").
 struct WholeNumber {
     std::uint64_t value = 0;
     std::string error;
 };
-WholeNumber parse_whole_number(std::string_view text, std::uint64_t max, std::string_view what);
+WholeNumber parse_whole_number(std::string_view text, std::uint64_t min, std::uint64_t max, std::string_view what);
 
 }  // namespace quelvarinox::cli

@@ -1,105 +1,104 @@
-#include <set>
+#include <cctype>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "categories/category_table.h"
-#include "core/draw_log.h"
-#include "core/random_source.h"
-#include "tests/support/generator_checks.h"
-#include "tests/support/scripted_random.h"
+#include "categories/name_maker.h"
+#include "text/utf8.h"
 
 namespace quelvarinox {
 
-// Names a parameter of the tests below by its display text.
 void PrintTo(const Category& category, std::ostream* out) { *out << category.display_text; }
 
 namespace {
 
-using testing::Mode;
-
-TEST(CategoryTable, EntriesStandInListOrderWithUniqueTextsAndKeys)
+TEST(CategoryTable, LooksCategoriesUpByTheirNames)
 {
-    std::set<std::string_view> texts;
-    std::set<std::string_view> keys;
-    std::size_t position = 0;
     for (const Category& category : category_table()) {
-        EXPECT_EQ(position_of(category), ++position) << category.display_text;
-        EXPECT_TRUE(texts.insert(category.display_text).second) << category.display_text;
-        EXPECT_TRUE(keys.insert(category.picture_key).second) << category.picture_key;
-        EXPECT_NE(category.generator, nullptr);
+        EXPECT_EQ(find_category(category.display_text), &category);
+        EXPECT_EQ(find_category_by_name(category.picture_key), &category);
+        std::string shouted(category.display_text);
+        for (char& c : shouted)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        EXPECT_EQ(find_category_by_name(" \t" + shouted + "\n "), &category) << shouted;
+        // The window's lookup is exact; only the tool's forgives case and blanks.
+        if (shouted != category.display_text) {
+            EXPECT_EQ(find_category(shouted), nullptr) << shouted;
+        }
+        EXPECT_EQ(picture_file_name(category), "plnt_" + std::string(category.picture_key) + ".jpg");
     }
+    const Category& first = category_table().front();
+    EXPECT_EQ(position_of(first), 1u);
+    EXPECT_EQ(position_of(category_table().back()), category_table().size());
+    EXPECT_EQ(find_category(std::string(first.display_text) + " "), nullptr);
+    for (const char* nothing : {"", "   ", "Adumarx", "x", "adu mar"})
+        EXPECT_EQ(find_category_by_name(nothing), nullptr) << nothing;
 }
 
-TEST(CategoryTable, LookupIsExact)
-{
-    ASSERT_NE(find_category("Adumar"), nullptr);
-    EXPECT_EQ(find_category("Adumar")->picture_key, "adumar");
-    EXPECT_EQ(find_category("adumar"), nullptr);
-    EXPECT_EQ(find_category(" Adumar"), nullptr);
-    EXPECT_EQ(find_category(""), nullptr);
-}
-
-// Properties that every generator keeps, whatever its grammar.
 class EveryCategory : public ::testing::TestWithParam<Category> {};
 
-TEST_P(EveryCategory, NamesHaveNoLooseSeparatorsInEitherMode)
+// What every name keeps, whatever its grammar, in either mode.
+TEST_P(EveryCategory, MakesWellFormedNames)
 {
     const Category& category = GetParam();
-    for (Mode mode : {Mode::normal, Mode::alternative}) {
-        for (const std::string& name : testing::many_names(category.generator, 3000, mode)) {
+    NameMaker maker(2024);
+    for (const bool alternative : {false, true}) {
+        for (std::uint64_t index = 1; index <= 3000; ++index) {
+            const std::string& name = maker.make(category, index, alternative);
             ASSERT_FALSE(name.empty());
+            ASSERT_TRUE(utf8_length(name)) << name;
+            ASSERT_EQ(name.find_first_of("\t\n\r"), std::string::npos) << name;
             ASSERT_NE(name.front(), ' ') << name;
-            ASSERT_NE(name.back(), ' ') << name;
-            ASSERT_NE(name.back(), '-') << name;
+            ASSERT_NE(name.front(), '-') << name;
+            ASSERT_EQ(std::string(" -/").find(name.back()), std::string::npos) << name;
             ASSERT_EQ(name.find("  "), std::string::npos) << name;
+            ASSERT_NE(name, "Darth") << name;
         }
     }
 }
 
-class EveryNonReader : public ::testing::TestWithParam<Category> {};
-
-TEST_P(EveryNonReader, IgnoresTheAlternativeMode)
+// The table's flag says whether the generator reads the alternative mode: with
+// the same draws, a generator that reads it must change some names, and one that
+// does not must change none.
+TEST_P(EveryCategory, ReadsTheAlternativeModeExactlyWhenItsFlagSaysSo)
 {
     const Category& category = GetParam();
-    EXPECT_EQ(testing::many_names(category.generator, 200, Mode::normal),
-              testing::many_names(category.generator, 200, Mode::alternative));
-}
-
-// Every random value a generator uses goes through a logged reseed or draw: playing
-// a logged call back gives the same draws and the same name.
-TEST_P(EveryCategory, ALoggedCallReplaysToTheSameName)
-{
-    const Category& category = GetParam();
-    SeededRandom random(99);
-    DrawLog log;
-    GenerationContext ctx(random, &log);
-    std::string name;
-    for (Mode mode : {Mode::normal, Mode::alternative}) {
-        ctx.huevo = mode == Mode::alternative ? "1" : "0";
-        for (int i = 0; i < 500; ++i) {
-            log.clear();
-            category.generator(ctx, name);
-            ASSERT_TRUE(testing::builds(category.generator, log.trace(), name, mode));
-        }
-    }
-}
-
-std::string key_of(const ::testing::TestParamInfo<Category>& info) { return std::string(info.param.picture_key); }
-
-std::vector<Category> non_readers()
-{
-    std::vector<Category> found;
-    for (const Category& category : category_table())
-        if (!category.reads_huevo)
-            found.push_back(category);
-    return found;
+    NameMaker normal(77);
+    NameMaker alternative(77);
+    int changed = 0;
+    for (std::uint64_t index = 1; index <= 300; ++index)
+        changed += normal.make(category, index, false) != alternative.make(category, index, true);
+    if (category.reads_huevo)
+        EXPECT_GT(changed, 0) << "the flag says it reads the mode, but no name changes";
+    else
+        EXPECT_EQ(changed, 0) << "the flag says it ignores the mode, but names change";
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EveryCategory, ::testing::ValuesIn(category_table().begin(), category_table().end()),
-                         key_of);
-INSTANTIATE_TEST_SUITE_P(Table, EveryNonReader, ::testing::ValuesIn(non_readers()), key_of);
+                         [](const ::testing::TestParamInfo<Category>& info) {
+                             return std::string(info.param.picture_key);
+                         });
+
+// Any name of a seeded run can be made again alone, whatever came before it.
+TEST(NameMaker, AnyNameCanBeMadeAgainAlone)
+{
+    const Category& category = *find_category_by_name("tatooine");
+    NameMaker run(9, true);
+    std::string tenth;
+    std::string tenth_trace;
+    for (std::uint64_t index = 1; index <= 10; ++index)
+        tenth = run.make(category, index, index % 2 == 0);
+    run.append_trace(tenth_trace);
+    NameMaker alone(9, true);
+    EXPECT_EQ(alone.make(category, 10, true), tenth);
+    std::string trace;
+    alone.append_trace(trace);
+    EXPECT_EQ(trace, tenth_trace);
+    EXPECT_TRUE(trace.starts_with("R ")) << trace;
+    EXPECT_NE(NameMaker(10).make(category, 10, true), tenth);
+    EXPECT_NE(alone.make(*find_category_by_name("bespin"), 10, true), tenth);
+}
 
 }  // namespace
 }  // namespace quelvarinox

@@ -5,160 +5,198 @@
 
 #include "categories/category_table.h"
 #include "tests/cli/cli_runner.h"
-#include "tests/support/generator_checks.h"
+#include "text/utf8.h"
 
-namespace quelvarinox {
+namespace quelvarinox::testing {
 namespace {
 
-using testing::generator_of;
-
-using testing::lines_of;
-using testing::run_cli;
-using testing::run_shell;
-
-TEST(Nombres, GivesTheRequestedNumberOfNamesOnePerLine)
+std::string every_key()
 {
-    const auto result = run_cli("-c Adumar -n 25");
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.err, "");
-    const auto lines = lines_of(result.out);
+    std::string keys;
+    for (const Category& category : category_table())
+        keys += (keys.empty() ? "" : ",") + std::string(category.picture_key);
+    return keys;
+}
+
+TEST(Nombres, GivesTheRequestedNamesOfEachCategory)
+{
+    const auto one = run_cli("-c Adumar -n 25 -s 3");
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.err, "");
+    const auto lines = lines_of(one.out);
     ASSERT_EQ(lines.size(), 25u);
-    for (const std::string& line : lines) {
-        EXPECT_FALSE(line.empty());
-        EXPECT_EQ(line.find('\t'), std::string::npos) << line;
-    }
-    EXPECT_EQ(lines_of(run_cli("-c Adumar").out).size(), 1u);
-    const auto none = run_cli("-c Adumar -n 0");
-    EXPECT_EQ(none.status, 0);
-    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(lines[0].find('\t'), std::string::npos) << lines[0];
+    EXPECT_EQ(run_cli("-c ADUMAR -n 25 -s 3").out, one.out);
+    EXPECT_EQ(run_cli("--categoria=' adumar ' --cantidad 25 --semilla 3").out, one.out);
+    EXPECT_EQ(run_cli("-c Adumar -n 0").out, "");
+    EXPECT_NE(run_cli("-c Adumar -n 25").out, run_cli("-c Adumar -n 25").out);
+
+    // Every category without -c, one name each after its display text; a list
+    // of categories gives the count of each, in the order asked.
+    const auto all = lines_of(run_cli("-s 1").out);
+    ASSERT_EQ(all.size(), category_table().size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        EXPECT_TRUE(all[i].starts_with(std::string(category_table()[i].display_text) + "\t")) << all[i];
+    const auto two = lines_of(run_cli("-c teyr,kuat -c jedi -n 2 -s 1").out);
+    ASSERT_EQ(two.size(), 6u);
+    EXPECT_TRUE(two[0].starts_with("Teyr\t") && two[2].starts_with("Kuat\t") && two[5].starts_with("jedi\t"));
+    EXPECT_EQ(two[0], all[34]);
 }
 
-TEST(Nombres, FindsACategoryByTextOrKeyInAnyCase)
+// The i-th name of a seeded run is made alone by --desde i, and the number of
+// threads changes nothing, whatever the format, filters or mode.
+TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
 {
-    for (const char* name : {"Adumar", "adumar", "ADUMAR", "'  aDuMaR  '", "--categoria=adumar"}) {
-        const std::string arguments = std::string(name).starts_with("--") ? name : std::string("-c ") + name;
-        const auto result = run_cli(arguments + " -s 3");
-        EXPECT_EQ(result.status, 0) << name << result.err;
-        EXPECT_EQ(result.out, run_cli("-c Adumar -s 3").out) << name;
-    }
-}
+    const auto run = run_cli("-c tatooine -n 20000 -s 8");
+    const auto full = lines_of(run.out);
+    ASSERT_EQ(full.size(), 20000u);
+    for (const int index : {1, 63, 64, 8193, 20000})
+        EXPECT_EQ(run_cli("-c tatooine -n 1 -s 8 --desde " + std::to_string(index)).out, full[index - 1] + "\n");
+    EXPECT_EQ(run_cli("-c tatooine -n 20000 -s 8 --hilos 3").out, run.out);
 
-TEST(Nombres, TheSameSeedGivesTheSameNames)
-{
-    const auto seven = run_cli("-c Adumar -n 200 -s 7");
-    EXPECT_EQ(seven.out, run_cli("-c Adumar -n 200 -s 7").out);
-    EXPECT_EQ(seven.out, run_cli("--semilla 7 --cantidad 200 --categoria adumar").out);
-    EXPECT_NE(seven.out, run_cli("-c Adumar -n 200 -s 8").out);
-    EXPECT_NE(run_cli("-c Adumar -n 50").out, run_cli("-c Adumar -n 50").out);
-    EXPECT_EQ(run_cli("-c Adumar -s 18446744073709551615").status, 0);
-}
-
-TEST(Nombres, WithoutACategoryGivesOneNameOfEachInTableOrder)
-{
-    const auto lines = lines_of(run_cli("-s 1").out);
-    const auto table = category_table();
-    ASSERT_EQ(lines.size(), table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        const std::string prefix = std::string(table[i].display_text) + "\t";
-        EXPECT_TRUE(lines[i].starts_with(prefix)) << lines[i];
-        EXPECT_GT(lines[i].size(), prefix.size()) << lines[i];
+    for (const std::string& options : {std::string("-n 3000"), std::string("-n 3000 -a"),
+                                       std::string("-n 2000 -a -u --min-letras 7 --formato json --traza"),
+                                       std::string("-n 500 --excluir /dev/null --max-letras 12 -f csv")}) {
+        const std::string run = "-c " + every_key() + " -s 21 " + options;
+        const auto one = run_cli(run + " --hilos 1");
+        ASSERT_EQ(one.status, 0) << one.err;
+        EXPECT_EQ(run_cli(run + " --hilos 2").out, one.out) << options;
+        EXPECT_EQ(run_cli(run + " --hilos 3").out, one.out) << options;
     }
 }
 
-// Each trace, played back through a scripted source, makes the same draws and
-// the same name: the trace is the whole story of the name.
-TEST(Nombres, TheTraceHoldsEveryDrawOfTheName)
+TEST(Nombres, TheAlternativeModeReachesTheGenerators)
 {
-    const auto result = run_cli("-c Adumar -n 2000 --traza");
-    ASSERT_EQ(result.status, 0);
-    for (const std::string& line : lines_of(result.out)) {
-        const std::size_t tab = line.find('\t');
-        ASSERT_NE(tab, std::string::npos) << line;
-        const std::string name = line.substr(0, tab);
-        const std::string trace = line.substr(tab + 1);
-        ASSERT_TRUE(trace.starts_with("R 18:")) << line;
-        ASSERT_TRUE(testing::builds(generator_of("adumar"), trace, name)) << line;
-    }
+    for (const std::string& name : lines_of(run_cli("-c varkhenos -a -n 200").out))
+        EXPECT_TRUE(name.starts_with("Darth ")) << name;
+    EXPECT_NE(run_cli("-c tatooine -n 50 -s 2 -a").out, run_cli("-c tatooine -n 50 -s 2").out);
+    EXPECT_EQ(run_cli("-c teyr -n 50 -s 2 -a").out, run_cli("-c teyr -n 50 -s 2").out);
 }
 
-TEST(Nombres, UniqueNamesAreNeverRepeated)
+TEST(Nombres, FormatsCarryCategoryNameSeedIndexAndTrace)
 {
-    const auto lines = lines_of(run_cli("-c Adumar -n 5000 -u -s 4").out);
-    ASSERT_EQ(lines.size(), 5000u);
-    EXPECT_EQ(std::set<std::string>(lines.begin(), lines.end()).size(), 5000u);
+    EXPECT_EQ(lines_of(run_cli("-c Adumar -n 2 -s 7 -f tsv --desde 9").out)[0], "categoria\tnombre\tsemilla\tindice");
+    const auto tsv = lines_of(run_cli("-c \"Draenell's point\" -n 2 -s 7 --formato=tsv --traza").out);
+    ASSERT_EQ(tsv.size(), 3u);
+    EXPECT_EQ(tsv[0], "categoria\tnombre\tsemilla\tindice\ttraza");
+    const std::string name = lines_of(run_cli("-c draenell -n 2 -s 7").out)[1];
+    EXPECT_TRUE(tsv[2].starts_with("Draenell's point\t" + name + "\t7\t2\tR ")) << tsv[2];
+    const auto csv = run_cli("-c draenell -n 1 -s 7 -f csv").out;
+    EXPECT_TRUE(csv.starts_with("categoria,nombre,semilla,indice\r\nDraenell's point,")) << csv;
+    EXPECT_TRUE(csv.ends_with(",7,1\r\n")) << csv;
+    const auto json = run_cli("-c draenell -n 2 -s 7 -f json --traza --desde 2").out;
+    EXPECT_TRUE(json.starts_with("{\"categoria\":\"Draenell's point\",\"nombre\":\"" + name +
+                                 "\",\"semilla\":\"7\",\"indice\":2,\"traza\":\"R ")) << json;
+    EXPECT_EQ(lines_of(json).size(), 2u);
+    // Python's own reader accepts every line.
+    EXPECT_EQ(run_shell("\"$NOMBRES\" -n 300 -f json --traza -s 5 | python3 -c 'import json,sys; "
+                        "print(sum(1 for l in sys.stdin if json.loads(l)[\"nombre\"]))'").out, "10500\n");
 }
 
-TEST(Nombres, ListsTheCategories)
+TEST(Nombres, FiltersHoldForEveryName)
 {
-    const auto lines = lines_of(run_cli("--lista").out);
-    ASSERT_EQ(lines.size(), category_table().size());
-    EXPECT_EQ(lines[0], "1\tAdumar\tadumar\tno");
+    const auto short_ones = lines_of(run_cli("-c coruscant -n 300 --max-letras 4 --min-letras 3").out);
+    ASSERT_EQ(short_ones.size(), 300u);
+    for (const std::string& name : short_ones)
+        EXPECT_TRUE(utf8_length(name) >= 3u && utf8_length(name) <= 4u) << name;
+    const auto starting = run_cli("-c planetas -n 200 -s 4 --empieza KO").out;
+    EXPECT_EQ(run_cli("-c planetas -n 200 -s 4 --empieza kó").out, starting);
+    for (const std::string& name : lines_of(starting))
+        EXPECT_TRUE(name.starts_with("Ko")) << name;
+    const auto unique = lines_of(run_cli("-c Kegan -n 20000 -u -s 4").out);
+    EXPECT_EQ(std::set<std::string>(unique.begin(), unique.end()).size(), 20000u);
 }
 
-TEST(Nombres, HelpAndVersion)
+// A request that cannot be met ends within seconds, saying why and how far it got.
+TEST(Nombres, ARunThatCannotFinishStopsAndSaysWhy)
 {
+    const auto letters = run_cli("-c kuat --max-letras 0 -n 5");
+    EXPECT_EQ(letters.status, 1);
+    EXPECT_EQ(letters.out, "");
+    EXPECT_NE(letters.err.find("La categoría «Kuat» no da más nombres de 0 letras o menos: se han dado 0 de 5 "
+                               "(de los últimos 4194304 intentos no pasó ninguno)."),
+              std::string::npos)
+        << letters.err;
+    const auto unique = run_cli("-c kuat -u --max-letras 1 -n 100 -s 1");
+    EXPECT_EQ(unique.status, 1);
+    const auto given = lines_of(unique.out).size();
+    EXPECT_GT(given, 0u);
+    EXPECT_NE(unique.err.find("no da más nombres distintos y de 1 letra o menos: se han dado " +
+                              std::to_string(given) + " de 100"),
+              std::string::npos)
+        << unique.err;
+}
+
+TEST(Nombres, ExcludedAndRecordedNamesNeverComeBack)
+{
+    const auto result = run_shell(
+        "cd \"$(mktemp -d)\" && for i in 1 2 3; do \"$NOMBRES\" -c kuat -n 300 -s 1 --excluir lista --anotar lista "
+        "> /dev/null || exit; done; sort lista | uniq -d | wc -l; wc -l < lista; "
+        "printf 'Reetni Ruhl\\r\\n' > otra; \"$NOMBRES\" -c kuat -n 2 -s 1 --excluir otra");
+    const auto lines = lines_of(result.out);
+    ASSERT_EQ(lines.size(), 4u) << result.err;
+    EXPECT_EQ(lines[0], "0");
+    EXPECT_EQ(lines[1], "900");
+    EXPECT_EQ(lines[2], lines_of(run_cli("-c kuat -n 2 -s 1").out)[1]) << "the first name is excluded";
+}
+
+TEST(Nombres, BadFilesAreExplained)
+{
+    const auto missing = run_cli("-c kuat --excluir /no/existe");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "quelvarinox-nombres: No se puede leer «/no/existe»: no existe.\n");
+    EXPECT_NE(run_cli("--excluir /").err.find("es una carpeta"), std::string::npos);
+    const auto invalid = run_shell("f=$(mktemp); printf 'Ana\\nB\\xffo\\n' > $f; \"$NOMBRES\" --excluir $f");
+    EXPECT_EQ(invalid.status, 2);
+    EXPECT_NE(invalid.err.find("no es texto UTF-8 válido (línea 2)"), std::string::npos) << invalid.err;
+    const auto unwritable = run_cli("--anotar /no/existe/lista");
+    EXPECT_EQ(unwritable.status, 2);
+    EXPECT_NE(unwritable.err.find("No se puede abrir para anotar «/no/existe/lista»"), std::string::npos);
+
+    // A write that fails half way takes its unfinished lines back out.
+    const auto full = run_shell("cd \"$(mktemp -d)\"; trap '' XFSZ; ulimit -f 400; "
+                                "\"$NOMBRES\" -c coruscant -n 100000 --anotar lista > /dev/null; echo $?; "
+                                "tail -c 1 lista | od -An -c; ls -l lista | cut -d' ' -f5");
+    const auto lines = lines_of(full.out);
+    ASSERT_EQ(lines.size(), 3u) << full.out << full.err;
+    EXPECT_EQ(lines[0], "1");
+    EXPECT_EQ(lines[1], "  \\n");
+    EXPECT_GT(std::stoi(lines[2]), 0);
+    EXPECT_LE(std::stoi(lines[2]), 400 * 1024);
+    EXPECT_NE(full.err.find("No se puede anotar en «lista»: el fichero ha llegado al tamaño máximo."),
+              std::string::npos)
+        << full.err;
+}
+
+TEST(Nombres, ListsHelpAndVersion)
+{
+    const auto list = lines_of(run_cli("--lista").out);
+    ASSERT_EQ(list.size(), category_table().size());
+    EXPECT_EQ(list[0], "1\tAdumar\tadumar\tno");
     const auto help = run_cli("--ayuda");
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--categoria"), std::string::npos);
+    for (const char* option : {"--categoria", "--formato", "--min-letras", "--max-letras", "--empieza",
+                               "--sin-malsonantes", "--excluir", "--anotar", "--desde", "--hilos", "--traza"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(run_cli("-h").out, help.out);
     EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres 2.1\n");
 }
 
-struct BadInput {
-    const char* arguments;
-    const char* message;
-};
-
-TEST(Nombres, BadInputIsExplainedAndExitsWithTwo)
+TEST(Nombres, OutputFailuresAreReportedTruly)
 {
-    const BadInput cases[] = {
-        {"-c Tatuin", "categoría desconocida: «Tatuin»"},
-        {"-c ''", "categoría desconocida"},
-        {"-n abc", "La cantidad «abc» no es un número entero."},
-        {"-n 2.5", "no es un número entero"},
-        {"-n ''", "no es un número entero"},
-        {"-n -1", "La cantidad «-1» no puede ser negativa."},
-        {"-n 1000000000001", "es demasiado grande"},
-        {"-n 99999999999999999999999", "es demasiado grande"},
-        {"-s x7", "La semilla «x7» no es un número entero."},
-        {"-s -7", "no puede ser negativa"},
-        {"-s 18446744073709551616", "La semilla «18446744073709551616» es demasiado grande"},
-        {"--semilla", "La opción «--semilla» necesita un valor."},
-        {"-n", "La opción «-n» necesita un valor."},
-        {"--colores", "Opción desconocida: «--colores»"},
-        {"-x", "Opción desconocida: «-x»"},
-        {"-ax", "Opción desconocida: «-x»"},
-        {"Adumar", "Argumento inesperado: «Adumar»"},
-        {"-u -n 10000001", "Con --unicos la cantidad no puede pasar de 10000000"},
+    const auto pipe = run_shell("\"$NOMBRES\" -c Adumar -n 5000000 | head -1 > /dev/null; echo ${PIPESTATUS[0]}");
+    EXPECT_EQ(pipe.out, "0\n");
+    EXPECT_EQ(pipe.err, "");
+    const std::pair<const char*, const char*> cases[] = {
+        {"> /dev/full", "no queda espacio en el dispositivo"},
+        {">&-", "la salida está cerrada"},
+        {"1< /dev/null", "la salida está abierta solo para leer"},
     };
-    for (const BadInput& c : cases) {
-        const auto result = run_cli(c.arguments);
-        EXPECT_EQ(result.status, 2) << c.arguments;
-        EXPECT_EQ(result.out, "") << c.arguments;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << c.arguments << ": " << result.err;
+    for (const auto& [redirection, reason] : cases) {
+        const auto result = run_shell("\"$NOMBRES\" -c Adumar -n 100000 " + std::string(redirection));
+        EXPECT_EQ(result.status, 1) << redirection;
+        EXPECT_EQ(result.err, "quelvarinox-nombres: No se pudo escribir la salida: " + std::string(reason) + ".\n");
     }
-    EXPECT_NE(run_cli("-c nada").err.find("Adumar (adumar)"), std::string::npos);
-}
-
-TEST(Nombres, AClosedPipeEndsQuietly)
-{
-    const auto result = run_shell("\"$NOMBRES\" -c Adumar -n 5000000 | head -1; echo \"status ${PIPESTATUS[0]}\"");
-    const auto lines = lines_of(result.out);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "status 0");
-    EXPECT_EQ(result.err, "");
-}
-
-TEST(Nombres, AFailedWriteIsReported)
-{
-    const auto result = run_shell("\"$NOMBRES\" -c Adumar -n 100000 > /dev/full");
-    EXPECT_EQ(result.status, 1);
-    EXPECT_NE(result.err.find("no se pudo escribir la salida: no queda espacio en el dispositivo"), std::string::npos)
-        << result.err;
-    const auto closed = run_shell("\"$NOMBRES\" -c Adumar >&-");
-    EXPECT_EQ(closed.status, 1);
-    EXPECT_NE(closed.err.find("no se pudo escribir"), std::string::npos) << closed.err;
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::testing

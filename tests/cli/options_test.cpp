@@ -18,44 +18,86 @@ ParsedOptions parse(std::vector<std::string> arguments)
     return parse_options(static_cast<int>(arguments.size()), argv.data());
 }
 
-TEST(Options, DefaultsAreOneNameOfEveryCategory)
+TEST(Options, EveryFormOfEveryOptionIsRead)
 {
-    const ParsedOptions parsed = parse({});
-    EXPECT_EQ(parsed.error, "");
-    EXPECT_FALSE(parsed.options.category);
-    EXPECT_EQ(parsed.options.count, 1u);
-    EXPECT_FALSE(parsed.options.seed);
-    EXPECT_FALSE(parsed.options.alternative || parsed.options.unique || parsed.options.trace);
-}
-
-TEST(Options, ShortLongJoinedAndClusteredFormsAllWork)
-{
-    const ParsedOptions parsed = parse({"-au", "-n5", "--semilla=12", "--categoria", "Garos IV", "--traza"});
+    const ParsedOptions parsed =
+        parse({"-au", "-n5", "--sem=12", "--categoria", "Garos IV", "-c", "kuat,jedi", "--traza", "-fjson",
+               "--min-letras", "3", "--max-l=9", "--empieza", "Ka", "--sin-malsonantes", "--excluir", "a",
+               "--anotar=b", "--desde", "7", "--hilos", "2"});
     ASSERT_EQ(parsed.error, "");
-    EXPECT_TRUE(parsed.options.alternative);
-    EXPECT_TRUE(parsed.options.unique);
-    EXPECT_TRUE(parsed.options.trace);
-    EXPECT_EQ(parsed.options.count, 5u);
-    EXPECT_EQ(parsed.options.seed, 12u);
-    EXPECT_EQ(parsed.options.category, "Garos IV");
+    const Options& o = parsed.options;
+    EXPECT_TRUE(o.alternative && o.unique && o.trace && o.without_offensive);
+    EXPECT_EQ(o.count, 5u);
+    EXPECT_EQ(o.seed, 12u);
+    EXPECT_EQ(o.categories, (std::vector<std::string>{"Garos IV", "kuat", "jedi"}));
+    EXPECT_EQ(o.format, Format::json);
+    EXPECT_EQ(o.min_letters, 3u);
+    EXPECT_EQ(o.max_letters, 9u);
+    EXPECT_EQ(o.prefix, "Ka");
+    EXPECT_EQ(o.exclude_file, "a");
+    EXPECT_EQ(o.record_file, "b");
+    EXPECT_EQ(o.first_index, 7u);
+    EXPECT_EQ(o.threads, 2u);
+    const Options defaults = parse({}).options;
+    EXPECT_TRUE(defaults.categories.empty());
+    EXPECT_EQ(defaults.count, 1u);
+    EXPECT_EQ(defaults.first_index, 1u);
+    EXPECT_EQ(defaults.format, Format::text);
+    EXPECT_FALSE(defaults.seed || defaults.threads || defaults.alternative || defaults.unique || defaults.list);
+    EXPECT_TRUE(parse({"-l", "-h", "--version"}).options.list);
+    EXPECT_EQ(parse({"-f", "csv"}).options.format, Format::csv);
+    EXPECT_EQ(parse({"-f", "tsv"}).options.format, Format::tsv);
+    EXPECT_EQ(parse({"-f", "texto"}).options.format, Format::text);
+    EXPECT_EQ(parse({"-n", "1000000000000"}).options.count, 1'000'000'000'000u);
+    EXPECT_EQ(parse({"-u", "-n", "10000000"}).error, "");
+    EXPECT_EQ(parse({"-s", "18446744073709551615"}).options.seed, UINT64_MAX);
+    EXPECT_EQ(parse({"--hilos", "256", "--desde", "1000000000000000"}).error, "");
 }
 
-TEST(Options, ParsingTwiceInOneProcessStartsAfresh)
-{
-    EXPECT_EQ(parse({"-n", "3"}).options.count, 3u);
-    EXPECT_EQ(parse({"-n", "4"}).options.count, 4u);
-}
+struct BadLine {
+    std::vector<std::string> arguments;
+    std::string message;
+};
 
-TEST(WholeNumbers, AcceptOnlyDigitsUpToTheMaximum)
+TEST(Options, EveryMistakeGetsItsOwnMessage)
 {
-    EXPECT_EQ(parse_whole_number("0", 10, "La cantidad").value, 0u);
-    EXPECT_EQ(parse_whole_number("10", 10, "La cantidad").value, 10u);
-    EXPECT_EQ(parse_whole_number("18446744073709551615", UINT64_MAX, "La semilla").value, UINT64_MAX);
-    for (const char* bad : {"", "+1", " 1", "1 ", "1e3", "0x10", "٣", "-", "1-"})
-        EXPECT_NE(parse_whole_number(bad, 10, "La cantidad").error.find("no es un número entero"), std::string::npos)
-            << bad;
-    EXPECT_NE(parse_whole_number("11", 10, "La cantidad").error.find("demasiado grande"), std::string::npos);
-    EXPECT_NE(parse_whole_number("-0", 10, "La cantidad").error.find("negativa"), std::string::npos);
+    const BadLine cases[] = {
+        {{"--ayuda=1"}, "La opción --ayuda no lleva valor."},
+        {{"--version=1"}, "La opción --version no lleva valor."},
+        {{"-t"}, "Opción desconocida: «-t». Prueba --ayuda."},
+        {{"-ax"}, "Opción desconocida: «-x». Prueba --ayuda."},
+        {{"--colores"}, "Opción desconocida: «--colores». Prueba --ayuda."},
+        {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria o --cantidad."},
+        {{"--a"}, "La opción «--a» es ambigua: puede ser --alternativo, --ayuda o --anotar."},
+        {{"-n", "-c", "kuat"}, "A la opción «-n» le falta su valor."},
+        {{"--semilla"}, "A la opción «--semilla» le falta su valor."},
+        {{"-n", "-0"}, "--cantidad: «-0» no es un número entero escrito solo con cifras; ha de ser un entero de 0 a "
+                       "1000000000000."},
+        {{"-s", "-0"}, "--semilla: «-0» no es un número entero escrito solo con cifras"},
+        {{"-n", "-5"}, "--cantidad: «-5» es negativo; ha de ser un entero de 0 a 1000000000000."},
+        {{"-n", "1000000000001"}, "--cantidad: «1000000000001» se sale de los límites"},
+        {{"-s", "18446744073709551616"}, "--semilla: «18446744073709551616» se sale de los límites"},
+        {{"-n", "2.5"}, "no es un número entero"},
+        {{"-n", "+5"}, "no es un número entero"},
+        {{"--desde", "0"}, "--desde: «0» se sale de los límites; ha de ser un entero de 1 a 1000000000000000."},
+        {{"--hilos", "257"}, "--hilos: «257» se sale de los límites; ha de ser un entero de 1 a 256."},
+        {{"--max-letras", "1001"}, "ha de ser un entero de 0 a 1000."},
+        {{"-f", "xml"}, "--formato: «xml» no es un formato; los formatos son texto, tsv, csv y json."},
+        {{"-c", "kuat,,jedi"}, "--categoria: «kuat,,jedi» deja una categoría sin nombre."},
+        {{"--empieza", ""}, "--empieza: el valor está vacío."},
+        {{"--excluir", "\xff"}, "--excluir: «\\xFF» no es texto UTF-8 válido."},
+        {{"Adumar"}, "Argumento inesperado: «Adumar». Prueba --ayuda."},
+        {{"--"}, "Argumento inesperado: «--»."},
+        {{"-u", "-n", "10000001"}, "Con --unicos la cantidad no puede pasar de 10000000 por categoría"},
+        {{"--min-letras", "5", "--max-letras", "4"}, "--min-letras (5) no puede pasar de --max-letras (4)."},
+        // Values are shown, never echoed raw.
+        {{"-c", "a\x1b[31m\nb,"}, "«a\\x1B[31m\\x0Ab,» deja"},
+        {{"--" + std::string(200, 'x')}, "«--" + std::string(58, 'x') + "…»"},
+    };
+    for (const BadLine& c : cases) {
+        const std::string error = parse(c.arguments).error;
+        EXPECT_NE(error.find(c.message), std::string::npos) << c.arguments.front() << " gave: " << error;
+    }
 }
 
 }  // namespace

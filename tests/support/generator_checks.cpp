@@ -1,7 +1,6 @@
 #include "tests/support/generator_checks.h"
 
 #include "categories/category_table.h"
-#include "core/random_source.h"
 
 namespace quelvarinox::testing {
 
@@ -50,35 +49,6 @@ NameGenerator generator_of(std::string_view picture_key)
             return ctx.LabelOut;
         },
         "");
-}
-
-std::vector<std::string> many_names(NameGenerator generator, int count, Mode mode, std::uint64_t seed)
-{
-    SeededRandom random(seed);
-    GenerationContext ctx(random);
-    ctx.huevo = mode == Mode::alternative ? "1" : "0";
-    std::vector<std::string> names(static_cast<std::size_t>(count));
-    for (std::string& name : names)
-        generator(ctx, name);
-    return names;
-}
-
-std::vector<std::string_view> words_of(std::string_view name)
-{
-    std::vector<std::string_view> words;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t space = name.find(' ', start);
-        words.push_back(name.substr(start, space - start));
-        if (space == std::string_view::npos)
-            return words;
-        start = space + 1;
-    }
-}
-
-bool starts_with_capital(std::string_view text)
-{
-    return (!text.empty() && text.front() >= 'A' && text.front() <= 'Z') || text.starts_with("É");
 }
 
 }  // namespace quelvarinox::testing

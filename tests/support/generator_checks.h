@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -31,16 +29,6 @@ NameGenerator generator_of(std::string_view picture_key);
 // builder): `run` gets a context on the scripted source and returns its result.
 template <class Run>
 ::testing::AssertionResult draws_then_gives(std::string_view script, Run&& run, std::string_view expected);
-
-// `count` names from a seeded source, for property tests over many names.
-std::vector<std::string> many_names(NameGenerator generator, int count, Mode mode = Mode::normal,
-                                    std::uint64_t seed = 2024);
-
-// The words of a name, split at single spaces.
-std::vector<std::string_view> words_of(std::string_view name);
-
-// True when the first byte is one of "A" to "Z" or the name starts with "É".
-bool starts_with_capital(std::string_view text);
 
 }  // namespace quelvarinox::testing
 

@@ -2,6 +2,7 @@
 
 #include "tests/support/fixed_random.h"
 #include "text/mayusculiza.h"
+#include "text/utf8.h"
 
 namespace quelvarinox {
 namespace {
@@ -34,6 +35,19 @@ TEST(Mayusculiza, DrawsNothing)
     GenerationContext ctx(random);
     mayusculiza(ctx, "th");
     EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST(Utf8, CountsCharactersAndRejectsMalformedBytes)
+{
+    EXPECT_EQ(utf8_length("Corelia"), 7u);
+    EXPECT_EQ(utf8_length("ésta"), 4u);
+    EXPECT_EQ(utf8_length("\xE2\x82\xAC\xF0\x9F\x8C\x8D"), 2u);
+    EXPECT_EQ(utf8_length(""), 0u);
+    for (std::string_view broken : {"\x80", "a\xC3", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF5\x80\x80\x80",
+                                    "\xE2\x82", "\xF4\x90\x80\x80", "\xC3("})
+        EXPECT_FALSE(utf8_length(broken)) << broken.size();
+    EXPECT_EQ(first_utf8_character("\xC3\xA9x")->code, U'é');
+    EXPECT_EQ(first_utf8_character("\xF0\x9F\x8C\x8D")->bytes, 4u);
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string_view>
+
+namespace quelvarinox::cli {
+
+inline constexpr std::string_view usage =
+    "Uso: quelvarinox-nombres [OPCIONES]\n"
+    "Inventa nombres de Star Wars, uno por línea.\n"
+    "Sin --categoria da nombres de cada categoría, con la categoría delante.\n"
+    "\n"
+    "  -c, --categoria C     categoría, por su nombre («Garos IV») o su clave («garos»);\n"
+    "                        se puede repetir o dar varias separadas por comas\n"
+    "  -n, --cantidad K      cuántos nombres de cada categoría (1 si no se dice)\n"
+    "  -a, --alternativo     modo alternativo: epítetos compuestos y «Darth »\n"
+    "  -s, --semilla S       semilla (entero de 64 bits): la misma semilla da los mismos nombres\n"
+    "      --desde I         empieza por el nombre número I de cada categoría (1 si no se dice)\n"
+    "  -u, --unicos          ningún nombre repetido dentro de cada categoría\n"
+    "      --min-letras K    solo nombres de K letras o más\n"
+    "      --max-letras K    solo nombres de K letras o menos\n"
+    "      --empieza POR     solo nombres que empiezan por POR (sin distinguir mayúsculas ni tildes)\n"
+    "      --sin-malsonantes sin palabras malsonantes en español ni en inglés\n"
+    "      --excluir F       ninguno de los nombres del fichero F (uno por línea)\n"
+    "      --anotar F        añade al fichero F cada nombre que escribe\n"
+    "  -f, --formato FMT     texto (lo normal), tsv, csv o json (JSON Lines)\n"
+    "      --traza           añade las tiradas que formaron cada nombre\n"
+    "      --hilos K         hilos que inventan nombres (por omisión, todos los núcleos\n"
+    "                        si se piden muchos nombres); la salida no cambia\n"
+    "  -l, --lista           lista las categorías: posición, nombre, clave, modo alternativo\n"
+    "  -h, --ayuda           muestra esta ayuda\n"
+    "      --version         muestra la versión\n"
+    "\n"
+    "Sale con 0 si todo fue bien, con 1 si falló por el camino (una categoría que no da\n"
+    "más nombres, un error al escribir) y con 2 si las opciones o los ficheros no valen.\n";
+
+}  // namespace quelvarinox::cli

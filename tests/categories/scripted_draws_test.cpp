@@ -1,0 +1,56 @@
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "categories/category_table.h"
+#include "tests/support/generator_checks.h"
+#include "tests/support/scripted_cases.h"
+
+namespace quelvarinox::testing {
+namespace {
+
+std::vector<ScriptedCase> cases_of(const char* layer)
+{
+    return read_scripted_cases(std::string(QUELVARINOX_SOURCE_DIR "/tests/") + layer + "/scripted_cases.tsv");
+}
+
+class ScriptedDraws : public ::testing::TestWithParam<ScriptedCase> {};
+
+// The generator makes exactly the scripted draws, in order, and builds the name;
+// a name that ends in a compound leaves the result slot empty.
+TEST_P(ScriptedDraws, BuildTheirName)
+{
+    const ScriptedCase& c = GetParam();
+    const NameGenerator generator = generator_of(c.key);
+    const Mode mode = c.alternative ? Mode::alternative : Mode::normal;
+    EXPECT_TRUE(builds(generator, c.script, c.expected, mode)) << c.rule;
+    const std::size_t last_reseed = c.script.rfind("R ");
+    if (c.script.compare(last_reseed, 5, "R 54:") == 0) {
+        EXPECT_TRUE(leaves_result_slot_empty(generator, c.script, mode)) << c.rule;
+    }
+}
+
+std::string name_of(const ::testing::TestParamInfo<ScriptedCase>& info)
+{
+    return info.param.key + "_" + std::to_string(info.param.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Grammars, ScriptedDraws, ::testing::ValuesIn(cases_of("grammars")), name_of);
+INSTANTIATE_TEST_SUITE_P(Planets, ScriptedDraws, ::testing::ValuesIn(cases_of("planets")), name_of);
+INSTANTIATE_TEST_SUITE_P(Orders, ScriptedDraws, ::testing::ValuesIn(cases_of("orders")), name_of);
+
+// A new category comes with scripted cases of its own rules.
+TEST(ScriptedDraws, EveryCategoryHasCases)
+{
+    std::set<std::string> covered;
+    for (const char* layer : {"grammars", "planets", "orders"})
+        for (const ScriptedCase& c : cases_of(layer))
+            covered.insert(c.key);
+    for (const Category& category : category_table())
+        EXPECT_TRUE(covered.contains(std::string(category.picture_key)))
+            << "no scripted case for " << category.display_text << " in tests/*/scripted_cases.tsv";
+}
+
+}  // namespace
+}  // namespace quelvarinox::testing

@@ -1,0 +1,143 @@
+#include <chrono>
+#include <fcntl.h>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "categories/category_table.h"
+#include "cli/line_format.h"
+#include "cli/name_condition.h"
+#include "cli/output.h"
+#include "cli/progress.h"
+#include "cli/run_out.h"
+#include "cli/text_folding.h"
+
+namespace quelvarinox::cli {
+namespace {
+
+TEST(Conditions, CountLettersAndCompareStartsWithoutCaseOrAccents)
+{
+    EXPECT_EQ(folded("Élan ÑANDÚ Çà x-Y'z Ø"), "elan nandu ca x-y'z o");
+    const LetterCount two_or_three(2, 3);
+    EXPECT_TRUE(two_or_three.admits("Éa"));
+    EXPECT_TRUE(two_or_three.admits("Abc"));
+    EXPECT_FALSE(two_or_three.admits("É"));
+    EXPECT_FALSE(two_or_three.admits("Abcd"));
+    EXPECT_EQ(two_or_three.unmet(), "de entre 2 y 3 letras");
+    EXPECT_EQ(LetterCount(4, std::nullopt).unmet(), "de 4 letras o más");
+    EXPECT_TRUE(LetterCount(std::nullopt, 1).admits("A"));
+    EXPECT_EQ(LetterCount(std::nullopt, 1).unmet(), "de 1 letra o menos");
+    const StartsWith prefix("élA");
+    EXPECT_TRUE(prefix.admits("Elan"));
+    EXPECT_TRUE(prefix.admits("ÉLÁ"));
+    EXPECT_FALSE(prefix.admits("El"));
+    EXPECT_FALSE(prefix.admits("Belan"));
+    EXPECT_EQ(prefix.unmet(), "que empiecen por «élA»");
+    const NotListed listed({"Ana"}, "lista");
+    EXPECT_FALSE(listed.admits("Ana"));
+    EXPECT_TRUE(listed.admits("ana"));
+    EXPECT_EQ(listed.unmet(), "que no estén en «lista»");
+}
+
+TEST(Conditions, OffensiveWordsAreTurnedDownInBothLanguages)
+{
+    const WithoutOffensiveWords clean;
+    for (const char* offensive : {"Puta", "Culo Tharis", "Kel Cabron", "CABRÓN", "Hijo de Puta", "Fuckar", "Ass",
+                                  "Shitos", "Pesal-Mierda", "Gilipollas", "Dildo", "Vel Coño"})
+        EXPECT_FALSE(clean.admits(offensive)) << offensive;
+    for (const char* fine : {"Pesal Tharis", "Cassara", "Asser", "Bruce", "Concho Dae", "Hijo Dep Uta", "Kel"})
+        EXPECT_TRUE(clean.admits(fine)) << fine;
+    EXPECT_EQ(clean.unmet(), "sin palabras malsonantes");
+}
+
+const Category& draenell() { return *find_category_by_name("draenell"); }
+
+std::string line_of(Format format, std::string_view name, bool labelled = false, bool traced = true)
+{
+    std::string out;
+    make_line_format(format, labelled, traced)->append({draenell(), name, 7, 3, "R 9:1"}, out);
+    return out;
+}
+
+TEST(LineFormats, QuoteWhatNeedsIt)
+{
+    EXPECT_EQ(line_of(Format::text, "Kel", true), "Draenell's point\tKel\tR 9:1\n");
+    EXPECT_EQ(line_of(Format::text, "Kel", false, false), "Kel\n");
+    EXPECT_EQ(line_of(Format::tsv, "Kel"), "Draenell's point\tKel\t7\t3\tR 9:1\n");
+    EXPECT_EQ(line_of(Format::csv, "Kel, \"el\"\n"), "Draenell's point,\"Kel, \"\"el\"\"\n\",7,3,R 9:1\r\n");
+    EXPECT_EQ(make_line_format(Format::csv, false, false)->header(), "categoria,nombre,semilla,indice\r\n");
+    EXPECT_EQ(make_line_format(Format::tsv, false, true)->header(), "categoria\tnombre\tsemilla\tindice\ttraza\n");
+    EXPECT_EQ(make_line_format(Format::json, false, true)->header(), "");
+    EXPECT_EQ(line_of(Format::json, "Kel"),
+              R"({"categoria":"Draenell's point","nombre":"Kel","semilla":"7","indice":3,"traza":"R 9:1"})" "\n");
+}
+
+// Our JSON strings are what a well-kept library writes for the same text.
+TEST(LineFormats, JsonStringsMatchALibrarysOwn)
+{
+    for (const std::string& text : {std::string("Kel"), std::string("d'Avor \"el\" \\ / Ñandú"),
+                                   std::string("\b\f\n\r\t\x01\x1f\x7f"), std::string(1, '\0') + "x"}) {
+        std::string ours;
+        append_json_string(text, ours);
+        EXPECT_EQ(ours, nlohmann::json(text).dump()) << text;
+    }
+}
+
+TEST(RunOutJudge, GivesUpOnlyWhenTheOwedNamesHaveBecomeTooRare)
+{
+    constexpr std::uint64_t window = RunOutJudge::window;
+    RunOutJudge judge;
+    EXPECT_FALSE(judge.observe(window - 1, 0, 10));
+    EXPECT_EQ(judge.observe(1, 0, 10), "de los últimos 4194304 intentos no pasó ninguno");
+    // At a rate of 10 a window, the patience of 2^30 attempts covers 2560 owed names.
+    EXPECT_FALSE(judge.observe(window, 10, 2560));
+    EXPECT_EQ(judge.observe(window, 10, 2561),
+              "de los últimos 4194304 intentos solo pasaron 10, y a ese ritmo faltarían unos 1074 millones de intentos");
+    EXPECT_FALSE(judge.observe(window, 0, 0));
+}
+
+TEST(Progress, ShowsOnATerminalAfterTwoSecondsOnly)
+{
+    const auto start = Progress::Clock::now();
+    std::ostringstream quiet;
+    Progress off(quiet, false, 100, start);
+    off.update(50, start + std::chrono::seconds(10));
+    EXPECT_EQ(quiet.str(), "");
+    std::ostringstream shown;
+    {
+        Progress on(shown, true, 4'000'000, start);
+        on.update(1, start + std::chrono::seconds(1));
+        EXPECT_EQ(shown.str(), "");
+        on.update(2'000'000, start + std::chrono::seconds(2));
+        EXPECT_NE(shown.str().find("\r2000000 de 4000000 nombres, 1.00 millones por segundo, quedan 2 s"),
+                  std::string::npos)
+            << shown.str();
+    }
+    EXPECT_TRUE(shown.str().ends_with("\r\x1b[K"));
+}
+
+// Names go out in blocks of 64 KiB, not a write a line.
+TEST(Output, WritesInBlocks)
+{
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
+    char read_back[70000];
+    {
+        Output out(ends[1]);
+        out.write(std::string(65535, 'x'));
+        EXPECT_LT(::read(ends[0], read_back, sizeof read_back), 0);
+        out.write("y");
+        EXPECT_EQ(::read(ends[0], read_back, sizeof read_back), 65536);
+        out.write("z");
+    }
+    EXPECT_EQ(::read(ends[0], read_back, sizeof read_back), 1);
+    ::close(ends[0]);
+    ::close(ends[1]);
+}
+
+}  // namespace
+}  // namespace quelvarinox::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quelvarinox::testing {
+
+// One line of a scripted-case file: a category key, a mode, the draws in the
+// tool's trace notation and the name they must build, under the rule that the
+// comment above its group names.
+struct ScriptedCase {
+    std::string file;
+    int line = 0;
+    std::string rule;
+    std::string key;
+    bool alternative = false;
+    std::string script;
+    std::string expected;
+};
+
+// Every case of a file of tab-separated lines; a line starting with "#" names
+// the rule of the cases below it. A malformed line fails the read, naming it.
+std::vector<ScriptedCase> read_scripted_cases(const std::string& path);
+
+void PrintTo(const ScriptedCase& c, std::ostream* out);
+
+}  // namespace quelvarinox::testing

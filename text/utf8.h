@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace quelvarinox {
+
+// One character of well-formed UTF-8 at the start of a text.
+struct Utf8Character {
+    char32_t code;
+    std::size_t bytes;
+};
+
+// The character that `text` starts with, or nothing when its first bytes are
+// not well-formed UTF-8 (a stray continuation byte, a truncated or overlong
+// sequence, a surrogate, a value past U+10FFFF) or `text` is empty.
+std::optional<Utf8Character> first_utf8_character(std::string_view text);
+
+// The number of characters of well-formed UTF-8 text, or nothing when it is not.
+std::optional<std::size_t> utf8_length(std::string_view text);
+
+}  // namespace quelvarinox
