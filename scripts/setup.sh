@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs what the build needs on Debian 12 and configures the build folder.
+# Installs what the builds and the tests need on Debian 12, then builds the
+# programs, the web page (build/web/site) and the browser test's Node modules.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make dpkg-dev file qt6-base-dev libpcg-cpp-dev libgtest-dev libgmock-dev libbenchmark-dev
-          pybind11-dev python3-dev pkg-config lintian desktop-file-utils man-db groff-base nlohmann-json3-dev)
+          pybind11-dev python3-dev pkg-config lintian desktop-file-utils man-db groff-base nlohmann-json3-dev
+          emscripten node-acorn nodejs chromium)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
+# Debian's nodejs comes without npm; other builds of nodejs bring their own.
+command -v npm >/dev/null || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Instalando: ${missing[*]}"
   sudo=""
@@ -19,3 +23,9 @@ fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
+./web/build.sh build
+
+# The browser test's Node modules, from its lock file.
+if [ ! tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ]; then
+  npm ci --prefix tests/web --no-audit --no-fund
+fi

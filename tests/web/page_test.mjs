@@ -1,0 +1,230 @@
+// The page in Debian's Chromium, headless, served from the web build's site
+// folder on 127.0.0.1 and used as a person would; its seeded names are checked
+// against quelvarinox-nombres. Also reports the page's sizes and times.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import puppeteer from 'puppeteer-core';
+import { serve } from './static_server.mjs';
+
+const site = process.env.QUELVARINOX_SITE;
+const tool = process.env.QUELVARINOX_NOMBRES;
+// Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
+const SEED = '12345678901234567891';
+const NAMES_PER_CATEGORY = 8;
+
+let server;
+let browser;
+let page;
+const pageErrors = [];
+
+before(async () => {
+  server = await serve(site);
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync'],
+  });
+  page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 800 });
+  page.on('pageerror', (error) => pageErrors.push(error.message));
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  assert.deepEqual(pageErrors, [], 'errors in the page');
+});
+
+function toolLines(...options) {
+  return execFileSync(tool, ['-s', SEED, ...options], { encoding: 'utf8' }).trimEnd().split('\n');
+}
+
+async function open(address = '', tab = page) {
+  await tab.goto(new URL(address, server.url).href, { waitUntil: 'domcontentloaded' });
+  await tab.waitForSelector('#generar:not([disabled])');
+  return shown(tab);
+}
+
+const shown = (tab = page) => tab.evaluate(() => {
+  const $ = (id) => document.getElementById(id);
+  return {
+    name: $('nombre').value,
+    category: $('categoria').value,
+    picture: $('imagen').getAttribute('src'),
+    description: $('descripcion').textContent,
+    alternative: $('dibujo').getAttribute('aria-pressed') === 'true',
+    link: $('enlace').href,
+    trace: $('traza').textContent,
+    notice: $('aviso').hidden ? '' : $('aviso').textContent,
+    history: [...$('historial').querySelectorAll('a')].map((anchor) => anchor.textContent),
+  };
+});
+
+test('Generar, the space bar and the last ten names follow the tool', async () => {
+  const expected = toolLines('-c', 'tatooine', '-n', '12', '--traza').map((line) => line.split('\t'));
+  let view = await open(`?categoria=Tatooine&semilla=${SEED}`);
+  assert.deepEqual([view.name, view.trace], expected[0]);
+  await page.click('#generar');
+  assert.equal((await shown()).name, expected[1][0]);
+  await page.evaluate(() => document.activeElement.blur());
+  await page.keyboard.press('Space');
+  assert.equal((await shown()).name, expected[2][0]);
+  await page.$eval('#generar', (button, count) => { for (let i = 0; i < count; i++) button.click(); },
+    expected.length - 3);
+  view = await shown();
+  assert.deepEqual(view.history, expected.slice(2).map(([name]) => name).reverse());
+  assert.match(view.link, /indice=12/);
+});
+
+test('the picture and the description follow the category', async () => {
+  await open();
+  const loaded = () => page.waitForFunction(() => {
+    const picture = document.getElementById('imagen');
+    return picture.complete && picture.naturalWidth === 88;
+  });
+  await page.select('#categoria', 'planeta');
+  await loaded();
+  const planets = await shown();
+  assert.equal(planets.picture, 'dibujos/plnt_planeta.jpg');
+  assert.match(planets.description, /^Elige esta opción para generar automáticamente el nombre de un planeta/);
+  await page.select('#categoria', 'varkh');
+  await loaded();
+  const sith = await shown();
+  assert.equal(sith.picture, 'dibujos/plnt_varkh.jpg');
+  assert.notEqual(sith.description, planets.description);
+  assert.notEqual(sith.name, planets.name);
+});
+
+test('a click or a key on the picture switches the alternative mode', async () => {
+  const normal = toolLines('-c', 'jedi', '-n', '3');
+  const alternative = toolLines('-c', 'jedi', '-n', '2', '-a');
+  await open(`?categoria=jedi&semilla=${SEED}`);
+  await page.click('#dibujo');
+  let view = await shown();
+  assert.deepEqual([view.alternative, view.name], [true, normal[0]]);
+  await page.click('#generar');
+  view = await shown();
+  assert.equal(view.name, alternative[1]);
+  assert.match(view.link, /modo=alternativo/);
+  await page.focus('#dibujo');
+  await page.keyboard.press('Enter');
+  await page.click('#generar');
+  view = await shown();
+  assert.deepEqual([view.alternative, view.name], [false, normal[2]]);
+});
+
+test('the link shows the same name again, with a seed of its own', async () => {
+  await open();
+  await page.click('#generar');
+  await page.click('#dibujo');
+  await page.click('#generar');
+  const before = await shown();
+  const after = await open(before.link);
+  assert.deepEqual([after.name, after.category, after.alternative, after.notice], [before.name, before.category,
+    true, '']);
+});
+
+test('a wrong address says what is wrong and shows a random category', async () => {
+  const cases = [
+    ['?categoria=Hoth', 'La categoría «Hoth» no existe'],
+    ['?semilla=siete&categoria=jedi', 'La semilla «siete» no es un número entero'],
+    ['?semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
+    ['?indice=0', 'El índice «0» está fuera de rango'],
+    ['?modo=oscuro', 'El modo «oscuro» no existe'],
+  ];
+  const categories = await page.$$eval('#categoria option', (options) => options.map((option) => option.value));
+  for (const [address, message] of cases) {
+    const view = await open(address);
+    assert.ok(view.notice.includes(message), `${address}: ${view.notice}`);
+    assert.ok(categories.includes(view.category) && view.name !== '', address);
+  }
+  await page.click('#aviso-cerrar');
+  assert.equal((await shown()).notice, '');
+});
+
+test('every category makes the tool\'s names, in both modes', async () => {
+  for (const [options, mode] of [[[], ''], [['-a'], '&modo=alternativo']]) {
+    const expected = {};
+    for (const line of toolLines('-n', String(NAMES_PER_CATEGORY), ...options)) {
+      const [category, name] = line.split('\t');
+      (expected[category] ??= []).push(name);
+    }
+    await open(`?semilla=${SEED}&categoria=adumar${mode}`);
+    const names = await page.evaluate((count) => {
+      const list = document.getElementById('categoria');
+      const made = {};
+      for (const option of list.options) {
+        if (list.value !== option.value) {
+          list.value = option.value;
+          list.dispatchEvent(new Event('change'));
+        }
+        made[option.text] = [document.getElementById('nombre').value];
+        while (made[option.text].length < count) {
+          document.getElementById('generar').click();
+          made[option.text].push(document.getElementById('nombre').value);
+        }
+      }
+      return made;
+    }, NAMES_PER_CATEGORY);
+    assert.equal(Object.keys(names).length, 35);
+    assert.deepEqual(names, expected);
+  }
+});
+
+test('a phone screen, the keyboard, the copy button', async () => {
+  await page.setViewport({ width: 375, height: 700 });
+  await open();
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 375), 'no sideways scrolling');
+  const unnamed = [];
+  const visit = (node) => {
+    if (['button', 'combobox', 'link', 'DisclosureTriangle'].includes(node.role) && !node.name?.trim())
+      unnamed.push(node.role);
+    node.children?.forEach(visit);
+  };
+  visit(await page.accessibility.snapshot());
+  assert.deepEqual(unnamed, [], 'controls without an accessible name');
+  await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
+    'clipboard-sanitized-write']);
+  await page.click('#copiar');
+  await page.waitForFunction(() => document.getElementById('copiado').textContent === 'Copiado.');
+  const copied = await page.evaluate(() => navigator.clipboard.readText());
+  assert.equal(copied, (await shown()).name);
+  await page.setViewport({ width: 1280, height: 800 });
+});
+
+test('sizes and times', async (t) => {
+  const kilobytes = (file) => {
+    const bytes = readFileSync(join(site, file));
+    return `${(bytes.length / 1024).toFixed(1)} KiB (${(gzipSync(bytes).length / 1024).toFixed(1)} KiB gzip)`;
+  };
+  for (const file of ['quelvarinox.wasm', 'quelvarinox.js', 'page.js']) t.diagnostic(`${file}: ${kilobytes(file)}`);
+
+  // Five loads in a browser context of their own, the first with an empty cache.
+  const tab = await (await browser.createBrowserContext()).newPage();
+  await tab.evaluateOnNewDocument(() => {
+    new MutationObserver((_, observer) => {
+      const name = document.getElementById('nombre')?.value;
+      if (name && name !== '…') {
+        window.firstNameAt = performance.now();
+        observer.disconnect();
+      }
+    }).observe(document, { subtree: true, childList: true, characterData: true });
+  });
+  const firsts = [];
+  for (let load = 0; load < 5; load++) {
+    await open('', tab);
+    firsts.push(await tab.evaluate(() => window.firstNameAt));
+  }
+  t.diagnostic(`first name after ${firsts.map((ms) => ms.toFixed(0)).join(', ')} ms of five loads`);
+  const perName = await tab.evaluate((count) => {
+    const button = document.getElementById('generar');
+    const start = performance.now();
+    for (let i = 0; i < count; i++) button.click();
+    return (performance.now() - start) / count;
+  }, 1000);
+  t.diagnostic(`one name, from the click to the page showing it: ${(perName * 1000).toFixed(0)} µs`);
+});

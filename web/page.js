@@ -1,0 +1,268 @@
+// The page: the category list, "Generar", the name with its picture and
+// description, the alternative mode on a click of the picture, the last names
+// and a link that makes the shown name again. Every name comes from the
+// WebAssembly build of the library, through its C API (quelvarinox.h).
+
+const STATUS_OK = 0;
+const STATUS_BUFFER_TOO_SMALL = 2;
+const LARGEST_NUMBER = 2n ** 64n - 1n;
+const HISTORY_LENGTH = 10;
+// Browsers make history.replaceState slow (and Safari refuses it after 100
+// calls in 30 seconds), so the address follows the name once the names stop.
+const ADDRESS_DELAY_MS = 400;
+
+// The C API over the module's memory. Names and traces are written into one
+// buffer that grows when the API says it is too small.
+class Library {
+  #module;
+  #out;
+  #buffer = 0;
+  #size = 0;
+
+  constructor(module) {
+    this.#module = module;
+    this.#out = module._malloc(8);
+    this.#reserve(256);
+  }
+
+  categories() {
+    const m = this.#module;
+    const entry = m._malloc(16);
+    const list = [];
+    for (let index = 0; index < m._quelvarinox_category_count(); index++) {
+      this.#check(m._quelvarinox_category_at(index, entry));
+      const [display, key, description] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 3);
+      list.push({
+        display: m.UTF8ToString(display),
+        key: m.UTF8ToString(key),
+        keyInModule: key,
+        description: m.UTF8ToString(description),
+      });
+    }
+    m._free(entry);
+    return list;
+  }
+
+  // Seeded with a BigInt, or from the clock without one.
+  newGenerator(seed) {
+    const m = this.#module;
+    this.#check(seed === undefined
+      ? m._quelvarinox_generator_new(this.#out)
+      : m._quelvarinox_generator_new_seeded(seed, this.#out));
+    return m.HEAPU32[this.#out >> 2];
+  }
+
+  seedOf(generator) {
+    const m = this.#module;
+    this.#check(m._quelvarinox_generator_seed(generator, this.#out));
+    const [low, high] = m.HEAPU32.subarray(this.#out >> 2, (this.#out >> 2) + 2);
+    return (BigInt(high) << 32n) | BigInt(low);
+  }
+
+  nameAt(generator, category, index, alternative) {
+    return this.#text((buffer, size, needed) => this.#module._quelvarinox_name_at(
+      generator, category.keyInModule, index, alternative ? 1 : 0, buffer, size, needed));
+  }
+
+  lastTrace(generator) {
+    return this.#text((buffer, size, needed) =>
+      this.#module._quelvarinox_last_trace(generator, buffer, size, needed));
+  }
+
+  #text(call) {
+    let status = call(this.#buffer, this.#size, this.#out);
+    if (status === STATUS_BUFFER_TOO_SMALL) {
+      this.#reserve(this.#module.HEAPU32[this.#out >> 2]);
+      status = call(this.#buffer, this.#size, this.#out);
+    }
+    this.#check(status);
+    return this.#module.UTF8ToString(this.#buffer);
+  }
+
+  #reserve(size) {
+    this.#module._free(this.#buffer);
+    this.#buffer = this.#module._malloc(size);
+    this.#size = size;
+  }
+
+  #check(status) {
+    if (status !== STATUS_OK)
+      throw new Error(this.#module.UTF8ToString(this.#module._quelvarinox_status_message(status)));
+  }
+}
+
+// What the address asks for (categoria, modo, semilla, indice), and one Spanish
+// sentence for each of them that is wrong.
+function readAddress(search, categories) {
+  const params = new URLSearchParams(search);
+  const request = {};
+  const problems = [];
+  if (params.has('categoria')) {
+    const text = params.get('categoria');
+    const wanted = text.trim().toLowerCase();
+    request.category = categories.find((c) => c.key === wanted || c.display.toLowerCase() === wanted);
+    if (!request.category) problems.push(`La categoría ${quote(text)} no existe.`);
+  }
+  if (params.has('modo')) {
+    const text = params.get('modo');
+    if (text === 'normal' || text === 'alternativo') request.alternative = text === 'alternativo';
+    else problems.push(`El modo ${quote(text)} no existe: es «normal» o «alternativo».`);
+  }
+  const numbers = [['semilla', 'seed', 'La semilla', 0n], ['indice', 'index', 'El índice', 1n]];
+  for (const [param, field, subject, smallest] of numbers) {
+    if (!params.has(param)) continue;
+    const text = params.get(param);
+    if (!/^\d+$/.test(text)) {
+      problems.push(`${subject} ${quote(text)} no es un número entero.`);
+    } else if (BigInt(text) < smallest || BigInt(text) > LARGEST_NUMBER) {
+      problems.push(`${subject} ${quote(text)} está fuera de rango: va de ${smallest} a ${LARGEST_NUMBER}.`);
+    } else {
+      request[field] = BigInt(text);
+    }
+  }
+  return { request, problems };
+}
+
+function quote(text) {
+  return `«${text.length > 40 ? `${text.slice(0, 40)}…` : text}»`;
+}
+
+function linkTo(category, alternative, seed, index) {
+  const params = new URLSearchParams({ categoria: category.key, semilla: seed, indice: index });
+  if (alternative) params.set('modo', 'alternativo');
+  return `?${params}`;
+}
+
+const ui = Object.fromEntries(['aviso', 'aviso-texto', 'aviso-lista', 'aviso-cerrar', 'categoria', 'generar',
+  'nombre', 'copiar', 'copiado', 'dibujo', 'imagen', 'descripcion', 'enlace', 'traza', 'historial',
+  'historial-vacio'].map((id) => [id, document.getElementById(id)]));
+
+function showNotice(text, problems = []) {
+  ui['aviso-texto'].textContent = text;
+  ui['aviso-lista'].replaceChildren(...problems.map((problem) => {
+    const item = document.createElement('li');
+    item.textContent = problem;
+    return item;
+  }));
+  ui.aviso.hidden = false;
+}
+
+class Page {
+  #library;
+  #categories;
+  #generator;
+  #seed;
+  #category;
+  #alternative;
+  // The index of the last name made of each category, by key.
+  #lastIndex = new Map();
+  #history = [];
+  #addressTimer = 0;
+
+  constructor(library, categories, request) {
+    this.#library = library;
+    this.#categories = categories;
+    this.#generator = library.newGenerator(request.seed);
+    this.#seed = library.seedOf(this.#generator);
+    this.#alternative = request.alternative ?? false;
+    ui.categoria.replaceChildren(...categories.map((category) => new Option(category.display, category.key)));
+    const category = request.category ?? categories[Math.floor(Math.random() * categories.length)];
+    this.#lastIndex.set(category.key, (request.index ?? 1n) - 1n);
+    this.#connect();
+    this.#choose(category);
+  }
+
+  #connect() {
+    ui.categoria.addEventListener('change', () =>
+      this.#choose(this.#categories.find((category) => category.key === ui.categoria.value)));
+    ui.generar.addEventListener('click', () => this.#makeName());
+    ui.dibujo.addEventListener('click', () => {
+      this.#alternative = !this.#alternative;
+      ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
+    });
+    ui.copiar.addEventListener('click', () => this.#copyName());
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== ' ' || event.repeat || event.ctrlKey || event.altKey || event.metaKey) return;
+      // Controls answer the space bar themselves.
+      if (event.target.closest('button, a, select, input, textarea, summary')) return;
+      event.preventDefault();
+      this.#makeName();
+    });
+    ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
+    for (const control of [ui.categoria, ui.generar, ui.copiar]) control.disabled = false;
+  }
+
+  #choose(category) {
+    this.#category = category;
+    ui.categoria.value = category.key;
+    ui.imagen.src = `dibujos/plnt_${category.key}.jpg`;
+    ui.imagen.alt = `Dibujo de ${category.display}`;
+    ui.descripcion.textContent = category.description;
+    this.#makeName();
+  }
+
+  #makeName() {
+    const category = this.#category;
+    const index = (this.#lastIndex.get(category.key) ?? 0n) + 1n;
+    let name;
+    try {
+      name = this.#library.nameAt(this.#generator, category, index, this.#alternative);
+    } catch (error) {
+      showNotice(`No se pudo inventar el nombre: ${error.message}`);
+      return;
+    }
+    this.#lastIndex.set(category.key, index);
+    const link = linkTo(category, this.#alternative, this.#seed, index);
+    ui.nombre.value = name;
+    ui.copiado.textContent = '';
+    ui.enlace.href = link;
+    ui.traza.textContent = this.#library.lastTrace(this.#generator);
+    clearTimeout(this.#addressTimer);
+    this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
+    this.#remember(name, category, link);
+  }
+
+  #remember(name, category, link) {
+    this.#history.unshift({ name, category, link });
+    this.#history.length = Math.min(this.#history.length, HISTORY_LENGTH);
+    ui.historial.replaceChildren(...this.#history.map((entry) => {
+      const item = document.createElement('li');
+      const anchor = document.createElement('a');
+      anchor.href = entry.link;
+      anchor.textContent = entry.name;
+      const label = document.createElement('span');
+      label.textContent = entry.category.display;
+      item.append(anchor, ' ', label);
+      return item;
+    }));
+    ui['historial-vacio'].hidden = true;
+  }
+
+  async #copyName() {
+    try {
+      await navigator.clipboard.writeText(ui.nombre.value);
+      ui.copiado.textContent = 'Copiado.';
+    } catch {
+      ui.copiado.textContent = 'No se pudo copiar: selecciona el nombre y cópialo a mano.';
+    }
+  }
+}
+
+async function start() {
+  ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
+  let library;
+  try {
+    const { default: loadModule } = await import('./quelvarinox.js');
+    library = new Library(await loadModule());
+  } catch {
+    showNotice('No se pudo cargar el generador de nombres. Prueba a recargar la página.');
+    return;
+  }
+  const categories = library.categories();
+  const { request, problems } = readAddress(location.search, categories);
+  if (problems.length > 0)
+    showNotice('Este enlace no vale, así que sale una categoría al azar:', problems);
+  new Page(library, categories, problems.length > 0 ? {} : request);
+}
+
+start();
