@@ -36,7 +36,7 @@ private:
     GenerationContext ctx_;
     std::string name_;
     const Category* last_category_ = nullptr;
-    std::uint64_t stream_ = 0;
+    std::uint64_t stream_{};
 };
 
 }  // namespace quelvarinox

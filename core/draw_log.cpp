@@ -15,7 +15,7 @@ void append_number(std::string& out, unsigned value)
 
 }  // namespace
 
-void DrawLog::record_reseed() { events_.push_back({DrawEvent::Kind::reseed, 0, 0}); }
+void DrawLog::record_reseed() { events_.push_back({DrawEvent::Kind::reseed, {}, {}}); }
 
 void DrawLog::record_tirada(int multiplier, int value)
 {
@@ -25,7 +25,7 @@ void DrawLog::record_tirada(int multiplier, int value)
 
 void DrawLog::record_number_prefix(int value)
 {
-    events_.push_back({DrawEvent::Kind::number_prefix, 0, static_cast<std::uint16_t>(value)});
+    events_.push_back({DrawEvent::Kind::number_prefix, {}, static_cast<std::uint16_t>(value)});
 }
 
 void DrawLog::append_trace(std::string& out) const
