@@ -28,3 +28,10 @@ export async function serve(folder) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
+
+// Debian's Chromium, headless, as root, with nothing of its own reaching out to the network.
+export const chromiumOptions = {
+  executablePath: '/usr/bin/chromium',
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'],
+};
