@@ -58,7 +58,7 @@ bool condition_fails(Piece first, Piece second)
 {
     for (const Condition& condition : conditions)
         if (condition.second == second)
-            return std::ranges::find(condition.not_after, first) != condition.not_after.end();
+            return std::find(condition.not_after.begin(), condition.not_after.end(), first) != condition.not_after.end();
     return false;
 }
 
@@ -82,7 +82,7 @@ void Compuesto(GenerationContext& ctx)
             redraw = true;
     }
     std::string ending(second);
-    if (std::ranges::find(number_words, first) != number_words.end())
+    if (std::find(number_words.begin(), number_words.end(), first) != number_words.end())
         ending += 's';
 
     mayusculiza(ctx, first);
