@@ -12,25 +12,19 @@ std::vector<ScriptedCase> read_scripted_cases(const std::string& path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     std::vector<ScriptedCase> cases;
-    std::string rule;
     std::string text;
     for (int line = 1; std::getline(in, text); ++line) {
-        if (text.empty())
+        if (text.empty() || text.starts_with('#'))
             continue;
-        if (text.starts_with('#')) {
-            rule = text.substr(1);
-            continue;
-        }
         ScriptedCase c;
         c.file = path;
         c.line = line;
-        c.rule = rule;
         std::string mode;
         std::istringstream fields(text);
         if (!std::getline(fields, c.key, '\t') || !std::getline(fields, mode, '\t') ||
-            !std::getline(fields, c.script, '\t') || !std::getline(fields, c.expected) ||
-            (mode != "normal" && mode != "alternativo"))
-            throw std::runtime_error(path + ":" + std::to_string(line) + ": not key, mode, draws and name");
+            !std::getline(fields, c.script, '\t') || !std::getline(fields, c.expected, '\t') ||
+            !std::getline(fields, c.rule) || (mode != "normal" && mode != "alternativo"))
+            throw std::runtime_error(path + ":" + std::to_string(line) + ": not key, mode, draws, name and rule");
         c.alternative = mode == "alternativo";
         cases.push_back(std::move(c));
     }

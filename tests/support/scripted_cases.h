@@ -7,8 +7,7 @@
 namespace quelvarinox::testing {
 
 // One line of a scripted-case file: a category key, a mode, the draws in the
-// tool's trace notation and the name they must build, under the rule that the
-// comment above its group names.
+// tool's trace notation, the name they must build and the rule it pins.
 struct ScriptedCase {
     std::string file;
     int line = 0;
@@ -19,8 +18,8 @@ struct ScriptedCase {
     std::string expected;
 };
 
-// Every case of a file of tab-separated lines; a line starting with "#" names
-// the rule of the cases below it. A malformed line fails the read, naming it.
+// Every case of a file of tab-separated lines, "#" lines aside. A malformed
+// line fails the read, naming it.
 std::vector<ScriptedCase> read_scripted_cases(const std::string& path);
 
 void PrintTo(const ScriptedCase& c, std::ostream* out);
