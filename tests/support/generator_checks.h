@@ -5,31 +5,32 @@
 
 #include <gtest/gtest.h>
 
+#include "core/draw_log.h"
 #include "core/generation_context.h"
+#include "tests/support/scripted_random.h"
 
 namespace quelvarinox::testing {
 
-enum class Mode { normal, alternative };
-
-// The generator of the category with this picture key; fails the test when
-// there is none.
+// The generator of the category with this picture key; fails the test when there is none.
 NameGenerator generator_of(std::string_view picture_key);
 
-// Runs `generator` on scripted draws (see ScriptedRandom) and succeeds when it
-// made exactly those draws and reseeds, in that order, and built `expected`.
-::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected,
-                                  Mode mode = Mode::normal);
-
-// Runs `generator` on scripted draws that end with a compound and succeeds when
-// the draws match and the result slot LabelOut is empty afterwards.
-::testing::AssertionResult leaves_result_slot_empty(NameGenerator generator, std::string_view script,
-                                                    Mode mode = Mode::normal);
-
-// The same for code that is not a whole generator (a text helper, a word
-// builder): `run` gets a context on the scripted source and returns its result.
+// Succeeds when `run`, given a context on the scripted draws (see ScriptedRandom),
+// made exactly those draws and reseeds, in that order, and returned `expected`.
+::testing::AssertionResult compare_run(std::string_view script, const DrawLog& log, std::string_view built,
+                                       std::string_view expected);
 template <class Run>
-::testing::AssertionResult draws_then_gives(std::string_view script, Run&& run, std::string_view expected);
+::testing::AssertionResult draws_then_gives(std::string_view script, Run&& run, std::string_view expected)
+{
+    ScriptedRandom random(script);
+    DrawLog log;
+    GenerationContext ctx(random, &log);
+    const std::string built = run(ctx);
+    return compare_run(script, log, built, expected);
+}
+
+// The same for a whole generator in the given mode; a name whose draws end with
+// Compuesto's must also leave the result slot empty.
+::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected,
+                                  bool alternative = false);
 
 }  // namespace quelvarinox::testing
-
-#include "tests/support/generator_checks_impl.h"
