@@ -1,4 +1,6 @@
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -27,31 +29,23 @@ TEST(Options, EveryFormOfEveryOptionIsRead)
     ASSERT_EQ(parsed.error, "");
     const Options& o = parsed.options;
     EXPECT_TRUE(o.alternative && o.unique && o.trace && o.without_offensive);
-    EXPECT_EQ(o.count, 5u);
-    EXPECT_EQ(o.seed, 12u);
     EXPECT_EQ(o.categories, (std::vector<std::string>{"Garos IV", "kuat", "jedi"}));
-    EXPECT_EQ(o.format, Format::json);
-    EXPECT_EQ(o.min_letters, 3u);
-    EXPECT_EQ(o.max_letters, 9u);
-    EXPECT_EQ(o.prefix, "Ka");
-    EXPECT_EQ(o.exclude_file, "a");
-    EXPECT_EQ(o.record_file, "b");
-    EXPECT_EQ(o.first_index, 7u);
-    EXPECT_EQ(o.threads, 2u);
+    EXPECT_EQ(std::tuple(o.count, o.seed, o.format, o.min_letters, o.max_letters, o.first_index, o.threads),
+              std::tuple(5u, std::optional<std::uint64_t>(12), Format::json, std::optional<std::uint64_t>(3),
+                         std::optional<std::uint64_t>(9), 7u, std::optional<std::uint64_t>(2)));
+    EXPECT_EQ(std::tuple(o.prefix, o.exclude_file, o.record_file), std::tuple("Ka", "a", "b"));
     const Options defaults = parse({}).options;
-    EXPECT_TRUE(defaults.categories.empty());
-    EXPECT_EQ(defaults.count, 1u);
-    EXPECT_EQ(defaults.first_index, 1u);
-    EXPECT_EQ(defaults.format, Format::text);
+    EXPECT_TRUE(defaults.categories.empty() && defaults.count == 1 && defaults.first_index == 1);
     EXPECT_FALSE(defaults.seed || defaults.threads || defaults.alternative || defaults.unique || defaults.list);
+    EXPECT_EQ(defaults.format, Format::text);
     EXPECT_TRUE(parse({"-l", "-h", "--version"}).options.list);
     EXPECT_EQ(parse({"-f", "csv"}).options.format, Format::csv);
     EXPECT_EQ(parse({"-f", "tsv"}).options.format, Format::tsv);
     EXPECT_EQ(parse({"-f", "texto"}).options.format, Format::text);
+    // The largest values that are still right.
     EXPECT_EQ(parse({"-n", "1000000000000"}).options.count, 1'000'000'000'000u);
-    EXPECT_EQ(parse({"-u", "-n", "10000000"}).error, "");
     EXPECT_EQ(parse({"-s", "18446744073709551615"}).options.seed, UINT64_MAX);
-    EXPECT_EQ(parse({"--hilos", "256", "--desde", "1000000000000000"}).error, "");
+    EXPECT_EQ(parse({"-u", "-n", "10000000", "--hilos", "256", "--desde", "1000000000000000"}).error, "");
 }
 
 struct BadLine {
