@@ -42,7 +42,7 @@ public:
 
     // One draw of a table: a piece, a count or a form, appended nowhere.
     template <class Table>
-    const auto& draw(const Table& table)
+    decltype(auto) draw(const Table& table)
     {
         return table[ctx_.Tirada(Table::multiplier)];
     }
@@ -67,20 +67,20 @@ public:
     // slot may carry it. An empty piece leaves the flag as it is.
     void put(std::string_view piece, Capital rule = Capital::may_carry)
     {
-        if (capital_pending_ && rule == Capital::may_carry && !piece.empty()) {
-            mayusculiza(ctx_, piece);
-            text_.append(ctx_.LabelOut);
-            capital_pending_ = false;
-            return;
-        }
-        text_.append(piece);
+        if (!capitalize(piece, rule))
+            text_.append(piece);
+    }
+    void put(TablePiece piece, Capital rule = Capital::may_carry)
+    {
+        if (!capitalize(piece, rule))
+            text_.append(piece);
     }
 
     // The slot step: draw, capitalise if due, append. Returns the drawn piece.
     template <class Table>
     Piece slot(const Table& table, Capital rule)
     {
-        const Piece piece = draw(table);
+        const auto piece = draw(table);
         put(piece, rule);
         return piece;
     }
@@ -217,6 +217,17 @@ public:
     }
 
 private:
+    // Appends the piece with its capital, if the flag is set and the slot may carry it.
+    bool capitalize(Piece piece, Capital rule)
+    {
+        if (!capital_pending_ || rule != Capital::may_carry || piece.empty())
+            return false;
+        mayusculiza(ctx_, piece);
+        text_.append(ctx_.LabelOut);
+        capital_pending_ = false;
+        return true;
+    }
+
     GenerationContext& ctx_;
     std::string& name_;
     NameText text_;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/weighted_table.h"
+
 namespace quelvarinox {
 
 // The text of a name while it is built, in a buffer of its own that holds any
@@ -43,6 +45,16 @@ public:
             std::memcpy(out, in, n);
         }
         size_ += n;
+    }
+
+    // A table's piece: its slot's eight bytes are copied at once, and the
+    // name grows by the piece's own size.
+    void append(TablePiece piece)
+    {
+        if (size_ + TablePiece::room > capacity_) [[unlikely]]
+            grow(size_ + TablePiece::room);
+        std::memcpy(data_ + size_, piece.bytes, TablePiece::room);
+        size_ += piece.size;
     }
 
 private:

@@ -43,18 +43,18 @@ struct Form {
 constexpr auto forms = make_table<90>(std::to_array<Range<Form>>({{0, 20, {0, 1}}, {21, 90, {0, 2}}}));
 
 static_assert(decltype(onset)::multiplier == 67);
-static_assert(onset[62] == "ph");  // lookups work at compile time too
+static_assert(Piece(onset[62]) == "ph");  // lookups work at compile time too
 
 // Each value gives its range's outcome or the default; counts and forms too.
 TEST(WeightedTable, EveryValueGivesItsRangeOrTheDefault)
 {
     const std::pair<int, Piece> onsets[] = {{0, ""}, {1, "r"}, {7, "r"}, {8, "s"}, {13, "s"}, {14, ""}, {62, "ph"}, {67, ""}};
     for (const auto& [value, piece] : onsets)
-        EXPECT_EQ(onset[value], piece) << value;
-    EXPECT_EQ(vowel[0], "a");
-    EXPECT_EQ(vowel[15], "e");
-    EXPECT_EQ(vowel[45], "eiu");
-    EXPECT_EQ(vowel[68], "a");
+        EXPECT_EQ(Piece(onset[value]), piece) << value;
+    EXPECT_EQ(Piece(vowel[0]), "a");
+    EXPECT_EQ(Piece(vowel[15]), "e");
+    EXPECT_EQ(Piece(vowel[45]), "eiu");
+    EXPECT_EQ(Piece(vowel[68]), "a");
     const int expected[32] = {1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2,
                               2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 4};
     for (int value = 0; value <= 31; ++value)
