@@ -20,6 +20,7 @@ struct TablePiece {
     const char* bytes;
     std::uint8_t size;
     constexpr operator Piece() const { return {bytes, size}; }
+    constexpr bool empty() const { return size == 0; }
 };
 
 // Drawn values from..to, both inclusive.

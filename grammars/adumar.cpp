@@ -37,7 +37,7 @@ void Nombre_adumar(GenerationContext& ctx, std::string& Text1)
     NameBuilder name(ctx, Text1);
     const int words = name.draw(word_count);
     // Drawn whatever the word count, so a one-word name consumes it too.
-    const Piece between = name.draw(joiner);
+    const auto between = name.draw(joiner);
     for (int word = 0; word < words; ++word) {
         if (word > 0)
             name.append(between);

@@ -58,7 +58,7 @@ void Nombre_agamar(GenerationContext& ctx, std::string& Text1)
         if (word > 0)
             name.append(" ");
         name.word(syllable_count, [&](int index) {
-            const Piece between = name.draw(separator);
+            const auto between = name.draw(separator);
             if (index > 0)
                 name.append(between);
             name.syllable(onset, vowel, coda);

@@ -182,6 +182,7 @@ public:
 
     // Plain text that carries no capital: joiners, particles, separators.
     void append(std::string_view text) { text_.append(text); }
+    void append(TablePiece piece) { text_.append(piece); }
 
     bool ends_with(char c) const { return !text_.empty() && text_.back() == c; }
 

@@ -47,13 +47,13 @@ void Nombre_Socorro(GenerationContext& ctx, std::string& Text1)
     NameBuilder name(ctx, Text1);
     const int words = name.draw(word_count);
     for (int word = 0; word < words; ++word) {
-        const Piece before = name.draw(particle);
+        const auto before = name.draw(particle);
         if (word == words - 1)
             name.append(before);
         name.word(syllable_count, [&](int) {
             name.onset(onset);
             name.vowel(vowel);
-            const Piece ending = name.draw(coda);
+            const auto ending = name.draw(coda);
             if (!ending.empty())
                 name.append(name.draw(apostrophe));
             name.append(ending);

@@ -93,7 +93,7 @@ void Nombre_Tatooine(GenerationContext& ctx, std::string& Text1)
     NameBuilder name(ctx, Text1);
     const Form shape = name.draw_form(form, alternative_form);
     for (int word = 0; word < shape.words; ++word) {
-        const Piece before = name.draw(particle);
+        const auto before = name.draw(particle);
         if (word == shape.words - 1 && !shape.compound)
             name.append(before);
         name.word(syllable_count, [&](int index) { syllable(name, index); });
