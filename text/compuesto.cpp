@@ -81,20 +81,18 @@ void Compuesto(GenerationContext& ctx)
         if (first == second)
             redraw = true;
     }
-    std::string ending(second);
-    if (std::find(number_words.begin(), number_words.end(), first) != number_words.end())
-        ending += 's';
+    const bool plural = std::find(number_words.begin(), number_words.end(), first) != number_words.end();
 
+    // The compound is built where mayusculiza leaves the capitalised first part.
     mayusculiza(ctx, first);
-    std::string beginning = ctx.LabelOut;
-    ctx.LabelOut.clear();
+    std::string& compound = ctx.LabelOut;
     // The letter merge: Star and "rider" give Starider.
-    if (beginning.back() == ending.front())
-        beginning.pop_back();
-
-    ctx.LabelOut = ' ';
-    ctx.LabelOut += beginning;
-    ctx.LabelOut += ending;
+    if (compound.back() == second.front())
+        compound.pop_back();
+    compound.insert(compound.begin(), ' ');
+    compound += second;
+    if (plural)
+        compound += 's';
 }
 
 }  // namespace quelvarinox
