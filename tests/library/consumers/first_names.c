@@ -1,21 +1,15 @@
-/* first_names SEED CATEGORY COUNT: the first names of a category, one a line. */
+/* The first five names of Ord Mantell of seed 7, one a line. */
 #include <stdio.h>
-#include <stdlib.h>
 
 #include <quelvarinox/quelvarinox.h>
 
-int main(int argc, char** argv)
+int main(void)
 {
     quelvarinox_generator* generator;
-    quelvarinox_status status = QUELVARINOX_OK;
     char name[256];
-    unsigned long i;
-    if (argc != 4 || quelvarinox_generator_new_seeded(strtoull(argv[1], NULL, 10), &generator) != QUELVARINOX_OK)
-        return 2;
-    for (i = 0; i < strtoul(argv[3], NULL, 10) && status == QUELVARINOX_OK; ++i) {
-        status = quelvarinox_name(generator, argv[2], 0, name, sizeof name, NULL);
-        puts(status == QUELVARINOX_OK ? name : quelvarinox_status_message(status));
-    }
+    if (quelvarinox_generator_new_seeded(7, &generator) != QUELVARINOX_OK)
+        return 1;
+    for (int i = 0; i < 5 && quelvarinox_name(generator, "Ord Mantell", 0, name, sizeof name, NULL) == QUELVARINOX_OK; ++i)
+        puts(name);
     quelvarinox_generator_free(generator);
-    return status == QUELVARINOX_OK ? 0 : 1;
 }
