@@ -1,27 +1,12 @@
 #include <sys/stat.h>
 
-#include <QBuffer>
-#include <QFile>
-#include <QImageReader>
+#include <algorithm>
 
+#include "app/fit_text.h"
 #include "tests/app/window_fixture.h"
 
 namespace quelvarinox::testing {
 namespace {
-
-// A real JPEG of a gradient, whose scan is most of the file.
-QByteArray jpeg_of(QSize size)
-{
-    QImage picture(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            picture.setPixel(x, y, qRgb(x * 3 % 256, y * 5 % 256, x * y % 256));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG");
-    return bytes;
-}
 
 // Three quarters of a JPEG: Qt's reader warns, and gives the picture with its missing rows grey.
 QByteArray cut_in_its_scan()
@@ -31,19 +16,8 @@ QByteArray cut_in_its_scan()
 }
 
 // A whole JPEG with zeros after its end, `size` bytes in all; the reader takes files up to 4 MiB.
-QByteArray padded_jpeg(qsizetype size)
-{
-    const QByteArray whole = jpeg_of(QSize(64, 48));
-    return whole + QByteArray(size - whole.size(), '\0');
-}
+QByteArray padded_jpeg(qsizetype size) { return jpeg_of(QSize(64, 48)).leftJustified(size, '\0'); }
 constexpr qsizetype largest_file = 4 * 1024 * 1024;
-
-void write_bytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const struct BrokenFile {
     const char* what;
@@ -57,57 +31,89 @@ const struct BrokenFile {
          write_bytes(path, bytes.replace(bytes.indexOf("\xFF\xC0") + 5, 4, "\x0F\xA0\x13\x88"));
      }},
     {"larger than any picture", [](const QString& path) { write_bytes(path, padded_jpeg(largest_file + 1)); }},
-    {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
     {"a fifo nobody writes to", [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path), 0600), 0); }},
+    {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
 };
+
+// Every reseed starts the same stream again, so a generator gives the same name at every call: what changes between
+// two calls is only what the window passes.
+class RepeatingRandom final : public PcgSource {
+public:
+    RepeatingRandom() { reseed(); }
+    void reseed() override { seed_engine(77, ~std::uint64_t{77}); }
+};
+
+// The name a generator gives on a source that repeats itself, in one mode.
+QString name_in_mode(const Category& category, const char* huevo)
+{
+    RepeatingRandom random;
+    GenerationContext ctx(random);
+    ctx.huevo = huevo;
+    std::string name;
+    category.generator(ctx, name);
+    return QString::fromStdString(name);
+}
 
 using Pictures = WindowTest;
 
-// Without the folder every category shows the copy built into the program.
-TEST_F(Pictures, AStartFromAnotherDirectoryShowsTheBuiltInPictures)
+// Started from another directory, without the dibujos folder, every category shows the copy built into the program.
+// Whatever the desktop's font, no text runs past its label (paragraph, address or description); a text too long for
+// any legible size, which no window text is, stops at six points in its family. On a source that repeats itself each
+// generator gives one name per mode: the window's names show which mode it handed over. A broken file gives way to
+// the built-in picture, the window going on with its name. Bytes after the end of a whole picture do not make it
+// broken, up to the largest file; Qt's reader alone does take a JPEG cut short for a whole one.
+TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionAndTheNameOfItsMode)
 {
-    ASSERT_TRUE(QDir(directory_.path()).rmdir(QStringLiteral("dibujos")));
-    open_window();
+    ASSERT_TRUE(QDir(QStringLiteral("dibujos")).removeRecursively());
+    open_window(std::make_unique<RepeatingRandom>());
+    const auto expect_whole = [](const QLabel* label) {
+        const QRect room(0, 0, label->width(), 100000);
+        const QRect needed = QFontMetrics(label->font()).boundingRect(room, Qt::TextWordWrap, label->text());
+        EXPECT_TRUE(label->rect().contains(needed)) << qPrintable(label->objectName());
+    };
+    for (const QLabel* label : window_->centralWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        expect_whole(label);
+    QLabel label(QStringList(1000, QStringLiteral("xxxx")).join(QLatin1Char(' ')));
+    label.resize(100, 20);
+    const QFont base(QStringLiteral("DejaVu Sans"), 10);
+    fit_text(label, base);
+    EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 6.0);
+    EXPECT_EQ(label.font().family(), base.family());
+    bool some_reader_changes = false;
     for (const Category& category : category_table()) {
+        const std::string_view key = category.picture_key;
         paste_into_combo(text_of(category.display_text));
-        EXPECT_FALSE(built_in_size(category.picture_key).isEmpty()) << category.picture_key;
-        EXPECT_EQ(shown_picture_size(), built_in_size(category.picture_key)) << category.picture_key;
-        EXPECT_EQ(control("Image1")->size(), built_in_size(category.picture_key));
-    }
-}
-
-// The window goes on with the name and the description, showing the built-in picture.
-TEST_F(Pictures, ABrokenPictureFileGivesWayToTheBuiltInOne)
-{
-    open_window();
-    const Category& shown = category_table()[static_cast<std::size_t>(combo()->currentIndex())];
-    for (const BrokenFile& broken : broken_files) {
-        const QString path = picture_path(shown.picture_key);
-        QFile::remove(path);
-        QDir().rmdir(path);
-        broken.make(path);
-        const QString before = name();
+        EXPECT_FALSE(built_in_size(key).isEmpty()) << key;
+        EXPECT_EQ(state().picture, built_in_size(key)) << key;
+        expect_whole(control<QLabel>("DescrLab"));
+        const QString off = name_in_mode(category, "0");
+        EXPECT_EQ(name(), off) << key;
+        click("Image1");
         click("Command1");
-        EXPECT_EQ(shown_picture_size(), built_in_size(shown.picture_key)) << broken.what;
-        EXPECT_NE(name(), before) << broken.what;
+        const QString on = name_in_mode(category, "1");
+        EXPECT_EQ(name(), on) << key;
+        some_reader_changes = some_reader_changes || (category.reads_huevo && on != off);
+        click("Image1");
     }
-}
+    EXPECT_EQ(some_reader_changes, std::ranges::any_of(category_table(), &Category::reads_huevo));
 
-// Bytes after the end of a whole picture do not make it broken, up to the largest file. Qt's reader alone
-// does take a JPEG cut short for a whole picture.
-TEST(PictureReader, ReadsAPictureOfAnySensibleSize)
-{
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("picture.jpg"));
-    for (const QSize size : {QSize(88, 75), QSize(1, 1), QSize(1200, 900)}) {
-        write_bytes(path, jpeg_of(size) + QByteArray(100, '\0'));
-        EXPECT_EQ(read_picture(path).size(), size);
+    const Category& shown = category_table().back();
+    const QString path = picture_path(shown.picture_key);
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("dibujos")));
+    for (const BrokenFile& broken : broken_files) {
+        QFile::remove(path);
+        broken.make(path);
+        click("Command1");
+        EXPECT_EQ(state().picture, built_in_size(shown.picture_key)) << broken.what;
+        EXPECT_EQ(name(), name_in_mode(shown, "0")) << broken.what;
     }
-    write_bytes(path, padded_jpeg(largest_file));
-    EXPECT_EQ(read_picture(path).size(), QSize(64, 48));
-    QByteArray cut = cut_in_its_scan();
-    QBuffer buffer(&cut);
-    EXPECT_FALSE(QImageReader(&buffer).read().isNull());
+    for (const QSize size : {QSize(88, 75), QSize(1, 1), QSize(1200, 900)}) {
+        write_bytes("picture.jpg", jpeg_of(size) + QByteArray(100, '\0'));
+        EXPECT_EQ(read_picture("picture.jpg").size(), size);
+    }
+    write_bytes("picture.jpg", padded_jpeg(largest_file));
+    EXPECT_EQ(read_picture("picture.jpg").size(), QSize(64, 48));
+    EXPECT_FALSE(QImage::fromData(cut_in_its_scan(), "JPEG").isNull());
 }
 
 }  // namespace

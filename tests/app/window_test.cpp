@@ -1,0 +1,237 @@
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "app/start_entry.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/fixed_random.h"
+
+namespace quelvarinox::testing {
+namespace {
+
+using Window = WindowTest;
+
+// The window opens on the seeded source's first draw: with these seeds, the first entry (the list's own first item)
+// and Alderaan (the text a missing start would fall back to). Position n + 1 takes the uniform values
+// [n/count, (n+1)/count): each category is as likely as any other, and every one can come up. The controls stand where
+// the design puts them, in pixels, 15 twips to a pixel. Where the design's font is missing, the face shown is one of
+// our plain fallbacks, never whatever the system offers in its place (a symbol font).
+// Then each pick reads the picture of its own key, whatever the display text; so does a pick of the selected item.
+// In the description view the name still goes into the hidden box. Typing is a change of the text, a pick with the
+// arrow keys a pick; neither the end of the editing (focus leaving the box) nor Return adds another.
+TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
+{
+    const std::size_t entries = category_table().size();
+    const auto total = static_cast<double>(entries);
+    for (std::size_t n = 0; n < entries; ++n) {
+        FixedRandom random{static_cast<double>(n) / total, std::nextafter(static_cast<double>(n + 1) / total, 0.0)};
+        EXPECT_EQ(draw_start_entry(random, entries), n + 1) << n << " low";
+        EXPECT_EQ(draw_start_entry(random, entries), n + 1) << n << " high";
+        EXPECT_EQ(random.reseeds, 2);
+    }
+    for (const auto& [seed, start] : {std::pair(2, &category_table().front()), {28, find_category("Alderaan")}}) {
+        open_window(std::make_unique<SeededRandom>(seed));
+        EXPECT_TRUE(state() == showing(*start)) << seed;
+    }
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX 2.1"));
+    EXPECT_FALSE(window_->windowIcon().isNull());
+    for (const Category& category : category_table())
+        EXPECT_EQ(combo()->itemText(static_cast<int>(position_of(category)) - 1), text_of(category.display_text));
+    const std::pair<const char*, QRect> placements[] = {
+        {"Combo1", {8, 8, 129, 21}},     {"Command1", {152, 8, 97, 33}}, {"Text1", {8, 48, 257, 19}},
+        {"DescrLab", {8, 32, 249, 121}}, {"Label1", {48, 72, 169, 33}},  {"Ayu1", {8, 8, 289, 73}},
+        {"Ayu2", {8, 80, 289, 137}},     {"Acer1", {8, 7, 289, 81}},     {"Acer2", {8, 87, 289, 33}},
+        {"Acer3", {8, 116, 289, 17}},
+    };
+    for (const auto& [which, pixels] : placements)
+        EXPECT_EQ(control(which)->geometry(), pixels) << which;
+    EXPECT_EQ(control("Image1")->pos(), QPoint(272, 8));
+    for (const char* address : {"Label1", "Acer3"})
+        EXPECT_EQ(control(address)->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << address;
+    for (const char* which : {"Command1", "Label1"})
+        EXPECT_TRUE(control(which)->font().families().contains(QFontInfo(control(which)->font()).family())) << which;
+    // "Generar" in large letters, as the help says.
+    auto* button = control<QPushButton>("Command1");
+    EXPECT_EQ(button->text(), QStringLiteral("Generar"));
+    EXPECT_EQ(button->accessibleName(), button->text());
+    EXPECT_GT(QFontInfo(button->font()).pointSizeF(), QFontInfo(window_->font()).pointSizeF() * 1.4);
+    auto controls = window_->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* each : controls << window_->menuBar())
+        EXPECT_FALSE(each->accessibleName().isEmpty() || each->accessibleDescription().isEmpty())
+            << qPrintable(each->objectName());
+
+    QString previous_name = name();
+    const auto expect_showing = [&](const Category& shown, int count = 1) {
+        EXPECT_EQ(dispatches_, count) << shown.display_text;
+        EXPECT_TRUE(state() == showing(shown)) << shown.display_text;
+        EXPECT_NE(name(), previous_name) << shown.display_text;
+        previous_name = name();
+        dispatches_ = 0;
+    };
+    choose_menu("Mnu_Descr");
+    for (const Category& picked : category_table()) {
+        pick_with_mouse(text_of(picked.display_text));
+        expect_showing(picked);
+    }
+    pick_with_mouse(combo()->currentText());
+    expect_showing(category_table().back());
+    choose_menu("Mnu_Ppal");
+    paste_into_combo(text_of(category_table().front().display_text));
+    expect_showing(category_table().front());
+    press(Qt::Key_Down);
+    expect_showing(category_table()[1]);
+    control("Text1")->setFocus();
+    QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(dispatches_, 0);
+
+    // A category's name with a letter taken away or put after it names nothing: the text becomes "Alderaan", whose
+    // own change runs a whole dispatch inside this one.
+    const Category& alderaan = *find_category("Alderaan");
+    for (const Qt::Key edit : {Qt::Key_Backspace, Qt::Key_X}) {
+        paste_into_combo(text_of(category_table().front().display_text));
+        expect_showing(category_table().front());
+        press(Qt::Key_End);
+        press(edit);
+        expect_showing(alderaan, 2);
+    }
+
+    // Each press of "Generar" reads the picture again. A name wider than the box shows from its first letter.
+    write_picture(alderaan.picture_key, QSize(61, 17));
+    auto* box = control<QLineEdit>("Text1");
+    box->resize(box->height(), box->height());
+    click("Command1");
+    EXPECT_EQ(dispatches_, 1);
+    EXPECT_EQ(control("Image1")->size(), QSize(61, 17));
+    ASSERT_GT(QFontMetrics(box->font()).horizontalAdvance(name()), box->width()) << name().toStdString();
+    EXPECT_EQ(box->cursorPosition(), 0);
+}
+
+// In the order of the menu bar; the outer sizes are the design's twips, 15 to a pixel.
+const struct ExpectedView {
+    const char* menu;
+    QSize outer_pixels;
+    QStringList shown;
+} views[] = {
+    {"Mnu_Ppal", {380, 150}, {"Combo1", "Command1", "Text1", "Label1", "Image1"}},
+    {"Mnu_Ayuda", {320, 275}, {"Ayu1", "Ayu2"}},
+    {"Mnu_Descr", {380, 217}, {"Combo1", "Image1", "DescrLab"}},
+    {"Mnu_Acerca", {320, 186}, {"Acer1", "Acer2", "Acer3"}},
+};
+
+// Tab runs from the name box to the button, the list and the picture, which then shows that it has the focus; the
+// space bar presses the button. A click on the picture, or with the focus on it the space bar and Enter, toggles the
+// mode flag and nothing else; another button, a click beside it, another key or a key held down do nothing.
+// Then nothing but the view changes: not the category, picture, name, description or mode. A view that hides the
+// focused control passes the focus to one it shows, or to the window: then no key changes anything, and back in the
+// main view the name box has the focus.
+TEST_F(Window, TheKeyboardReachesOnlyWhatTheViewShows)
+{
+    open_window();
+    EXPECT_EQ(focus(), control("Text1"));
+    QWidget* picture = control("Image1");
+    const QImage unfocused_picture = picture->grab().toImage();
+    for (const char* next : {"Command1", "Combo1", "Image1", "Text1", "Command1"}) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focus(), control(next)) << next;
+        EXPECT_EQ(picture->grab().toImage() == unfocused_picture, focus() != picture) << next;
+    }
+    press(Qt::Key_Space);
+
+    const char modes[] = "101000001";  // after each action
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+    const std::function<void()> actions[] = {
+        [&] { click("Image1"); }, [&] { press(Qt::Key_Space); }, [&] { press(Qt::Key_Return); },
+        [&] { press(Qt::Key_Enter, Qt::KeypadModifier); }, [&] { click("Image1", Qt::RightButton); },
+        [&] { QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(picture->width() + 5, 1)); },
+        [&] { press(Qt::Key_A); }, [&] { QApplication::sendEvent(picture, &held); }, [&] { click("Image1"); },
+    };
+    WindowState expected = state();
+    for (std::size_t i = 0; i < std::size(actions); ++i) {
+        actions[i]();
+        expected.huevo = modes[i];
+        EXPECT_TRUE(state() == expected) << i;
+    }
+
+    const auto expect_view = [this](const ExpectedView& view, const std::string& how) {
+        EXPECT_EQ(window_->frameGeometry().size(), view.outer_pixels) << how;
+        for (const QWidget* w : window_->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            EXPECT_EQ(w->isVisible(), view.shown.contains(w->objectName())) << how << qPrintable(w->objectName());
+        // Every command stays on the bar, however narrow the view, and opens no menu of its own.
+        const QMenuBar* bar = window_->menuBar();
+        for (QAction* command : bar->actions())
+            EXPECT_TRUE(!command->menu() && bar->contentsRect().contains(bar->actionGeometry(command))) << how;
+    };
+    expect_view(views[0], "start");
+    for (const ExpectedView& first : views)
+        for (const ExpectedView& second : views)
+            for (const char* focused : {"Text1", "Command1", "Combo1", "Image1"}) {
+                const std::string how = std::string(focused) + ", " + first.menu + " then " + second.menu;
+                choose_menu("Mnu_Ppal");
+                control(focused)->setFocus();
+                choose_menu(first.menu);
+                choose_menu(second.menu);
+                expect_view(second, how);
+                ASSERT_TRUE(focus() && focus()->isVisible()) << how;
+                if (focus() == window_.get()) {
+                    for (const auto key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_Backspace})
+                        press(key);
+                    choose_menu("Mnu_Ppal");
+                    EXPECT_EQ(focus(), control("Text1")) << how;
+                    choose_menu(second.menu);
+                }
+                choose_menu(second.menu);
+                expect_view(second, how + " twice");
+                EXPECT_TRUE(state() == expected) << how;
+            }
+
+    // Each caption reads as designed; choose_menu has used its key for Alt. "Salir" leaves the event loop at once,
+    // with status 0.
+    QStringList captions;
+    for (QAction* command : window_->menuBar()->actions())
+        captions << QString(command->text()).remove(QLatin1Char('&'));
+    EXPECT_EQ(captions.join(QLatin1Char('|')), QStringLiteral("Principal|Ayuda|Descripcion|Acerca de|Salir"));
+    QTimer::singleShot(0, window_.get(), [this] { choose_menu("Mnu_Salir"); });
+    QTimer::singleShot(5000, window_.get(), [] { QApplication::exit(7); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(dispatches_, 1);  // the space bar on the button
+}
+
+// Without a display, or with one that cannot be opened, the program says so in Spanish and ends with status 1
+// (an empty variable counts as not set); with one it can use, it opens its window and stays.
+TEST(DisplayCheck, TheProgramOpensOnADisplayItCanUseAndExplainsAnyOther)
+{
+    const char* const missing = "no están definidas ni DISPLAY (X11) ni WAYLAND_DISPLAY (Wayland)";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"HOME", "/root", missing},
+        {"DISPLAY", "", missing},
+        {"DISPLAY", ":9999", "no se ha podido abrir la ventana en la pantalla (DISPLAY=:9999, WAYLAND_DISPLAY=(sin"},
+        {"WAYLAND_DISPLAY", "wayland-9999", "WAYLAND_DISPLAY=wayland-9999, QT_QPA_PLATFORM=(sin definir))"},
+        {"QT_QPA_PLATFORM", "ninguna", "QT_QPA_PLATFORM=ninguna).\nComprueba"},
+        {"QT_QPA_PLATFORM", "offscreen", nullptr},
+    };
+    for (const auto& [variable, value, explanation] : cases) {
+        QProcessEnvironment environment;
+        environment.insert(QString::fromLatin1(variable), QString::fromLatin1(value));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(QUELVARINOX_WINDOW), {});
+        EXPECT_EQ(process.waitForFinished(explanation ? 20000 : 1500), explanation != nullptr) << value;
+        process.kill();
+        process.waitForFinished();
+        const QString errors = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_TRUE(!explanation || errors.contains(QString::fromUtf8(explanation))) << errors.toStdString();
+        EXPECT_TRUE(!explanation || process.exitCode() == 1) << variable << " ends with " << process.exitCode();
+    }
+}
+
+}  // namespace
+}  // namespace quelvarinox::testing
+
+// The window tests run on Qt's offscreen platform, with or without a display.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
