@@ -56,12 +56,9 @@ QString name_in_mode(const Category& category, const char* huevo)
 
 using Pictures = WindowTest;
 
-// Started from another directory, without the dibujos folder, every category shows the copy built into the program.
-// Whatever the desktop's font, no text runs past its label (paragraph, address or description); a text too long for
-// any legible size, which no window text is, stops at six points in its family. On a source that repeats itself each
-// generator gives one name per mode: the window's names show which mode it handed over. A broken file gives way to
-// the built-in picture, the window going on with its name. Bytes after the end of a whole picture do not make it
-// broken, up to the largest file; Qt's reader alone does take a JPEG cut short for a whole one.
+// Without the dibujos folder every category shows its built-in picture, and so does a broken file. No text runs past
+// its label; one too long for any legible size stops at six points. A repeating source shows which mode the window
+// handed over. Bytes after a whole picture, up to the largest file, do not make it broken.
 TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionAndTheNameOfItsMode)
 {
     ASSERT_TRUE(QDir(QStringLiteral("dibujos")).removeRecursively());

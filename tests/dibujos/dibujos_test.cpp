@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -55,12 +56,10 @@ TEST(CategoryPictures, EveryCategoryHasAJpegOfItsOwn)
 TEST(CategoryPictures, TheFolderHoldsNoStrayPicture)
 {
     const QStringList files = QDir(QStringLiteral(QUELVARINOX_PICTURES_DIR)).entryList({QStringLiteral("plnt_*.jpg")});
-    for (const QString& file : files) {
-        bool owned = false;
-        for (const Category& category : category_table())
-            owned = owned || file.toStdString() == picture_file_name(category);
-        EXPECT_TRUE(owned) << file.toStdString();
-    }
+    for (const QString& file : files)
+        EXPECT_TRUE(std::ranges::any_of(category_table(), [&](const Category& c) {
+            return file.toStdString() == picture_file_name(c);
+        })) << file.toStdString();
     EXPECT_EQ(static_cast<std::size_t>(files.size()), category_table().size());
 }
 
