@@ -1,15 +1,15 @@
 // The web page's sizes and times: the module and scripts in bytes (and gzipped),
 // the time from a load to the first name on screen over five loads, the first
 // with an empty cache, and the time from a click on "Generar" to its name.
-// Usage: node bench/web_timing.mjs build/web/site
+// Usage: node bench/web_timing.mjs build/web/site build/web-tests
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { chromiumOptions, serve } from '../tests/web/static_server.mjs';
 
-const puppeteer = createRequire(new URL('../tests/web/package.json', import.meta.url))('puppeteer-core');
 const site = process.argv[2] ?? 'build/web/site';
+const puppeteer = createRequire(join(process.argv[3] ?? 'build/web-tests', 'package.json'))('puppeteer-core');
 
 for (const file of ['quelvarinox.wasm', 'quelvarinox.js', 'page.js']) {
   const bytes = readFileSync(join(site, file));

@@ -25,8 +25,4 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
 ./web/build.sh build
 
-# The browser test's Node module, puppeteer-core at the version package.json
-# names; it drives Debian's Chromium and downloads no browser of its own.
-if [ ! tests/web/node_modules/.package-lock.json -nt tests/web/package.json ]; then
-  npm install --prefix tests/web --no-package-lock --no-audit --no-fund
-fi
+tests/web/install_modules.sh build/web-tests

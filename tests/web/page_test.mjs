@@ -4,8 +4,11 @@
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import puppeteer from 'puppeteer-core';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
 import { chromiumOptions, serve } from './static_server.mjs';
+
+const puppeteer = createRequire(join(process.env.QUELVARINOX_WEB_MODULES, 'package.json'))('puppeteer-core');
 
 const site = process.env.QUELVARINOX_SITE;
 const tool = process.env.QUELVARINOX_NOMBRES;
