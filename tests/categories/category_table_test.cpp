@@ -55,6 +55,9 @@ TEST_P(EveryCategory, MakesWellFormedNames)
             ASSERT_NE(name, "Darth") << name;
         }
     }
+    std::string trace;
+    maker.append_trace(trace);
+    EXPECT_EQ(trace, "") << "a maker asked for no trace logs no draws";
 }
 
 // The table's flag says whether the generator reads the alternative mode: with
