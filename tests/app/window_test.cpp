@@ -43,8 +43,11 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
     EXPECT_EQ(control("Image1")->pos(), QPoint(272, 8));
     for (const char* address : {"Label1", "Acer3"})
         EXPECT_EQ(control(address)->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << address;
-    for (const char* which : {"Command1", "Label1"})
-        EXPECT_TRUE(control(which)->font().families().contains(QFontInfo(control(which)->font()).family())) << which;
+    for (const char* which : {"Command1", "Label1"}) {
+        const QFont font = control(which)->font();
+        EXPECT_TRUE(font.families().contains(QFontInfo(font).family())) << which;
+        EXPECT_EQ(font.styleHint(), QFont::SansSerif) << which << ": past our fallbacks, fontconfig's sans face";
+    }
     // "Generar" in large letters, as the help says.
     auto* button = control<QPushButton>("Command1");
     EXPECT_EQ(button->text(), QStringLiteral("Generar"));
