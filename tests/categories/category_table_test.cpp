@@ -26,7 +26,6 @@ TEST(CategoryTable, LooksCategoriesUpByTheirNames)
         if (shouted != category.display_text) {
             EXPECT_EQ(find_category(shouted), nullptr) << shouted;
         }
-        EXPECT_EQ(picture_file_name(category), "plnt_" + std::string(category.picture_key) + ".jpg");
     }
     const Category& first = category_table().front();
     EXPECT_EQ(position_of(first), 1u);

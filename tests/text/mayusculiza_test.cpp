@@ -7,10 +7,7 @@
 namespace quelvarinox {
 namespace {
 
-struct Case {
-    std::string_view piece;
-    std::string_view capitalised;
-};
+using Case = std::pair<std::string_view, std::string_view>;  // a piece and its capitalised form
 
 TEST(Mayusculiza, RaisesOnlyTheFirstOfTheTwentySevenLettersAndDrawsNothing)
 {
@@ -22,10 +19,10 @@ TEST(Mayusculiza, RaisesOnlyTheFirstOfTheTwentySevenLettersAndDrawsNothing)
     };
     testing::FixedRandom random{};
     GenerationContext ctx(random);
-    for (const Case& c : cases) {
+    for (const auto& [piece, capitalised] : cases) {
         ctx.LabelOut = "whatever was there";
-        mayusculiza(ctx, c.piece);
-        EXPECT_EQ(ctx.LabelOut, c.capitalised) << c.piece;
+        mayusculiza(ctx, piece);
+        EXPECT_EQ(ctx.LabelOut, capitalised) << piece;
     }
     EXPECT_EQ(random.reseeds, 0);
 }

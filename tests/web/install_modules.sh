@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the browser test's Node module into the folder $1, outside the sources:
-# puppeteer-core at the version package.json names, which drives Debian's Chromium
-# and downloads no browser of its own. Nothing is done when it is there already.
+# Installs the browser test's puppeteer-core, at the version of package.json, into
+# the folder $1 unless it is there already. It downloads no browser of its own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 into=$1
