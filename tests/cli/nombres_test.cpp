@@ -123,14 +123,15 @@ TEST(Nombres, ARunThatCannotFinishStopsAndSaysWhy)
 TEST(Nombres, ExcludedAndRecordedNamesNeverComeBack)
 {
     const auto result = run_shell(
-        "cd \"$(mktemp -d)\" && for i in 1 2 3; do \"$NOMBRES\" -c kuat -n 300 -s 1 --excluir lista --anotar lista "
-        "> /dev/null || exit; done; sort lista | uniq -d | wc -l; wc -l < lista; "
+        "cd \"$(mktemp -d)\" && umask 022 && for i in 1 2 3; do \"$NOMBRES\" -c kuat -n 300 -s 1 --excluir lista "
+        "--anotar lista > /dev/null || exit; done; sort lista | uniq -d | wc -l; wc -l < lista; stat -c %A lista; "
         "printf 'Reetni Ruhl\\r\\n' > otra; \"$NOMBRES\" -c kuat -n 2 -s 1 --excluir otra");
     const auto lines = lines_of(result.out);
-    ASSERT_EQ(lines.size(), 4u) << result.err;
+    ASSERT_EQ(lines.size(), 5u) << result.err;
     EXPECT_EQ(lines[0], "0");
     EXPECT_EQ(lines[1], "900");
-    EXPECT_EQ(lines[2], lines_of(run_cli("-c kuat -n 2 -s 1").out)[1]) << "the first name is excluded";
+    EXPECT_EQ(lines[2], "-rw-r--r--") << "a list is made as any file is, under the umask";
+    EXPECT_EQ(lines[3], lines_of(run_cli("-c kuat -n 2 -s 1").out)[1]) << "the first name is excluded";
 }
 
 TEST(Nombres, BadFilesAreExplained)

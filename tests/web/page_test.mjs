@@ -1,6 +1,5 @@
-// The page in Debian's Chromium, headless, served from the web build's site
-// folder on 127.0.0.1 and used as a person would; its seeded names are checked
-// against quelvarinox-nombres. bench/web_timing.mjs measures its sizes and times.
+// The page in Debian's headless Chromium, served on 127.0.0.1 and used as a person would; its seeded names
+// are checked against quelvarinox-nombres. bench/web_timing.mjs measures its sizes and times.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
