@@ -80,7 +80,7 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"-u", "-n", "10000001"}, "Con --unicos la cantidad no puede pasar de 10000000 por categoría"},
         {{"--min-letras", "5", "--max-letras", "4"}, "--min-letras (5) no puede pasar de --max-letras (4)."},
         // Values are shown, never echoed raw.
-        {{"-c", "a\x1b[31m\nb,"}, "«a\\x1B[31m\\x0Ab,» deja"},
+        {{"-c", "a\x1b[31m\nb\xc2\x80\xc2\x9f\xc2\xa0,"}, "«a\\x1B[31m\\x0Ab\\xC2\\x80\\xC2\\x9F\xc2\xa0,» deja"},
         {{"--" + std::string(200, 'x')}, "«--" + std::string(58, 'x') + "…»"},
     };
     for (const BadLine& c : cases) {
