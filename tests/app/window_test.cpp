@@ -43,8 +43,9 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
     EXPECT_EQ(control("Image1")->pos(), QPoint(272, 8));
     for (const char* address : {"Label1", "Acer3"})
         EXPECT_EQ(control(address)->palette().color(QPalette::WindowText), QColor(0, 0, 255)) << address;
-    for (const char* which : {"Command1", "Label1"}) {
+    for (const auto& [which, design_font] : {std::pair("Command1", "Impact"), {"Label1", "MS Sans Serif"}}) {
         const QFont font = control(which)->font();
+        EXPECT_EQ(font.families().front(), QLatin1String(design_font)) << which;
         EXPECT_TRUE(font.families().contains(QFontInfo(font).family())) << which;
         EXPECT_EQ(font.styleHint(), QFont::SansSerif) << which << ": past our fallbacks, fontconfig's sans face";
     }
