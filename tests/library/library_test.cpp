@@ -105,9 +105,12 @@ TEST(Categories, ListAsTheToolDoesInTheCApi)
     EXPECT_EQ(quelvarinox_category_at(listed.size(), &c), QUELVARINOX_INVALID_ARGUMENT);
 }
 
-// Each status has a message of its own, and a number no status has gets one too.
-TEST(CApi, EveryStatusHasItsMessage)
+// The numbers never change; each status, and a number that is none, has a message of its own.
+TEST(CApi, StatusesKeepTheirNumbersAndMessages)
 {
+    EXPECT_EQ((std::vector<int>{QUELVARINOX_OK, QUELVARINOX_UNKNOWN_CATEGORY, QUELVARINOX_BUFFER_TOO_SMALL,
+                                QUELVARINOX_INVALID_ARGUMENT, QUELVARINOX_OUT_OF_MEMORY}),
+              (std::vector<int>{0, 1, 2, 3, 4}));
     std::set<std::string> messages;
     for (int number = 0; number <= 5; ++number)
         messages.insert(quelvarinox_status_message(static_cast<quelvarinox_status>(number)));
