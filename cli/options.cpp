@@ -14,14 +14,14 @@ enum class Id {
     min_letras, max_letras, empieza, sin_malsonantes, excluir, anotar, desde, hilos,
 };
 
-struct Spec {
+struct KnownOption {
     Id id;
     char short_name;  // 0 for an option that has only its long name
     std::string_view long_name;
     bool takes_value;
 };
 
-constexpr Spec specs[] = {
+constexpr KnownOption known_options[] = {
     {Id::categoria, 'c', "categoria", true},   {Id::cantidad, 'n', "cantidad", true},
     {Id::alternativo, 'a', "alternativo", false}, {Id::semilla, 's', "semilla", true},
     {Id::unicos, 'u', "unicos", false},       {Id::lista, 'l', "lista", false},
@@ -33,7 +33,7 @@ constexpr Spec specs[] = {
     {Id::desde, 0, "desde", true},            {Id::hilos, 0, "hilos", true},
 };
 
-std::string long_form(const Spec& spec) { return "--" + std::string(spec.long_name); }
+std::string long_form(const KnownOption& known) { return "--" + std::string(known.long_name); }
 
 // A value that starts with "-" and a letter is the next option, not a value
 // the user forgot to write; "-5" is a (wrong) number.
@@ -43,19 +43,19 @@ bool looks_like_an_option(std::string_view argument)
 }
 
 struct LongMatch {
-    const Spec* spec = nullptr;
+    const KnownOption* known = nullptr;
     std::string error;
 };
 
 // An option named in full, or by the start of exactly one long name.
 LongMatch find_long(std::string_view name)
 {
-    std::vector<const Spec*> candidates;
-    for (const Spec& spec : specs) {
-        if (spec.long_name == name)
-            return {&spec, {}};
-        if (!name.empty() && spec.long_name.starts_with(name))
-            candidates.push_back(&spec);
+    std::vector<const KnownOption*> candidates;
+    for (const KnownOption& known : known_options) {
+        if (known.long_name == name)
+            return {&known, {}};
+        if (!name.empty() && known.long_name.starts_with(name))
+            candidates.push_back(&known);
     }
     if (candidates.size() == 1)
         return {candidates.front(), {}};
@@ -68,18 +68,18 @@ LongMatch find_long(std::string_view name)
     return {nullptr, "La opción " + written + " es ambigua: puede ser " + list + "."};
 }
 
-const Spec* find_short(char name)
+const KnownOption* find_short(char name)
 {
-    for (const Spec& spec : specs)
-        if (spec.short_name == name && name != 0)
-            return &spec;
+    for (const KnownOption& known : known_options)
+        if (known.short_name == name && name != 0)
+            return &known;
     return nullptr;
 }
 
 // Sets what one option says; returns a message when its value is wrong.
-std::string apply(const Spec& spec, std::string_view value, Options& options)
+std::string apply(const KnownOption& known, std::string_view value, Options& options)
 {
-    const std::string option = long_form(spec);
+    const std::string option = long_form(known);
     const auto number = [&](std::uint64_t min, std::uint64_t max, std::uint64_t& into) {
         const WholeNumber parsed = parse_whole_number(value, min, max, option);
         if (parsed.error.empty())
@@ -101,7 +101,7 @@ std::string apply(const Spec& spec, std::string_view value, Options& options)
         into = std::string(value);
         return {};
     };
-    switch (spec.id) {
+    switch (known.id) {
     case Id::categoria: {
         std::size_t start = 0;
         while (true) {
@@ -206,28 +206,28 @@ ParsedOptions parse_options(int argc, char** argv)
             const std::size_t equals = argument.find('=');
             const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
             const LongMatch match = find_long(name);
-            if (!match.spec)
+            if (!match.known)
                 return fail(match.error);
-            const Spec& spec = *match.spec;
+            const KnownOption& known = *match.known;
             std::string_view value;
             if (equals != std::string_view::npos) {
-                if (!spec.takes_value)
-                    return fail("La opción " + long_form(spec) + " no lleva valor.");
+                if (!known.takes_value)
+                    return fail("La opción " + long_form(known) + " no lleva valor.");
                 value = argument.substr(equals + 1);
-            } else if (spec.takes_value) {
+            } else if (known.takes_value) {
                 if (std::string error = take_value(argument, value); !error.empty())
                     return fail(error);
             }
-            if (std::string error = apply(spec, value, options); !error.empty())
+            if (std::string error = apply(known, value, options); !error.empty())
                 return fail(error);
             continue;
         }
         for (std::size_t i = 1; i < argument.size(); ++i) {
-            const Spec* spec = find_short(argument[i]);
-            if (!spec)
+            const KnownOption* known = find_short(argument[i]);
+            if (!known)
                 return fail("Opción desconocida: " + shown(std::string{'-', argument[i]}) + ". Prueba --ayuda.");
             std::string_view value;
-            if (spec->takes_value) {
+            if (known->takes_value) {
                 if (i + 1 < argument.size()) {
                     value = argument.substr(i + 1);
                 } else if (std::string error = take_value(std::string{'-', argument[i]}, value);
@@ -236,7 +236,7 @@ ParsedOptions parse_options(int argc, char** argv)
                 }
                 i = argument.size();
             }
-            if (std::string error = apply(*spec, value, options); !error.empty())
+            if (std::string error = apply(*known, value, options); !error.empty())
                 return fail(error);
         }
     }
