@@ -185,7 +185,7 @@ void Form1::Tirarraza()
         // Keeping the list's current item on the text stops Qt from reporting a
         // pick of its own when editing ends on a text that names another item.
         Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
-        entry->generator(ctx_, name_);
+        make_name(*entry, ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
         // A name wider than the box shows from its first letter.
         Text1->setCursorPosition(0);

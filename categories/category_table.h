@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/generation_context.h"
+#include "grammars/grammar.h"
 
 namespace quelvarinox {
 
@@ -15,12 +16,17 @@ struct Category {
     std::string_view display_text;
     // Names the picture file (see picture_file_name) and is the tool's short name.
     std::string_view picture_key;
+    // What makes its names: a program, or a grammar file run by the engine.
     NameGenerator generator;
+    const Grammar* grammar;
     // Whether the generator reads the alternative-mode flag huevo.
     bool reads_huevo;
     // The Spanish paragraph of the description view.
     std::string_view description;
 };
+
+// Makes one name of `category` in `name`.
+void make_name(const Category& category, GenerationContext& ctx, std::string& name);
 
 // The categories in the order of the list.
 std::span<const Category> category_table();

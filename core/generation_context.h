@@ -32,10 +32,14 @@ public:
 
     // u times N, rounded to the nearest integer with ties to even: 0..N, where 0
     // and N come up half as often as the values between.
-    int Tirada(int N)
+    int Tirada(int N) { return Tirada(N, N * 0x1p-53); }
+
+    // The same draw, for an N read from a grammar file: `scale` is N * 2^-53,
+    // worked out once when the file is read rather than at every draw.
+    int Tirada(int N, double scale)
     {
         // (k * 2^-53) * N and k * (N * 2^-53) are the same product, rounded once.
-        const double scaled = pcg_ ? static_cast<double>(pcg_->top_bits()) * (N * 0x1p-53) : random_->uniform() * N;
+        const double scaled = pcg_ ? static_cast<double>(pcg_->top_bits()) * scale : random_->uniform() * N;
         const int value = round_half_even(scaled);
         if (log_) [[unlikely]]
             log_->record_tirada(N, value);

@@ -44,7 +44,10 @@ public:
     template <class Table>
     decltype(auto) draw(const Table& table)
     {
-        return table[ctx_.Tirada(Table::multiplier)];
+        if constexpr (requires { table.scale; })
+            return table[ctx_.Tirada(table.multiplier, table.scale)];
+        else
+            return table[ctx_.Tirada(table.multiplier)];
     }
 
     // The first draw of a grammar that reads the alternative mode: the form is

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "grammars/name_builder.h"
+#include "orders/order_generators.h"
 #include "orders/order_words.h"
 #include "text/compuesto.h"
 #include "text/pideletra.h"

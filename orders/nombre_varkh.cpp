@@ -3,6 +3,7 @@
 #include <array>
 
 #include "grammars/name_builder.h"
+#include "orders/order_generators.h"
 #include "orders/order_words.h"
 
 namespace quelvarinox {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "grammars/name_builder.h"
+#include "planets/planet_generator.h"
 #include "planets/planet_words.h"
 #include "text/pideletra.h"
 

@@ -8,6 +8,7 @@ out="${1:-build}/web"
 # Emscripten's JavaScript tools find Debian's Node modules (acorn) only here.
 export NODE_PATH=/usr/share/nodejs
 if [ ! -f "$out/CMakeCache.txt" ]; then
-  emcmake cmake -S web -B "$out" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  # Built for size: the page makes a name at a time, and it loads faster.
+  emcmake cmake -S web -B "$out" -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 fi
 cmake --build "$out" -j"$(nproc)"

@@ -50,7 +50,7 @@ QString name_in_mode(const Category& category, const char* huevo)
     GenerationContext ctx(random);
     ctx.huevo = huevo;
     std::string name;
-    category.generator(ctx, name);
+    make_name(category, ctx, name);
     return QString::fromStdString(name);
 }
 

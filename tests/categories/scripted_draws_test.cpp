@@ -21,7 +21,7 @@ class ScriptedDraws : public ::testing::TestWithParam<ScriptedCase> {};
 TEST_P(ScriptedDraws, BuildTheirName)
 {
     const ScriptedCase& c = GetParam();
-    EXPECT_TRUE(builds(generator_of(c.key), c.script, c.expected, c.alternative)) << c.rule;
+    EXPECT_TRUE(builds(category_of(c.key), c.script, c.expected, c.alternative)) << c.rule;
 }
 
 std::string name_of(const ::testing::TestParamInfo<ScriptedCase>& info)

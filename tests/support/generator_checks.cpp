@@ -4,13 +4,13 @@
 
 namespace quelvarinox::testing {
 
-NameGenerator generator_of(std::string_view picture_key)
+const Category& category_of(std::string_view picture_key)
 {
     const Category* category = find_category_by_name(picture_key);
     if (category && category->picture_key == picture_key)
-        return category->generator;
+        return *category;
     ADD_FAILURE() << "no category has the picture key " << picture_key;
-    return category_table().front().generator;
+    return category_table().front();
 }
 
 ::testing::AssertionResult compare_run(std::string_view script, const DrawLog& log, std::string_view built,
@@ -25,7 +25,7 @@ NameGenerator generator_of(std::string_view picture_key)
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected,
+::testing::AssertionResult builds(const Category& category, std::string_view script, std::string_view expected,
                                   bool alternative)
 {
     const std::size_t last_reseed = script.rfind("R ");
@@ -35,7 +35,7 @@ NameGenerator generator_of(std::string_view picture_key)
         [&](GenerationContext& ctx) {
             ctx.huevo = alternative ? "1" : "0";
             std::string name = "previous name";
-            generator(ctx, name);
+            make_name(category, ctx, name);
             return ends_with_compound && !ctx.LabelOut.empty() ? name + ", and LabelOut holds " + ctx.LabelOut
                                                                : name;
         },

@@ -5,14 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "categories/category_table.h"
 #include "core/draw_log.h"
 #include "core/generation_context.h"
 #include "tests/support/scripted_random.h"
 
 namespace quelvarinox::testing {
 
-// The generator of the category with this picture key; fails the test when there is none.
-NameGenerator generator_of(std::string_view picture_key);
+// The category with this picture key; fails the test when there is none.
+const Category& category_of(std::string_view picture_key);
 
 // Succeeds when `run`, given a context on the scripted draws (see ScriptedRandom),
 // made exactly those draws and reseeds, in that order, and returned `expected`.
@@ -30,7 +31,7 @@ template <class Run>
 
 // The same for a whole generator in the given mode; a name whose draws end with
 // Compuesto's must also leave the result slot empty.
-::testing::AssertionResult builds(NameGenerator generator, std::string_view script, std::string_view expected,
+::testing::AssertionResult builds(const Category& category, std::string_view script, std::string_view expected,
                                   bool alternative = false);
 
 }  // namespace quelvarinox::testing
