@@ -4,6 +4,7 @@
 # holds that folder alone, so an include from a lower layer to a higher one
 # does not build. Read by the native build and by the WebAssembly build of web/.
 set(QUELVARINOX_SOURCE_DIR "${CMAKE_CURRENT_LIST_DIR}/..")
+include("${CMAKE_CURRENT_LIST_DIR}/toml.cmake")
 cmake_path(NORMAL_PATH QUELVARINOX_SOURCE_DIR)
 
 function(quelvarinox_include_root target folder)

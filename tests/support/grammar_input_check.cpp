@@ -1,0 +1,62 @@
+#include "tests/support/grammar_input_check.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "core/draw_log.h"
+#include "core/generation_context.h"
+#include "core/random_source.h"
+#include "grammars/grammar_engine.h"
+#include "grammars/grammar_loader.h"
+#include "text/utf8.h"
+
+namespace quelvarinox::testing {
+
+namespace {
+
+// Words of the longest syllables, each with its longest text after it, and
+// the compound epithet: far beyond any name a grammar within the limits makes.
+constexpr std::size_t longest_name =
+    grammar_limits::words * (grammar_limits::syllables * 8 * TablePiece::room + grammar_limits::text_bytes) +
+    2 * grammar_limits::text_bytes + 256;
+
+std::optional<std::string> names_problem(const Grammar& grammar)
+{
+    SeededRandom random(7);
+    DrawLog log;
+    GenerationContext ctx(random, &log);
+    std::string name;
+    for (const char* mode : {"0", "1"}) {
+        ctx.huevo = mode;
+        for (std::uint64_t index = 1; index <= 32; ++index) {
+            log.clear();
+            random.start_name(1, index);
+            make_grammar_name(grammar, ctx, name);
+            if (!utf8_length(name))
+                return "name " + std::to_string(index) + " is not UTF-8";
+            if (name.size() > longest_name)
+                return "name " + std::to_string(index) + " has " + std::to_string(name.size()) + " bytes";
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> grammar_input_problem(std::string_view text)
+{
+    const GrammarLoad load = load_grammar(text);
+    if (load.errors.empty() != (load.grammar != nullptr))
+        return std::string("a grammar came with errors, or neither came");
+    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
+    for (const GrammarError& error : load.errors) {
+        if (error.line < 1 || error.line > lines || error.column < 1)
+            return "an error at " + std::to_string(error.line) + ":" + std::to_string(error.column) +
+                   " lies outside the text: " + error.message;
+        if (error.message.empty() || !utf8_length(error.message))
+            return "an error at " + std::to_string(error.line) + " has no readable message";
+    }
+    return load.grammar ? names_problem(*load.grammar) : std::nullopt;
+}
+
+}  // namespace quelvarinox::testing

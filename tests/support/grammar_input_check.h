@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quelvarinox::testing {
+
+// What is wrong with how the loader and the engine take `text`, if anything:
+// an error placed outside the text or without a message, a file accepted with
+// no grammar, or a name of the accepted grammar, in either mode, that is not
+// UTF-8 or is longer than any grammar within the limits can make.
+std::optional<std::string> grammar_input_problem(std::string_view text);
+
+}  // namespace quelvarinox::testing
