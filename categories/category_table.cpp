@@ -62,8 +62,7 @@ Category row_of(std::string_view key)
     const Grammar* grammar = builtin_grammar(key);
     if (!grammar)
         broken_table("nombra una categoría sin gramática ni programa", key);
-    return {grammar->display_text, grammar->key, nullptr, grammar, grammar->reads_alternative_mode(),
-            grammar->description};
+    return category_of_grammar(*grammar);
 }
 
 // Built once, on first use, when the grammar files are read.
@@ -88,6 +87,12 @@ const std::vector<Category>& categories()
 }
 
 }  // namespace
+
+Category category_of_grammar(const Grammar& grammar)
+{
+    return {grammar.display_text, grammar.key, nullptr, &grammar, grammar.reads_alternative_mode(),
+            grammar.description};
+}
 
 void make_name(const Category& category, GenerationContext& ctx, std::string& name)
 {

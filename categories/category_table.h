@@ -31,6 +31,10 @@ void make_name(const Category& category, GenerationContext& ctx, std::string& na
 // The categories in the order of the list.
 std::span<const Category> category_table();
 
+// A category for a grammar read from a user's file: its names come from the
+// grammar's own stream, named by its key, as a built-in category's do.
+Category category_of_grammar(const Grammar& grammar);
+
 // 1 for the first row of the table, and so on.
 std::size_t position_of(const Category& category);
 

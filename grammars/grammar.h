@@ -44,6 +44,16 @@ public:
     const T& operator[](int value) const { return rows_[row_of(value)]; }
     const std::vector<T>& rows() const { return rows_; }
 
+    // The table for a run of draws, held in registers (see DrawnPieceTable::View).
+    struct View {
+        int multiplier;
+        double scale;
+        const std::uint16_t* row_of_value;
+        const T* rows;
+        const T& operator[](int value) const { return rows[row_of_value[value]]; }
+    };
+    View view() const { return {multiplier, scale, row_of_value_.data(), rows_.data()}; }
+
 private:
     std::vector<std::uint16_t> row_of_value_;
     std::vector<T> rows_;

@@ -123,10 +123,11 @@ void make_plain_words(const Grammar& grammar, const Form& form, TablePiece joine
     const auto onset = grammar.onset.view();
     const auto vowel = grammar.vowel.view();
     const auto coda = grammar.coda.view();
+    const auto syllable_count = grammar.syllables.view();
     const int words = form.words;
     for (int word = 0; word < words; ++word) {
         name.start_word(!contains(form.lower_case, word));
-        const int drawn = name.draw(grammar.syllables);
+        const int drawn = name.draw(syllable_count);
         const int syllables = contains(form.one_syllable, word) ? 1 : drawn;
         for (int syllable = 0; syllable < syllables; ++syllable)
             name.syllable(onset, vowel, coda);
@@ -142,12 +143,9 @@ void make_plain_words(const Grammar& grammar, const Form& form, TablePiece joine
 void make_grammar_name(const Grammar& grammar, GenerationContext& ctx, std::string& name)
 {
     NameBuilder builder(ctx, name);
-    const Form* form = &grammar.fixed_form;
-    if (grammar.forms) {
-        form = &builder.draw(*grammar.forms);
-        if (grammar.alternative && ctx.alternative_mode())
-            form = &*grammar.alternative;
-    }
+    const Form* form = grammar.forms ? &builder.draw(*grammar.forms) : &grammar.fixed_form;
+    if (grammar.alternative && ctx.alternative_mode())
+        form = &*grammar.alternative;
     if (!form->before.empty())
         builder.append(form->before);
     const TablePiece joiner = grammar.joiner ? builder.draw(*grammar.joiner) : TablePiece{};
