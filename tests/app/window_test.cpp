@@ -5,6 +5,7 @@
 #include "app/start_entry.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/fixed_random.h"
+#include "version/version.h"
 
 namespace quelvarinox::testing {
 namespace {
@@ -28,7 +29,7 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
         open_window(std::make_unique<SeededRandom>(seed));
         EXPECT_TRUE(state() == showing(*start)) << seed;
     }
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX 2.1"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX " QUELVARINOX_VERSION));
     EXPECT_FALSE(window_->windowIcon().isNull());
     for (const Category& category : category_table())
         EXPECT_EQ(combo()->itemText(static_cast<int>(position_of(category)) - 1), text_of(category.display_text));

@@ -105,6 +105,13 @@ TEST(Categories, ListAsTheToolDoesInTheCApi)
     EXPECT_EQ(quelvarinox_category_at(listed.size(), &c), QUELVARINOX_INVALID_ARGUMENT);
 }
 
+// Both interfaces give the version the tool shows.
+TEST(Version, IsTheTools)
+{
+    EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres " + std::string(version()) + "\n");
+    EXPECT_EQ(version(), quelvarinox_version());
+}
+
 // The numbers never change; each status, and a number that is none, has a message of its own.
 TEST(CApi, StatusesKeepTheirNumbersAndMessages)
 {
