@@ -1,10 +1,12 @@
 #pragma once
 
+#include "version/version.h"
+
 namespace quelvarinox {
 
 // Everything the window says, in UTF-8.
 
-inline constexpr const char* window_caption = "QUELVARINOX 2.1";
+inline constexpr const char* window_caption = "QUELVARINOX " QUELVARINOX_VERSION;
 inline constexpr const char* generate_caption = "Generar";
 
 // The program's own web site, shown under the name box and in the about view.
@@ -25,7 +27,7 @@ inline constexpr const char* help_text_2 =
     "presionas \"Salir\", apagas el invento.";
 
 inline constexpr const char* credits_text =
-    "Quelvarinox 2.1 es obra del equipo de Quelvarinox. Los datos lingüísticos salen de los nombres "
+    "Quelvarinox " QUELVARINOX_VERSION " es obra del equipo de Quelvarinox. Los datos lingüísticos salen de los nombres "
     "de las novelas, los cómics y los juegos de rol de Star Wars. Los dibujos los pinta un programa "
     "del proyecto y los retoca el mismo equipo.";
 

@@ -11,7 +11,7 @@ import { chromiumOptions, serve } from '../tests/web/static_server.mjs';
 const site = process.argv[2] ?? 'build/web/site';
 const puppeteer = createRequire(join(process.argv[3] ?? 'build/web-tests', 'package.json'))('puppeteer-core');
 
-for (const file of ['quelvarinox.wasm', 'quelvarinox.js', 'page.js']) {
+for (const file of ['quelvarinox/quelvarinox.wasm', 'quelvarinox/quelvarinox.js', 'quelvarinox/library.js', 'page.js']) {
   const bytes = readFileSync(join(site, file));
   console.log(`${file}: ${(bytes.length / 1024).toFixed(1)} KiB (${(gzipSync(bytes).length / 1024).toFixed(1)} KiB gzip)`);
 }

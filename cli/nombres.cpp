@@ -18,6 +18,7 @@
 #include "cli/shown.h"
 #include "cli/usage.h"
 #include "core/random_source.h"
+#include "version/version.h"
 
 namespace quelvarinox::cli {
 
@@ -120,7 +121,7 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
         return finish(0);
     }
     if (options.version) {
-        out.write("quelvarinox-nombres 2.1\n");
+        out.write("quelvarinox-nombres " QUELVARINOX_VERSION "\n");
         return finish(0);
     }
     if (options.list) {

@@ -41,6 +41,7 @@ py::list names_list(Generator& generator, std::string_view category, std::size_t
 PYBIND11_MODULE(quelvarinox, module)
 {
     module.doc() = "Nombres de Star Wars: cada categoría, con su propia gramática de sílabas.";
+    module.attr("__version__") = std::string(quelvarinox::version());
 
     py::class_<CategoryInfo>(module, "Categoria", "Una categoría de la lista.")
         .def_readonly("nombre", &CategoryInfo::display_text, "Como la muestra la ventana: «Garos IV».")

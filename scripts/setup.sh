@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs what the builds and the tests need on Debian 12, then builds the
-# programs, the web page (build/web/site) and the browser test's Node modules.
+# programs, the web page (build/web/site), the npm package (build/web/quelvarinox-*.tgz)
+# and the browser test's Node modules.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make dpkg-dev file qt6-base-dev libpcg-cpp-dev libgtest-dev libgmock-dev libbenchmark-dev
           pybind11-dev python3-dev pkg-config lintian desktop-file-utils man-db groff-base nlohmann-json3-dev
-          emscripten node-acorn nodejs chromium libtomlplusplus-dev clang libclang-rt-14-dev)
+          emscripten node-acorn node-typescript nodejs chromium libtomlplusplus-dev clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -1,95 +1,13 @@
 // The page: the category list, "Generar", the name with its picture and
 // description, the alternative mode on a click of the picture, the last names
-// and a link that makes the shown name again. Every name comes from the
-// WebAssembly build of the library, through its C API (quelvarinox.h).
+// and a link that makes the shown name again. Every name comes from the npm
+// package quelvarinox, the WebAssembly build of the library, in ./quelvarinox/.
 
-const STATUS_OK = 0;
-const STATUS_BUFFER_TOO_SMALL = 2;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 const HISTORY_LENGTH = 10;
 // Browsers make history.replaceState slow (and Safari refuses it after 100
 // calls in 30 seconds), so the address follows the name once the names stop.
 const ADDRESS_DELAY_MS = 400;
-
-// The C API over the module's memory. Names and traces are written into one
-// buffer that grows when the API says it is too small.
-class Library {
-  #module;
-  #out;
-  #buffer = 0;
-  #size = 0;
-
-  constructor(module) {
-    this.#module = module;
-    this.#out = module._malloc(8);
-    this.#reserve(256);
-  }
-
-  categories() {
-    const m = this.#module;
-    const entry = m._malloc(16);
-    const list = [];
-    for (let index = 0; index < m._quelvarinox_category_count(); index++) {
-      this.#check(m._quelvarinox_category_at(index, entry));
-      const [display, key, description] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 3);
-      list.push({
-        display: m.UTF8ToString(display),
-        key: m.UTF8ToString(key),
-        keyInModule: key,
-        description: m.UTF8ToString(description),
-      });
-    }
-    m._free(entry);
-    return list;
-  }
-
-  // Seeded with a BigInt, or from the clock without one.
-  newGenerator(seed) {
-    const m = this.#module;
-    this.#check(seed === undefined
-      ? m._quelvarinox_generator_new(this.#out)
-      : m._quelvarinox_generator_new_seeded(seed, this.#out));
-    return m.HEAPU32[this.#out >> 2];
-  }
-
-  seedOf(generator) {
-    const m = this.#module;
-    this.#check(m._quelvarinox_generator_seed(generator, this.#out));
-    const [low, high] = m.HEAPU32.subarray(this.#out >> 2, (this.#out >> 2) + 2);
-    return (BigInt(high) << 32n) | BigInt(low);
-  }
-
-  nameAt(generator, category, index, alternative) {
-    return this.#text((buffer, size, needed) => this.#module._quelvarinox_name_at(
-      generator, category.keyInModule, index, alternative ? 1 : 0, buffer, size, needed));
-  }
-
-  lastTrace(generator) {
-    return this.#text((buffer, size, needed) =>
-      this.#module._quelvarinox_last_trace(generator, buffer, size, needed));
-  }
-
-  #text(call) {
-    let status = call(this.#buffer, this.#size, this.#out);
-    if (status === STATUS_BUFFER_TOO_SMALL) {
-      this.#reserve(this.#module.HEAPU32[this.#out >> 2]);
-      status = call(this.#buffer, this.#size, this.#out);
-    }
-    this.#check(status);
-    return this.#module.UTF8ToString(this.#buffer);
-  }
-
-  #reserve(size) {
-    this.#module._free(this.#buffer);
-    this.#buffer = this.#module._malloc(size);
-    this.#size = size;
-  }
-
-  #check(status) {
-    if (status !== STATUS_OK)
-      throw new Error(this.#module.UTF8ToString(this.#module._quelvarinox_status_message(status)));
-  }
-}
 
 // What the address asks for (categoria, modo, semilla, indice), and one Spanish
 // sentence for each of them that is wrong.
@@ -100,7 +18,7 @@ function readAddress(search, categories) {
   if (params.has('categoria')) {
     const text = params.get('categoria');
     const wanted = text.trim().toLowerCase();
-    request.category = categories.find((c) => c.key === wanted || c.display.toLowerCase() === wanted);
+    request.category = categories.find((c) => c.key === wanted || c.displayText.toLowerCase() === wanted);
     if (!request.category) problems.push(`La categoría ${quote(text)} no existe.`);
   }
   if (params.has('modo')) {
@@ -148,10 +66,8 @@ function showNotice(text, problems = []) {
 }
 
 class Page {
-  #library;
   #categories;
   #generator;
-  #seed;
   #category;
   #alternative;
   // The index of the last name made of each category, by key.
@@ -159,13 +75,12 @@ class Page {
   #history = [];
   #addressTimer = 0;
 
-  constructor(library, categories, request) {
-    this.#library = library;
+  constructor(quelvarinox, request) {
+    const { categories } = quelvarinox;
     this.#categories = categories;
-    this.#generator = library.newGenerator(request.seed);
-    this.#seed = library.seedOf(this.#generator);
+    this.#generator = quelvarinox.generator(request.seed);
     this.#alternative = request.alternative ?? false;
-    ui.categoria.replaceChildren(...categories.map((category) => new Option(category.display, category.key)));
+    ui.categoria.replaceChildren(...categories.map((category) => new Option(category.displayText, category.key)));
     const category = request.category ?? categories[Math.floor(Math.random() * categories.length)];
     this.#lastIndex.set(category.key, (request.index ?? 1n) - 1n);
     this.#connect();
@@ -196,7 +111,7 @@ class Page {
     this.#category = category;
     ui.categoria.value = category.key;
     ui.imagen.src = `dibujos/plnt_${category.key}.jpg`;
-    ui.imagen.alt = `Dibujo de ${category.display}`;
+    ui.imagen.alt = `Dibujo de ${category.displayText}`;
     ui.descripcion.textContent = category.description;
     this.#makeName();
   }
@@ -206,17 +121,17 @@ class Page {
     const index = (this.#lastIndex.get(category.key) ?? 0n) + 1n;
     let name;
     try {
-      name = this.#library.nameAt(this.#generator, category, index, this.#alternative);
+      name = this.#generator.nameAt(category.key, index, this.#alternative);
     } catch (error) {
       showNotice(`No se pudo inventar el nombre: ${error.message}`);
       return;
     }
     this.#lastIndex.set(category.key, index);
-    const link = linkTo(category, this.#alternative, this.#seed, index);
+    const link = linkTo(category, this.#alternative, this.#generator.seed, index);
     ui.nombre.value = name;
     ui.copiado.textContent = '';
     ui.enlace.href = link;
-    ui.traza.textContent = this.#library.lastTrace(this.#generator);
+    ui.traza.textContent = this.#generator.lastTrace();
     clearTimeout(this.#addressTimer);
     this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
     this.#remember(name, category, link);
@@ -231,7 +146,7 @@ class Page {
       anchor.href = entry.link;
       anchor.textContent = entry.name;
       const label = document.createElement('span');
-      label.textContent = entry.category.display;
+      label.textContent = entry.category.displayText;
       item.append(anchor, ' ', label);
       return item;
     }));
@@ -250,19 +165,18 @@ class Page {
 
 async function start() {
   ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
-  let library;
+  let quelvarinox;
   try {
-    const { default: loadModule } = await import('./quelvarinox.js');
-    library = new Library(await loadModule());
+    const { load } = await import('./quelvarinox/index.js');
+    quelvarinox = await load();
   } catch {
     showNotice('No se pudo cargar el generador de nombres. Prueba a recargar la página.');
     return;
   }
-  const categories = library.categories();
-  const { request, problems } = readAddress(location.search, categories);
+  const { request, problems } = readAddress(location.search, quelvarinox.categories);
   if (problems.length > 0)
     showNotice('Este enlace no vale, así que sale una categoría al azar:', problems);
-  new Page(library, categories, problems.length > 0 ? {} : request);
+  new Page(quelvarinox, problems.length > 0 ? {} : request);
 }
 
 start();

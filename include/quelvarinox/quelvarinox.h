@@ -43,6 +43,9 @@ typedef enum quelvarinox_status {
     QUELVARINOX_OUT_OF_MEMORY = 4
 } quelvarinox_status;
 
+/* The version of the library and of its packages: "MAJOR.MINOR". */
+QUELVARINOX_C_API const char* quelvarinox_version(void);
+
 /* A short Spanish sentence for a status; never NULL. */
 QUELVARINOX_C_API const char* quelvarinox_status_message(quelvarinox_status status);
 

@@ -22,6 +22,9 @@
 
 namespace quelvarinox {
 
+// The version of the library and of its packages: "MAJOR.MINOR".
+QUELVARINOX_EXPORT std::string_view version();
+
 // One category of the list.
 struct CategoryInfo {
     // As the window lists it: "Garos IV", "jedi".

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <QtTest>
@@ -42,6 +43,14 @@ struct WindowState {
     std::string huevo;
     bool operator==(const WindowState&) const = default;
 };
+
+// So that a failed comparison shows both states whole.
+inline void PrintTo(const WindowState& state, std::ostream* out)
+{
+    *out << "{category \"" << state.category.toStdString() << "\", name \"" << state.name.toStdString()
+         << "\", picture " << state.picture.width() << "x" << state.picture.height() << ", huevo \"" << state.huevo
+         << "\", description \"" << state.description.toStdString() << "\"}";
+}
 
 // Each test runs in an empty directory of its own, made the current one, whose dibujos folder holds each category's
 // picture at a size of its own: the size shown tells which file was read.

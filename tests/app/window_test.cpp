@@ -5,6 +5,7 @@
 #include "app/start_entry.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/fixed_random.h"
+#include "version/version.h"
 
 namespace quelvarinox::testing {
 namespace {
@@ -26,9 +27,9 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
     }
     for (const auto& [seed, start] : {std::pair(2, &category_table().front()), {28, find_category("Alderaan")}}) {
         open_window(std::make_unique<SeededRandom>(seed));
-        EXPECT_TRUE(state() == showing(*start)) << seed;
+        EXPECT_EQ(state(), showing(*start)) << seed;
     }
-    EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX 2.1"));
+    EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX " QUELVARINOX_VERSION));
     EXPECT_FALSE(window_->windowIcon().isNull());
     for (const Category& category : category_table())
         EXPECT_EQ(combo()->itemText(static_cast<int>(position_of(category)) - 1), text_of(category.display_text));
@@ -62,7 +63,7 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
     QString previous_name = name();
     const auto expect_showing = [&](const Category& shown, int count = 1) {
         EXPECT_EQ(dispatches_, count) << shown.display_text;
-        EXPECT_TRUE(state() == showing(shown)) << shown.display_text;
+        EXPECT_EQ(state(), showing(shown)) << shown.display_text;
         EXPECT_NE(name(), previous_name) << shown.display_text;
         previous_name = name();
         dispatches_ = 0;
@@ -145,7 +146,7 @@ TEST_F(Window, TheKeyboardReachesOnlyWhatTheViewShows)
     for (std::size_t i = 0; i < std::size(actions); ++i) {
         actions[i]();
         expected.huevo = modes[i];
-        EXPECT_TRUE(state() == expected) << i;
+        EXPECT_EQ(state(), expected) << i;
     }
 
     const auto expect_view = [this](const ExpectedView& view, const std::string& how) {
@@ -177,7 +178,7 @@ TEST_F(Window, TheKeyboardReachesOnlyWhatTheViewShows)
                 }
                 choose_menu(second.menu);
                 expect_view(second, how + " twice");
-                EXPECT_TRUE(state() == expected) << how;
+                EXPECT_EQ(state(), expected) << how;
             }
 
     // Each caption reads as designed; choose_menu has used its key for Alt. "Salir" leaves the event loop at once,

@@ -33,6 +33,16 @@ INSTANTIATE_TEST_SUITE_P(Grammars, ScriptedDraws, ::testing::ValuesIn(cases_of("
 INSTANTIATE_TEST_SUITE_P(Planets, ScriptedDraws, ::testing::ValuesIn(cases_of("planets")), name_of);
 INSTANTIATE_TEST_SUITE_P(Orders, ScriptedDraws, ::testing::ValuesIn(cases_of("orders")), name_of);
 
+// The result slot is checked after the cases whose draws end with a compound: there are such cases.
+TEST(ScriptedDraws, SomeCasesEndWithACompound)
+{
+    std::size_t compounds = 0;
+    for (const char* layer : {"grammars", "planets", "orders"})
+        for (const ScriptedCase& c : cases_of(layer))
+            compounds += ends_with_compound(c.script);
+    EXPECT_GT(compounds, 0U) << "no case in tests/*/scripted_cases.tsv ends with Compuesto's draws";
+}
+
 // A new category comes with scripted cases of its own rules.
 TEST(ScriptedDraws, EveryCategoryHasCases)
 {

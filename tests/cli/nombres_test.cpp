@@ -7,6 +7,7 @@
 #include "categories/category_table.h"
 #include "tests/cli/cli_runner.h"
 #include "text/utf8.h"
+#include "version/version.h"
 
 namespace quelvarinox::testing {
 namespace {
@@ -162,7 +163,7 @@ TEST(Nombres, ListsHelpAndVersion)
                                "--sin-malsonantes", "--excluir", "--anotar", "--desde", "--hilos", "--traza"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(run_cli("-h").out, help.out);
-    EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres 2.1\n");
+    EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres " QUELVARINOX_VERSION "\n");
 }
 
 TEST(Nombres, OutputFailuresAreReportedTruly)

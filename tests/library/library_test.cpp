@@ -105,12 +105,23 @@ TEST(Categories, ListAsTheToolDoesInTheCApi)
     EXPECT_EQ(quelvarinox_category_at(listed.size(), &c), QUELVARINOX_INVALID_ARGUMENT);
 }
 
-// The numbers never change; each status, and a number that is none, has a message of its own.
-TEST(CApi, StatusesKeepTheirNumbersAndMessages)
+// Both interfaces give the version the tool shows.
+TEST(Version, IsTheTools)
 {
-    EXPECT_EQ((std::vector<int>{QUELVARINOX_OK, QUELVARINOX_UNKNOWN_CATEGORY, QUELVARINOX_BUFFER_TOO_SMALL,
-                                QUELVARINOX_INVALID_ARGUMENT, QUELVARINOX_OUT_OF_MEMORY}),
-              (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres " + std::string(version()) + "\n");
+    EXPECT_EQ(version(), quelvarinox_version());
+}
+
+// Callers compare against the numbers of the statuses: they never change.
+static_assert(QUELVARINOX_OK == 0);
+static_assert(QUELVARINOX_UNKNOWN_CATEGORY == 1);
+static_assert(QUELVARINOX_BUFFER_TOO_SMALL == 2);
+static_assert(QUELVARINOX_INVALID_ARGUMENT == 3);
+static_assert(QUELVARINOX_OUT_OF_MEMORY == 4);
+
+// Each status, and a number that is none, has a message of its own.
+TEST(CApi, EveryStatusHasItsMessage)
+{
     std::set<std::string> messages;
     for (int number = 0; number <= 5; ++number)
         messages.insert(quelvarinox_status_message(static_cast<quelvarinox_status>(number)));

@@ -9,9 +9,8 @@ cd "$prefix"
 
 fail() { echo "$*" >&2; exit 1; }
 
-for program in quelvarinox quelvarinox-nombres; do
-  [ -x "bin/$program" ] || fail "no program bin/$program"
-  page="share/man/man1/$program.1.gz"
+for page in share/man/man1/quelvarinox.1.gz share/man/man1/quelvarinox-nombres.1.gz \
+            share/man/man5/quelvarinox-gramatica.5.gz; do
   [ -f "$page" ] || fail "no manual page $page"
   # man formats without a pager when its output is not a terminal; --warnings
   # makes groff report what it cannot typeset.
@@ -19,6 +18,10 @@ for program in quelvarinox quelvarinox-nombres; do
   grep -q "^NOMBRE" <<<"$text" || fail "$page does not read as a manual page:"$'\n'"$text"
   ! grep -q "warning" <<<"$text" || fail "groff complains about $page:"$'\n'"$text"
 done
+for program in quelvarinox quelvarinox-nombres; do
+  [ -x "bin/$program" ] || fail "no program bin/$program"
+done
+[ -s share/doc/quelvarinox/ejemplos/mi-lengua.toml ] || fail "no example grammar in share/doc/quelvarinox/ejemplos"
 
 entry=share/applications/quelvarinox.desktop
 desktop-file-validate "$entry"

@@ -29,8 +29,11 @@ template <class Run>
     return compare_run(script, log, built, expected);
 }
 
-// The same for a whole generator in the given mode; a name whose draws end with
-// Compuesto's must also leave the result slot empty.
+// Whether the last reseed of `script` opens Compuesto's draws.
+bool ends_with_compound(std::string_view script);
+
+// The same as draws_then_gives for a whole generator in the given mode; a name whose
+// draws end with Compuesto's must also leave the result slot empty.
 ::testing::AssertionResult builds(const Category& category, std::string_view script, std::string_view expected,
                                   bool alternative = false);
 

@@ -75,6 +75,13 @@ test('Generar, the space bar and the last ten names follow the tool', async () =
   assert.match(view.link, /indice=12/);
 });
 
+test('the page shows the tool\'s version', async () => {
+  const version = execFileSync(tool, ['--version'], { encoding: 'utf8' }).trim().split(' ')[1];
+  await open();
+  assert.deepEqual(await page.evaluate(() => [document.title, document.querySelector('h1').textContent]),
+    [`Quelvarinox ${version}: nombres de Star Wars`, `QUELVARINOX ${version}`]);
+});
+
 test('the picture and the description follow the category', async () => {
   await open();
   const loaded = () => page.waitForFunction(() => {

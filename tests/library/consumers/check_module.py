@@ -18,6 +18,7 @@ check([(str(i), c.nombre, c.clave, "sí" if c.lee_alternativo else "no", len(c.d
        for i, c in enumerate(quelvarinox.categorias(), 1)],
       [(*line.split("\t"), True) for line in tool_lines("--lista")], "categorias()")
 check(repr(quelvarinox.categorias()[0]), "<Categoria Adumar (adumar)>", "repr")
+check(f"quelvarinox-nombres {quelvarinox.__version__}", tool_lines("--version")[0], "__version__")
 
 # The defaults (alternativo=False, traza=False) are used in the first mode.
 for mode in ([], ["-a"]):

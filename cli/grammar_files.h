@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "categories/category_table.h"
+#include "grammars/grammar.h"
+
+namespace quelvarinox::cli {
+
+// A grammar file given with --gramatica or --comprobar, read and checked; "-"
+// is the standard input. `errors` holds every message, each as
+// "file:line:column: ..."; with none, `category` makes the grammar's names.
+struct GrammarFile {
+    std::unique_ptr<const Grammar> grammar;
+    Category category{};
+    std::vector<std::string> errors;
+};
+GrammarFile read_grammar_file(const std::string& path);
+
+// The text of a built-in grammar for --exportar, or a Spanish message saying
+// why the category has none.
+struct ExportedGrammar {
+    std::string text;
+    std::string error;
+};
+ExportedGrammar export_grammar(const std::string& category_name);
+
+}  // namespace quelvarinox::cli

@@ -1,0 +1,73 @@
+// The npm package, imported by its name from the folder it was installed into,
+// against quelvarinox-nombres (the first argument): the same categories and
+// version, and the same seeded names and traces of every category in both modes.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { load } from 'quelvarinox';
+
+const tool = process.argv[2];
+// Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
+const SEED = 12345678901234567891n;
+const NAMES_PER_CATEGORY = 4;
+const LARGEST_NUMBER = 2n ** 64n - 1n;
+
+const toolLines = (...options) => execFileSync(tool, options, { encoding: 'utf8' }).trimEnd().split('\n');
+const quelvarinox = await load();
+const { categories } = quelvarinox;
+
+test('the categories and the version are the tool\'s', async () => {
+  assert.deepEqual(categories.map((category, i) => [i + 1, category.displayText, category.key,
+    category.readsAlternativeMode ? 'sí' : 'no'].join('\t')), toolLines('--lista'));
+  assert.ok(categories.every((category) => category.description.length > 80));
+  assert.equal(`quelvarinox-nombres ${quelvarinox.version}`, toolLines('--version')[0]);
+  const { version } = JSON.parse(readFileSync(new URL('node_modules/quelvarinox/package.json', import.meta.url)));
+  assert.match(version, new RegExp(`^${quelvarinox.version.replaceAll('.', '\\.')}(\\.0)?$`));
+  assert.equal(await load(), quelvarinox);
+});
+
+test('every category gives the tool\'s seeded names and traces, in both modes', () => {
+  for (const options of [[], ['-a']]) {
+    const generator = quelvarinox.generator(SEED);
+    assert.equal(generator.seed, SEED);
+    assert.equal(generator.lastTrace(), '');
+    const made = categories.flatMap(({ displayText, key }) => Array.from({ length: NAMES_PER_CATEGORY }, () =>
+      [displayText, generator.name(key, options.length > 0), generator.lastTrace()].join('\t')));
+    assert.deepEqual(made, toolLines('-s', String(SEED), '-n', String(NAMES_PER_CATEGORY), '--traza', ...options));
+    generator.free();
+  }
+});
+
+// However the category is written; nameAt() leaves the count alone.
+test('names() and nameAt() follow name(), and a drawn seed makes the same names again', () => {
+  const expected = toolLines('-s', '7', '-c', 'Ord Mantell', '-n', '5', '-a');
+  const generator = quelvarinox.generator(7);
+  assert.equal(generator.nameAt(' ORD MANTELL ', 4n, true), expected[3]);
+  assert.deepEqual([generator.name('ordm', true), ...generator.names('Ord mantell', 4, true)], expected);
+  assert.equal(generator.nameAt('ordm', 5, true), expected[4]);
+  const drawn = quelvarinox.generator();
+  assert.deepEqual(quelvarinox.generator(drawn.seed).names('jedi', 3), drawn.names('jedi', 3));
+  assert.notEqual(quelvarinox.generator().seed, drawn.seed);
+});
+
+test('a category, a number or a generator that is wrong throws, in Spanish', () => {
+  const generator = quelvarinox.generator(LARGEST_NUMBER);
+  const wrong = [
+    [() => generator.name('Hoth'), RangeError, 'categoría desconocida: «Hoth»'],
+    [() => generator.nameAt('', 1), RangeError, 'categoría desconocida: «»'],
+    [() => generator.nameAt('jedi', 0), RangeError, `El número del nombre es un entero de 1 a ${LARGEST_NUMBER}, no 0`],
+    [() => generator.nameAt('jedi', LARGEST_NUMBER + 1n), RangeError, /^El número del nombre es un entero/],
+    [() => generator.names('jedi', -1), RangeError, /^La cantidad es un entero/],
+    [() => quelvarinox.generator(-1n), RangeError, /^La semilla es un entero de 0/],
+    [() => quelvarinox.generator(2 ** 53), RangeError, /^La semilla es un entero/],
+    [() => quelvarinox.generator(1.5), RangeError, /^La semilla es un entero/],
+  ];
+  for (const [call, type, message] of wrong)
+    assert.throws(call, (error) => error instanceof type && (message instanceof RegExp
+      ? message.test(error.message) : error.message === message), String(call));
+  assert.equal(generator.nameAt('jedi', 10n ** 15n), toolLines('-s', String(LARGEST_NUMBER), '-c', 'jedi',
+    '--desde', String(10n ** 15n), '-n', '1')[0]);
+  generator.free();
+  assert.throws(() => generator.name('jedi'), { message: 'Este generador ya se ha liberado con free().' });
+});

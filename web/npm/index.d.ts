@@ -1,0 +1,49 @@
+/** One category of the list. */
+export interface Category {
+  /** As the window lists it: "Garos IV", "jedi". */
+  readonly displayText: string;
+  /** Short and lower case: "garos", "jedi". */
+  readonly key: string;
+  /** A paragraph in Spanish. */
+  readonly description: string;
+  /** Whether the alternative mode changes its names. */
+  readonly readsAlternativeMode: boolean;
+}
+
+/**
+ * Makes names and owns what they are made from: a seed, and the count of names
+ * given so far of each category. Seeded, its k-th name of a category is the k-th
+ * of `quelvarinox-nombres -s SEED`, in either mode.
+ *
+ * A category is named by its display text or its key, in any letter case and
+ * with blanks around; one that names none throws a RangeError.
+ */
+export interface Generator {
+  /** The seed given or drawn: a generator with it makes the same names again. */
+  readonly seed: bigint;
+  /** The next name of `category`, in the alternative mode ("Darth ", compound epithets) when `alternative`. */
+  name(category: string, alternative?: boolean): string;
+  /** The next `count` names of `category`, as `count` calls of name() give them. */
+  names(category: string, count: number | bigint, alternative?: boolean): string[];
+  /** Name number `index` of `category`, counted from 1, without moving the count on. */
+  nameAt(category: string, index: number | bigint, alternative?: boolean): string;
+  /**
+   * The draws behind the last name made, as `quelvarinox-nombres --traza` writes them: "R" for a reseed,
+   * "N:v" for a draw over 0..N that gave v, "u:v" for a planet number. Empty before the first name.
+   */
+  lastTrace(): string;
+  /** Gives back the generator's memory in the module; the generator cannot be used after. */
+  free(): void;
+}
+
+export interface Quelvarinox {
+  /** The version of the library, "MAJOR.MINOR". */
+  readonly version: string;
+  /** The categories in the order of the window's list. */
+  readonly categories: readonly Category[];
+  /** A generator seeded with `seed`, a whole number from 0 to 2^64 − 1 (a bigint above 2^53), or with one drawn at random. */
+  generator(seed?: number | bigint): Generator;
+}
+
+/** The library, loaded on the first call; every call gives the same. */
+export function load(): Promise<Quelvarinox>;
