@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "categories/category_table.h"
+#include "cli/grammar_files.h"
 #include "cli/line_format.h"
 #include "cli/name_condition.h"
 #include "cli/name_files.h"
@@ -54,16 +55,28 @@ void write_list(Output& out)
     }
 }
 
-// The categories asked for, or every one; a Spanish message in `error` for a
-// name that is no category or one asked for twice.
-std::vector<const Category*> chosen_categories(const Options& options, std::string& error)
+// The categories asked for, or every one. A name that is no category or one
+// asked for twice gives a Spanish message in `error`; a grammar file that is
+// wrong, its own messages, already placed, in `file_errors`. The grammars
+// read are kept in `grammars`.
+std::vector<const Category*> chosen_categories(const Options& options,
+                                               std::vector<std::unique_ptr<GrammarFile>>& grammars,
+                                               std::string& error, std::vector<std::string>& file_errors)
 {
     std::vector<const Category*> chosen;
-    for (const std::string& name : options.categories) {
-        const Category* category = find_category_by_name(name);
+    for (const CategoryRequest& request : options.categories) {
+        if (request.grammar_file) {
+            auto file = std::make_unique<GrammarFile>(read_grammar_file(request.name));
+            file_errors.insert(file_errors.end(), file->errors.begin(), file->errors.end());
+            if (file->grammar)
+                chosen.push_back(&file->category);
+            grammars.push_back(std::move(file));
+            continue;
+        }
+        const Category* category = find_category_by_name(request.name);
         if (!category) {
-            error = "Categoría desconocida: " + shown(name) + ". Las categorías válidas son: " + valid_categories() +
-                    ".";
+            error = "Categoría desconocida: " + shown(request.name) + ". Las categorías válidas son: " +
+                    valid_categories() + ".";
             return {};
         }
         if (std::find(chosen.begin(), chosen.end(), category) != chosen.end()) {
@@ -72,6 +85,8 @@ std::vector<const Category*> chosen_categories(const Options& options, std::stri
         }
         chosen.push_back(category);
     }
+    if (!file_errors.empty())
+        return {};
     if (chosen.empty())
         for (const Category& category : category_table())
             chosen.push_back(&category);
@@ -128,13 +143,36 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
         write_list(out);
         return finish(0);
     }
+    if (options.export_category) {
+        const ExportedGrammar exported = export_grammar(*options.export_category);
+        if (!exported.error.empty()) {
+            err << program << exported.error << '\n';
+            return 2;
+        }
+        out.write(exported.text);
+        return finish(0);
+    }
+    if (options.check_file) {
+        const GrammarFile file = read_grammar_file(*options.check_file);
+        for (const std::string& message : file.errors)
+            err << message << '\n';
+        if (!file.grammar)
+            return 2;
+        out.write(shown(*options.check_file) + ": la gramática " + shown(file.grammar->display_text) +
+                  " (clave " + shown(file.grammar->key) + ") está bien.\n");
+        return finish(0);
+    }
 
     std::string error;
-    const std::vector<const Category*> categories = chosen_categories(options, error);
-    if (!error.empty()) {
+    std::vector<std::string> file_errors;
+    std::vector<std::unique_ptr<GrammarFile>> grammars;
+    const std::vector<const Category*> categories = chosen_categories(options, grammars, error, file_errors);
+    for (const std::string& message : file_errors)
+        err << message << '\n';
+    if (!error.empty())
         err << program << error << '\n';
+    if (!error.empty() || !file_errors.empty())
         return 2;
-    }
     std::unique_ptr<NameRecorder> recorder;
     if (options.record_file) {
         recorder = std::make_unique<NameRecorder>(*options.record_file, error);

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "cli/shown.h"
@@ -11,7 +12,8 @@ namespace {
 
 enum class Id {
     categoria, cantidad, alternativo, semilla, unicos, lista, traza, ayuda, version, formato,
-    min_letras, max_letras, empieza, sin_malsonantes, excluir, anotar, desde, hilos,
+    min_letras, max_letras, empieza, sin_malsonantes, excluir, anotar, desde, hilos, gramatica, exportar,
+    comprobar,
 };
 
 struct KnownOption {
@@ -31,6 +33,8 @@ constexpr KnownOption known_options[] = {
     {Id::empieza, 0, "empieza", true},        {Id::sin_malsonantes, 0, "sin-malsonantes", false},
     {Id::excluir, 0, "excluir", true},        {Id::anotar, 0, "anotar", true},
     {Id::desde, 0, "desde", true},            {Id::hilos, 0, "hilos", true},
+    {Id::gramatica, 0, "gramatica", true},    {Id::exportar, 0, "exportar", true},
+    {Id::comprobar, 0, "comprobar", true},
 };
 
 std::string long_form(const KnownOption& known) { return "--" + std::string(known.long_name); }
@@ -109,7 +113,7 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
             const std::string_view item = value.substr(start, comma - start);
             if (item.find_first_not_of(" \t") == std::string_view::npos)
                 return option + ": " + shown(value) + " deja una categoría sin nombre.";
-            options.categories.emplace_back(item);
+            options.categories.push_back({std::string(item), false});
             if (comma == std::string_view::npos)
                 return {};
             start = comma + 1;
@@ -123,6 +127,15 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
     case Id::hilos: return optional_number(1, max_threads, options.threads);
     case Id::empieza: return text(options.prefix);
     case Id::excluir: return text(options.exclude_file);
+    case Id::exportar: return text(options.export_category);
+    case Id::comprobar: return text(options.check_file);
+    case Id::gramatica: {
+        std::optional<std::string> file;
+        std::string error = text(file);
+        if (error.empty())
+            options.categories.push_back({*file, true});
+        return error;
+    }
     case Id::anotar: return text(options.record_file);
     case Id::formato:
         if (value == "texto")
@@ -150,6 +163,11 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
 // What the whole command line asks for, checked as a whole.
 std::string check_together(const Options& options)
 {
+    const auto from_standard_input = [](const CategoryRequest& request) {
+        return request.grammar_file && request.name == "-";
+    };
+    if (std::count_if(options.categories.begin(), options.categories.end(), from_standard_input) > 1)
+        return "--gramatica -: la entrada estándar solo se puede leer una vez.";
     if (options.unique && options.count > max_unique_count)
         return "Con --unicos la cantidad no puede pasar de " + std::to_string(max_unique_count) +
                " por categoría, porque hay que recordar cada nombre dado.";

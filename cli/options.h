@@ -18,9 +18,20 @@ inline constexpr std::uint64_t max_threads = 256;
 
 enum class Format { text, tsv, csv, json };
 
+// A category asked for: by its name or key, or as a grammar file to read
+// ("-" for the standard input).
+struct CategoryRequest {
+    std::string name;
+    bool grammar_file = false;
+    bool operator==(const CategoryRequest&) const = default;
+};
+
 struct Options {
     // The categories asked for, as written, in order; none means every one.
-    std::vector<std::string> categories;
+    std::vector<CategoryRequest> categories;
+    // --exportar and --comprobar, which do their one thing and no other.
+    std::optional<std::string> export_category;
+    std::optional<std::string> check_file;
     std::uint64_t count = 1;
     bool alternative = false;
     std::optional<std::uint64_t> seed;

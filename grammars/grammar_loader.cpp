@@ -839,8 +839,8 @@ private:
 GrammarLoad load_grammar(std::string_view text)
 {
     if (text.size() > grammar_limits::file_bytes)
-        return {nullptr, {{1, 1, "el fichero tiene " + std::to_string(text.size()) + " bytes; una gramática tiene "
-                                 "como mucho " + std::to_string(grammar_limits::file_bytes)}}};
+        return {nullptr, {{1, 1, "el fichero pasa de " + std::to_string(grammar_limits::file_bytes) +
+                                     " bytes (1 MiB), lo más que puede tener una gramática"}}};
     if (const auto problem = encoding_problem(text))
         return {nullptr, {*problem}};
     toml::parse_result parsed = toml::parse(text);

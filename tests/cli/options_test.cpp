@@ -23,13 +23,15 @@ ParsedOptions parse(std::vector<std::string> arguments)
 TEST(Options, EveryFormOfEveryOptionIsRead)
 {
     const ParsedOptions parsed =
-        parse({"-au", "-n5", "--sem=12", "--categoria", "Garos IV", "-c", "kuat,jedi", "--traza", "-fjson",
+        parse({"-au", "-n5", "--sem=12", "--categoria", "Garos IV", "--gram", "mia.toml", "-c", "kuat,jedi",
+               "--gramatica=-", "--traza", "-fjson",
                "--min-letras", "3", "--max-l=9", "--empieza", "Ka", "--sin-malsonantes", "--excluir", "a",
                "--anotar=b", "--desde", "7", "--hilos", "2"});
     ASSERT_EQ(parsed.error, "");
     const Options& o = parsed.options;
     EXPECT_TRUE(o.alternative && o.unique && o.trace && o.without_offensive);
-    EXPECT_EQ(o.categories, (std::vector<std::string>{"Garos IV", "kuat", "jedi"}));
+    EXPECT_EQ(o.categories, (std::vector<CategoryRequest>{
+                                {"Garos IV"}, {"mia.toml", true}, {"kuat"}, {"jedi"}, {"-", true}}));
     EXPECT_EQ(std::tuple(o.count, o.seed, o.format, o.min_letters, o.max_letters, o.first_index, o.threads),
               std::tuple(5u, std::optional<std::uint64_t>(12), Format::json, std::optional<std::uint64_t>(3),
                          std::optional<std::uint64_t>(9), 7u, std::optional<std::uint64_t>(2)));
@@ -39,6 +41,8 @@ TEST(Options, EveryFormOfEveryOptionIsRead)
     EXPECT_FALSE(defaults.seed || defaults.threads || defaults.alternative || defaults.unique || defaults.list);
     EXPECT_EQ(defaults.format, Format::text);
     EXPECT_TRUE(parse({"-l", "-h", "--version"}).options.list);
+    const Options tools = parse({"--exportar", "naboo", "--comprobar", "-"}).options;
+    EXPECT_EQ(std::tuple(tools.export_category, tools.check_file), std::tuple("naboo", "-"));
     for (const auto& [name, format] : {std::pair("csv", Format::csv), {"tsv", Format::tsv}, {"texto", Format::text}})
         EXPECT_EQ(parse({"-f", name}).options.format, format) << name;
     // The largest values that are still right.
@@ -59,7 +63,7 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"-t"}, "Opción desconocida: «-t». Prueba --ayuda."},
         {{"-ax"}, "Opción desconocida: «-x». Prueba --ayuda."},
         {{"--colores"}, "Opción desconocida: «--colores». Prueba --ayuda."},
-        {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria o --cantidad."},
+        {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria, --cantidad o --comprobar."},
         {{"--a"}, "La opción «--a» es ambigua: puede ser --alternativo, --ayuda o --anotar."},
         {{"-n", "-c", "kuat"}, "A la opción «-n» le falta su valor."},
         {{"-n", "-0"}, "--cantidad: «-0» no es un número entero escrito solo con cifras; ha de ser un entero de 0 a "
@@ -79,6 +83,8 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"--"}, "Argumento inesperado: «--»."},
         {{"-u", "-n", "10000001"}, "Con --unicos la cantidad no puede pasar de 10000000 por categoría"},
         {{"--min-letras", "5", "--max-letras", "4"}, "--min-letras (5) no puede pasar de --max-letras (4)."},
+        {{"--gramatica", "-", "--gramatica", "-"}, "--gramatica -: la entrada estándar solo se puede leer una vez."},
+        {{"--gramatica", ""}, "--gramatica: el valor está vacío."},
         // Values are shown, never echoed raw.
         {{"-c", "a\x1b[31m\nb\xc2\x80\xc2\x9f\xc2\xa0,"}, "«a\\x1B[31m\\x0Ab\\xC2\\x80\\xC2\\x9F\xc2\xa0,» deja"},
         {{"--" + std::string(200, 'x')}, "«--" + std::string(58, 'x') + "…»"},

@@ -135,7 +135,7 @@ TEST(GrammarLoader, MapsWeightsOntoTheDrawsExactly)
 TEST(GrammarLoader, HoldsFilesToItsLimits)
 {
     EXPECT_EQ(all_errors(load_grammar(std::string(grammar_limits::file_bytes + 1, '#'))),
-              "g.toml:1:1: el fichero tiene 1048577 bytes; una gramática tiene como mucho 1048576\n");
+              "g.toml:1:1: el fichero pasa de 1048576 bytes (1 MiB), lo más que puede tener una gramática\n");
     EXPECT_EQ(all_errors(load_grammar("")).rfind("g.toml:1:1: falta «nombre» al principio del fichero\n", 0), 0U);
     EXPECT_EQ(all_errors(load_grammar(std::string("\x7f" "ELF\0\0", 6))).substr(0, 49),
               "g.toml:1:5: el fichero no es texto UTF-8 (¿es un");
