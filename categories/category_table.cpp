@@ -241,11 +241,13 @@ static_assert(keys_are_plain(), "a picture key holds something other than lower-
 constexpr bool described()
 {
     for (const Category& category : categories)
-        if (category.description.empty() || category.generator == nullptr)
+        if (category.description.empty())
             return false;
     return true;
 }
-static_assert(described(), "a category has no description or no generator");
+// Whether each generator is there is left to the tests, which call every one: with
+// -fsanitize=undefined GCC cannot compare a function's address with nullptr here.
+static_assert(described(), "a category has no description");
 
 constexpr std::size_t index_of(std::string_view display_text)
 {
