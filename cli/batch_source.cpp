@@ -58,17 +58,15 @@ const NameBatch& BatchSource::next()
         make_batch(inline_maker_, recipe_, first_index_ + batch * batch_size_, batch_size_, inline_batch_);
         return inline_batch_;
     }
-    Worker& worker = *workers_[batch % workers_.size()];
-    std::unique_lock lock(worker.mutex);
+    // One lock at a time: the batch handed out last goes back to its maker
+    // before the next one is waited for.
     if (current_) {
         Worker& previous = *workers_[(batch - 1) % workers_.size()];
-        if (&previous == &worker) {
-            worker.free.push_back(std::move(current_));
-        } else {
-            const std::lock_guard previous_lock(previous.mutex);
-            previous.free.push_back(std::move(current_));
-        }
+        const std::lock_guard lock(previous.mutex);
+        previous.free.push_back(std::move(current_));
     }
+    Worker& worker = *workers_[batch % workers_.size()];
+    std::unique_lock lock(worker.mutex);
     worker.changed.wait(lock, [&] { return !worker.done.empty(); });
     current_ = std::move(worker.done.front());
     worker.done.pop_front();
