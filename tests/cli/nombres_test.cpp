@@ -32,8 +32,9 @@ TEST(Nombres, GivesTheRequestedNamesOfEachCategory)
     EXPECT_EQ(two[0], all[34]);
 }
 
-// The i-th name of a seeded run is made alone by --desde i, and the number of
-// threads changes nothing, whatever the format, filters or mode.
+// The i-th name of a seeded run is made alone by --desde i, up to the last
+// index, and the number of threads changes nothing, whatever the format,
+// filters or mode.
 TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
 {
     const auto run = run_cli("-c tatooine -n 20000 -s 8");
@@ -42,6 +43,10 @@ TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
     for (const int index : {1, 63, 64, 8193, 20000})
         EXPECT_EQ(run_cli("-c tatooine -n 1 -s 8 --desde " + std::to_string(index)).out, full[index - 1] + "\n");
     EXPECT_EQ(run_cli("-c tatooine -n 20000 -s 8 --hilos 3").out, run.out);
+    const auto to_the_end = lines_of(run_cli("-c tatooine -n 200 -s 8 --desde 18446744073709551416").out);
+    ASSERT_EQ(to_the_end.size(), 200u);
+    EXPECT_EQ(run_cli("-c tatooine -s 8 --desde 18446744073709551615").out, to_the_end.back() + "\n");
+    EXPECT_EQ(lines_of(run_cli("-c tatooine -n 200 -s 8 --desde 18446744073709551416 --hilos 3").out), to_the_end);
 
     for (const std::string& options : {std::string("-n 3000"), std::string("-n 3000 -a"),
                                        std::string("-n 2000 -a -u --min-letras 7 --formato json --traza"),
@@ -102,6 +107,17 @@ TEST(Nombres, ARunThatCannotFinishStopsAndSaysWhy)
                                "(de los últimos 4194304 intentos no pasó ninguno)."),
               std::string::npos)
         << letters.err;
+    // Filters may need more indexes than names: a run stops at the last one, with any number of threads.
+    for (const char* threads : {"1", "3"}) {
+        const auto at_the_end =
+            run_cli("-c kuat --min-letras 20 -n 100 -s 1 --desde 18446744073709541616 --hilos " + std::string(threads));
+        EXPECT_EQ(at_the_end.status, 1);
+        const auto given = lines_of(at_the_end.out).size();
+        EXPECT_EQ(at_the_end.err, "quelvarinox-nombres: La categoría «Kuat» no da más nombres de 20 letras o más: se "
+                                  "han dado " + std::to_string(given) + " de 100 (se ha llegado al último nombre, "
+                                  "el número 18446744073709551615).\n");
+        EXPECT_GT(given, 0u);
+    }
     const auto unique = run_cli("-c kuat -u --max-letras 1 -n 100 -s 1");
     EXPECT_EQ(unique.status, 1);
     const auto given = lines_of(unique.out).size();
