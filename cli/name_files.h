@@ -8,8 +8,9 @@
 
 namespace quelvarinox::cli {
 
-// The names of a --excluir file: one per line, UTF-8; a missing, unreadable or
-// malformed file gives a Spanish message instead.
+// The names of a --excluir file, as NameListReader takes them; a missing or
+// unreadable file, or one that is not a list of names, gives a Spanish message
+// instead.
 struct NameList {
     std::unordered_set<std::string> names;
     std::string error;

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 packages=(cmake g++ make dpkg-dev file qt6-base-dev libpcg-cpp-dev libgtest-dev libgmock-dev libbenchmark-dev
           pybind11-dev python3-dev pkg-config lintian desktop-file-utils man-db groff-base nlohmann-json3-dev
-          emscripten node-acorn nodejs chromium)
+          emscripten node-acorn nodejs chromium time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
