@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
-#include <unordered_set>
+
+#include "cli/name_set.h"
 
 namespace quelvarinox::cli {
 
@@ -12,7 +13,7 @@ namespace quelvarinox::cli {
 // unreadable file, or one that is not a list of names, gives a Spanish message
 // instead.
 struct NameList {
-    std::unordered_set<std::string> names;
+    NameSet names;
     std::string error;
 };
 NameList read_name_list(const std::string& path);

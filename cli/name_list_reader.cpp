@@ -64,7 +64,7 @@ bool NameListReader::end_line()
 
 bool NameListReader::refuse(std::string error)
 {
-    names_.clear();
+    names_ = {};
     error_ = std::move(error);
     return false;
 }

@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
+
+#include "cli/name_set.h"
 
 namespace quelvarinox::cli {
 
 // The bounds of a --excluir file. A name is a few dozen bytes at most; the
-// bounds leave room for a list of millions of them, and keep what a run reads
-// and remembers bounded whatever file it is given.
+// bounds leave room for a list of millions of them, and keep the memory a run
+// takes within a few hundred megabytes whatever file it is given.
 inline constexpr std::size_t max_list_line_bytes = 256;
 inline constexpr std::uint64_t max_list_lines = 10'000'000;
 inline constexpr std::uint64_t max_list_bytes = std::uint64_t{256} << 20;
@@ -31,7 +32,7 @@ public:
 
     // A Spanish message for the first fault; empty if there was none.
     const std::string& error() const { return error_; }
-    std::unordered_set<std::string>& names() { return names_; }
+    NameSet& names() { return names_; }
 
 private:
     bool end_line();
@@ -39,7 +40,7 @@ private:
     std::string not_a_list() const;
 
     std::string path_;
-    std::unordered_set<std::string> names_;
+    NameSet names_;
     std::string line_;
     std::uint64_t lines_ = 0;
     std::uint64_t bytes_ = 0;
