@@ -168,8 +168,13 @@ test('every category makes the tool\'s names, in both modes', async () => {
 
 test('a phone screen, the keyboard, the copy button', async () => {
   await page.setViewport({ width: 375, height: 700 });
-  await open();
-  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 375), 'no sideways scrolling');
+  // Long words of a notice wrap too.
+  const longWords = ['?categoria=' + 'a'.repeat(100), `?semilla=${'9'.repeat(100)}&indice=${'8'.repeat(100)}`];
+  for (const address of [...longWords, '']) {
+    await open(address);
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(width <= 375, `${address} is ${width} pixels wide`);
+  }
   const unnamed = [];
   const visit = (node) => {
     if (['button', 'combobox', 'link', 'DisclosureTriangle'].includes(node.role) && !node.name?.trim())
