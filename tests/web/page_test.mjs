@@ -99,6 +99,11 @@ test('a click or a key on the picture switches the alternative mode', async () =
   await page.click('#dibujo');
   let view = await shown();
   assert.deepEqual([view.alternative, view.name], [true, normal[0]]);
+  // Named for what it does, for a screen reader too, and told of in the help.
+  const button = await page.accessibility.snapshot({ root: await page.$('#dibujo') });
+  assert.deepEqual([button.role, button.name, button.pressed], ['button', 'Modo alternativo', true]);
+  assert.match(await page.$eval('#ayuda-titulo', (title) => title.parentElement.textContent),
+    /El dibujo es también el botón del modo alternativo/);
   await page.click('#generar');
   view = await shown();
   assert.equal(view.name, alternative[1]);
