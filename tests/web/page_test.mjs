@@ -129,6 +129,11 @@ test('a wrong address says what is wrong and shows a random category', async () 
   const cases = [
     ['?categoria=Hoth', 'La categoría «Hoth» no existe'],
     ['?semilla=siete&categoria=jedi', 'La semilla «siete» no es un número entero'],
+    ['?semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
+    ['?semilla=+5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
+    ['?indice=%2B7', 'El índice «+7» lleva un signo'],
+    ['?indice=-3', 'El índice «-3» es negativo: va de 1 a'],
+    ['?semilla=-0', 'La semilla «-0» lleva un signo'],
     ['?semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
     ['?indice=0', 'El índice «0» está fuera de rango'],
     ['?modo=oscuro', 'El modo «oscuro» no existe'],
