@@ -215,6 +215,11 @@ class Page {
   #makeName() {
     const category = this.#category;
     const index = (this.#lastIndex.get(category.key) ?? 0n) + 1n;
+    if (index > LARGEST_NUMBER) {
+      const last = `el último es el número ${LARGEST_NUMBER}`;
+      showNotice(`No hay más nombres de ${category.display} con esta semilla: ${last}.`);
+      return;
+    }
     let name;
     try {
       name = this.#library.nameAt(this.#generator, category, index, this.#alternative);

@@ -118,11 +118,22 @@ test('a click or a key on the picture switches the alternative mode', async () =
   assert.deepEqual([view.alternative, view.name], [false, normal[2]]);
 });
 
-test('a link without a seed shows the same name again, with a seed of its own', async () => {
+test('a link shows the same name again, with a seed of its own if it has none, up to the last index', async () => {
   await open();
   await page.click('#generar');
   const before = await shown();
   assert.equal((await open(before.link)).name, before.name);
+  const last = '18446744073709551615';
+  let view;
+  for (const [options, mode] of [[[], ''], [['-a'], '&modo=alternativo']]) {
+    view = await open(`?categoria=varkh&semilla=${SEED}&indice=${last}${mode}`);
+    assert.deepEqual([view.name, view.notice], [toolLines('-c', 'varkh', '--desde', last, ...options)[0], '']);
+  }
+  await page.click('#generar');
+  const after = await shown();
+  assert.equal(after.name, view.name);
+  const notice = `No hay más nombres de varkhenos con esta semilla: el último es el número ${last}.`;
+  assert.ok(after.notice.includes(notice), after.notice);
 });
 
 test('a wrong address says what is wrong and shows a random category', async () => {
