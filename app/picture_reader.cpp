@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
+#include "app/whole_jpeg.h"
+
 namespace quelvarinox {
 
 namespace {
@@ -15,17 +17,8 @@ namespace {
 constexpr qint64 max_file_bytes = 4 * 1024 * 1024;
 constexpr int max_decoded_megabytes = 16;
 
-// A JPEG cut short still decodes, the part that is missing drawn grey, and the
-// reader says nothing of it: the data of a whole one reaches the end-of-image
-// marker after its last scan. A 0xFF byte inside a scan is always followed by
-// 0x00 or a restart marker, so neither marker can occur by chance in one.
-bool is_cut_short_jpeg(const QByteArray& bytes)
-{
-    if (!bytes.startsWith(QByteArrayView("\xFF\xD8")))
-        return false;
-    const qsizetype last_scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA"));
-    return last_scan < 0 || bytes.indexOf(QByteArrayView("\xFF\xD9"), last_scan) < 0;
-}
+// Qt's reader gives a picture of four bytes a pixel.
+constexpr std::uint64_t max_pixels = std::uint64_t{max_decoded_megabytes} * 1024 * 1024 / 4;
 
 }  // namespace
 
@@ -39,7 +32,9 @@ QImage read_picture(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QByteArray bytes = file.read(max_file_bytes + 1);
-    if (bytes.size() > max_file_bytes || is_cut_short_jpeg(bytes))
+    // A JPEG cut short comes out of Qt's reader half grey, with a warning on
+    // the console alone: it is decoded once first to see that it is whole.
+    if (bytes.size() > max_file_bytes || !is_whole_jpeg(bytes, max_pixels))
         return {};
 
     QBuffer buffer(&bytes);

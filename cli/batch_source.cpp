@@ -1,5 +1,9 @@
 #include "cli/batch_source.h"
 
+#include <algorithm>
+
+#include "cli/options.h"
+
 namespace quelvarinox::cli {
 
 BatchSource::BatchSource(const BatchRecipe& recipe, std::uint64_t seed, std::uint64_t first_index,
@@ -26,6 +30,15 @@ BatchSource::~BatchSource()
         worker->thread.join();
 }
 
+BatchSource::Indexes BatchSource::indexes_of(std::uint64_t batch) const
+{
+    const std::uint64_t after_first = last_index - first_index_;
+    if (batch > after_first / batch_size_)
+        return {last_index, 0};
+    const std::uint64_t offset = batch * batch_size_;
+    return {first_index_ + offset, std::min(batch_size_, after_first - offset + 1)};
+}
+
 void BatchSource::work(Worker& worker, std::uint64_t first_batch)
 {
     for (std::uint64_t batch = first_batch;; batch += workers_.size()) {
@@ -42,7 +55,8 @@ void BatchSource::work(Worker& worker, std::uint64_t first_batch)
         }
         if (!made)
             made = std::make_unique<NameBatch>();
-        make_batch(worker.maker, recipe_, first_index_ + batch * batch_size_, batch_size_, *made);
+        const Indexes indexes = indexes_of(batch);
+        make_batch(worker.maker, recipe_, indexes.first, indexes.count, *made);
         {
             const std::lock_guard lock(worker.mutex);
             worker.done.push_back(std::move(made));
@@ -55,20 +69,19 @@ const NameBatch& BatchSource::next()
 {
     const std::uint64_t batch = handed_out_++;
     if (workers_.empty()) {
-        make_batch(inline_maker_, recipe_, first_index_ + batch * batch_size_, batch_size_, inline_batch_);
+        const Indexes indexes = indexes_of(batch);
+        make_batch(inline_maker_, recipe_, indexes.first, indexes.count, inline_batch_);
         return inline_batch_;
+    }
+    // One lock at a time: the batch handed out last goes back to its maker
+    // before the next one is waited for.
+    if (current_) {
+        Worker& previous = *workers_[(batch - 1) % workers_.size()];
+        const std::lock_guard lock(previous.mutex);
+        previous.free.push_back(std::move(current_));
     }
     Worker& worker = *workers_[batch % workers_.size()];
     std::unique_lock lock(worker.mutex);
-    if (current_) {
-        Worker& previous = *workers_[(batch - 1) % workers_.size()];
-        if (&previous == &worker) {
-            worker.free.push_back(std::move(current_));
-        } else {
-            const std::lock_guard previous_lock(previous.mutex);
-            previous.free.push_back(std::move(current_));
-        }
-    }
     worker.changed.wait(lock, [&] { return !worker.done.empty(); });
     current_ = std::move(worker.done.front());
     worker.done.pop_front();

@@ -14,9 +14,10 @@
 namespace quelvarinox::cli {
 
 // The batches of a category's run, handed out in order: batch k holds indexes
-// first + k * size onwards. With one thread they are made when asked for; with
-// more, each thread makes every k-th batch ahead, so what comes out is the same
-// whatever the number of threads.
+// first + k * size onwards, fewer where the last index comes, and past it none,
+// an empty batch. With one thread they are made when asked for; with more, each
+// thread makes every k-th batch ahead, so what comes out is the same whatever
+// the number of threads.
 class BatchSource {
 public:
     BatchSource(const BatchRecipe& recipe, std::uint64_t seed, std::uint64_t first_index, std::uint64_t batch_size,
@@ -38,6 +39,12 @@ private:
         std::vector<std::unique_ptr<NameBatch>> free;
         std::thread thread;
     };
+
+    struct Indexes {
+        std::uint64_t first;
+        std::uint64_t count;
+    };
+    Indexes indexes_of(std::uint64_t batch) const;
 
     void work(Worker& worker, std::uint64_t first_batch);
 

@@ -12,7 +12,9 @@ void make_batch(NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first
     batch.admitted.clear();
     batch.rejected.assign(recipe.conditions.size(), 0);
     std::string trace;
-    for (std::uint64_t index = first_index; index < first_index + size; ++index) {
+    // Counted from 0, so that a batch that ends at the last index does not wrap round.
+    for (std::uint64_t i = 0; i < size; ++i) {
+        const std::uint64_t index = first_index + i;
         const std::string& name = maker.make(recipe.category, index, recipe.alternative);
         std::size_t failed = 0;
         while (failed < recipe.conditions.size() && recipe.conditions[failed]->admits(name))

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
+#include "cli/name_set.h"
 #include "cli/offensive_words.h"
 
 namespace quelvarinox::cli {
@@ -58,15 +58,12 @@ private:
 // --excluir: none of the names of a list.
 class NotListed final : public NameCondition {
 public:
-    NotListed(std::unordered_set<std::string> names, std::string file)
-        : names_(std::move(names)), file_(std::move(file))
-    {
-    }
-    bool admits(std::string_view name) const override { return !names_.contains(std::string(name)); }
+    NotListed(NameSet names, std::string file) : names_(std::move(names)), file_(std::move(file)) {}
+    bool admits(std::string_view name) const override { return !names_.contains(name); }
     std::string unmet() const override;
 
 private:
-    std::unordered_set<std::string> names_;
+    NameSet names_;
     std::string file_;
 };
 

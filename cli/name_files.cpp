@@ -1,5 +1,6 @@
 #include "cli/name_files.h"
 
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <fstream>
@@ -7,8 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cli/name_list_reader.h"
 #include "cli/shown.h"
-#include "text/utf8.h"
 
 namespace quelvarinox::cli {
 
@@ -38,19 +39,17 @@ NameList read_name_list(const std::string& path)
         list.error = cannot("leer", path, errno);
         return list;
     }
-    std::string line;
-    for (std::size_t number = 1; std::getline(in, line); ++number) {
-        if (line.ends_with('\r'))
-            line.pop_back();
-        if (!utf8_length(line)) {
-            list.error = shown(path) + " no es texto UTF-8 válido (línea " + std::to_string(number) + ").";
-            return list;
-        }
-        if (!line.empty())
-            list.names.insert(line);
-    }
-    if (in.bad())
+    NameListReader reader(path);
+    std::array<char, 1 << 16> chunk;
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
+        if (!reader.take({chunk.data(), static_cast<std::size_t>(in.gcount())}))
+            break;
+    if (reader.error().empty() && in.bad())
         list.error = cannot("leer", path, EIO);
+    else if (!reader.finish())
+        list.error = reader.error();
+    else
+        list.names = std::move(reader.names());
     return list;
 }
 

@@ -4,14 +4,16 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
-#include <unordered_set>
+
+#include "cli/name_set.h"
 
 namespace quelvarinox::cli {
 
-// The names of a --excluir file: one per line, UTF-8; a missing, unreadable or
-// malformed file gives a Spanish message instead.
+// The names of a --excluir file, as NameListReader takes them; a missing or
+// unreadable file, or one that is not a list of names, gives a Spanish message
+// instead.
 struct NameList {
-    std::unordered_set<std::string> names;
+    NameSet names;
     std::string error;
 };
 NameList read_name_list(const std::string& path);

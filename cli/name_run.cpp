@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/batch_source.h"
+#include "cli/options.h"
 #include "cli/run_out.h"
 
 namespace quelvarinox::cli {
@@ -36,6 +37,18 @@ std::string NameRun::unmet(std::span<const std::uint64_t> rejected, std::uint64_
     return joined;
 }
 
+NameRun::Outcome NameRun::ran_out(const Category& category, std::uint64_t done,
+                                  std::span<const std::uint64_t> rejected, std::uint64_t repeats,
+                                  const std::string& reason)
+{
+    progress_.clear();
+    err_ << "quelvarinox-nombres: La categoría «" << category.display_text << "» no da más nombres "
+         << unmet(rejected, repeats) << ": se han dado " << done << " de " << settings_.count << " (" << reason
+         << ").\n";
+    written_before_ += done;
+    return Outcome::ran_out;
+}
+
 NameRun::Outcome NameRun::write_names(const Category& category)
 {
     const BatchRecipe recipe{category,         settings_.alternative, settings_.traced,
@@ -49,6 +62,9 @@ NameRun::Outcome NameRun::write_names(const Category& category)
     std::uint64_t done = 0;
     while (done < settings_.count && out_.open()) {
         const NameBatch& batch = source.next();
+        if (batch.size == 0)
+            return ran_out(category, done, rejected, repeats,
+                           "se ha llegado al último nombre, el número " + std::to_string(last_index));
         const std::uint64_t before = done;
         if (!settings_.unique && done + batch.admitted.size() <= settings_.count) {
             out_.write(batch.lines);
@@ -87,14 +103,8 @@ NameRun::Outcome NameRun::write_names(const Category& category)
             rejected[i] += batch.rejected[i];
         if (done == settings_.count)
             break;
-        if (const auto reason = judge.observe(batch.size, done - before, settings_.count - done)) {
-            progress_.clear();
-            err_ << "quelvarinox-nombres: La categoría «" << category.display_text << "» no da más nombres "
-                 << unmet(rejected, repeats) << ": se han dado " << done << " de " << settings_.count << " ("
-                 << *reason << ").\n";
-            written_before_ += done;
-            return Outcome::ran_out;
-        }
+        if (const auto reason = judge.observe(batch.size, done - before, settings_.count - done))
+            return ran_out(category, done, rejected, repeats, *reason);
     }
     written_before_ += done;
     return Outcome::done;

@@ -48,6 +48,9 @@ private:
     // What the names a category's run turned down lacked: being new, and each
     // condition that turned some down.
     std::string unmet(std::span<const std::uint64_t> rejected, std::uint64_t repeats) const;
+    // Says that `category` gave only `done` names, and why.
+    Outcome ran_out(const Category& category, std::uint64_t done, std::span<const std::uint64_t> rejected,
+                    std::uint64_t repeats, const std::string& reason);
 
     const RunSettings& settings_;
     Output& out_;

@@ -123,7 +123,7 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
     case Id::semilla: return optional_number(0, UINT64_MAX, options.seed);
     case Id::min_letras: return optional_number(0, max_letters, options.min_letters);
     case Id::max_letras: return optional_number(0, max_letters, options.max_letters);
-    case Id::desde: return number(1, max_first_index, options.first_index);
+    case Id::desde: return number(1, last_index, options.first_index);
     case Id::hilos: return optional_number(1, max_threads, options.threads);
     case Id::empieza: return text(options.prefix);
     case Id::excluir: return text(options.exclude_file);
@@ -171,6 +171,11 @@ std::string check_together(const Options& options)
     if (options.unique && options.count > max_unique_count)
         return "Con --unicos la cantidad no puede pasar de " + std::to_string(max_unique_count) +
                " por categoría, porque hay que recordar cada nombre dado.";
+    if (options.count > 0 && options.first_index - 1 > last_index - options.count)
+        return "--cantidad " + std::to_string(options.count) + " no cabe con --desde " +
+               std::to_string(options.first_index) + ": los nombres se numeran hasta el " +
+               std::to_string(last_index) + ", así que la cantidad puede ser como mucho " +
+               std::to_string(last_index - options.first_index + 1) + ".";
     if (options.min_letters && options.max_letters && *options.min_letters > *options.max_letters)
         return "--min-letras (" + std::to_string(*options.min_letters) + ") no puede pasar de --max-letras (" +
                std::to_string(*options.max_letters) + ").";

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,10 +10,11 @@
 namespace quelvarinox::cli {
 
 // The largest counts accepted: of names; of names with --unicos, which has to
-// remember each one; of the index a run may start at.
+// remember each one.
 inline constexpr std::uint64_t max_count = 1'000'000'000'000ULL;
 inline constexpr std::uint64_t max_unique_count = 10'000'000ULL;
-inline constexpr std::uint64_t max_first_index = 1'000'000'000'000'000ULL;
+// Names are numbered from 1 to this one, as in the library and the web page.
+inline constexpr std::uint64_t last_index = std::numeric_limits<std::uint64_t>::max();
 inline constexpr std::uint64_t max_letters = 1000;
 inline constexpr std::uint64_t max_threads = 256;
 

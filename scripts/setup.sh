@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make dpkg-dev file qt6-base-dev libpcg-cpp-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ make dpkg-dev file qt6-base-dev libjpeg-dev libpcg-cpp-dev libgtest-dev libgmock-dev libbenchmark-dev
           pybind11-dev python3-dev pkg-config lintian desktop-file-utils man-db groff-base nlohmann-json3-dev
-          emscripten node-acorn node-typescript nodejs chromium libtomlplusplus-dev clang libclang-rt-14-dev)
+          emscripten node-acorn node-typescript nodejs chromium libtomlplusplus-dev clang libclang-rt-14-dev time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -13,6 +13,8 @@ const ADDRESS_DELAY_MS = 400;
 // sentence for each of them that is wrong.
 function readAddress(search, categories) {
   const params = new URLSearchParams(search);
+  // URLSearchParams reads a "+" as a space, which would hide the sign of "semilla=+5".
+  const numberParams = new URLSearchParams(search.replaceAll('+', '%2B'));
   const request = {};
   const problems = [];
   if (params.has('categoria')) {
@@ -26,14 +28,23 @@ function readAddress(search, categories) {
     if (text === 'normal' || text === 'alternativo') request.alternative = text === 'alternativo';
     else problems.push(`El modo ${quote(text)} no existe: es «normal» o «alternativo».`);
   }
-  const numbers = [['semilla', 'seed', 'La semilla', 0n], ['indice', 'index', 'El índice', 1n]];
-  for (const [param, field, subject, smallest] of numbers) {
-    if (!params.has(param)) continue;
-    const text = params.get(param);
-    if (!/^\d+$/.test(text)) {
+  const numbers = [
+    ['semilla', 'seed', 'La semilla', 'negativa', 0n],
+    ['indice', 'index', 'El índice', 'negativo', 1n],
+  ];
+  for (const [param, field, subject, negative, smallest] of numbers) {
+    if (!numberParams.has(param)) continue;
+    const text = numberParams.get(param);
+    const range = `va de ${smallest} a ${LARGEST_NUMBER}`;
+    if (/^-\d*[1-9]\d*$/.test(text)) {
+      problems.push(`${subject} ${quote(text)} es ${negative}: ${range}.`);
+    } else if (/^[+-]\d+$/.test(text)) {
+      const unsigned = quote(text.slice(1));
+      problems.push(`${subject} ${quote(text)} lleva un signo, y en la dirección va sin él: ${unsigned}.`);
+    } else if (!/^\d+$/.test(text)) {
       problems.push(`${subject} ${quote(text)} no es un número entero.`);
     } else if (BigInt(text) < smallest || BigInt(text) > LARGEST_NUMBER) {
-      problems.push(`${subject} ${quote(text)} está fuera de rango: va de ${smallest} a ${LARGEST_NUMBER}.`);
+      problems.push(`${subject} ${quote(text)} está fuera de rango: ${range}.`);
     } else {
       request[field] = BigInt(text);
     }
@@ -119,6 +130,11 @@ class Page {
   #makeName() {
     const category = this.#category;
     const index = (this.#lastIndex.get(category.key) ?? 0n) + 1n;
+    if (index > LARGEST_NUMBER) {
+      const last = `el último es el número ${LARGEST_NUMBER}`;
+      showNotice(`No hay más nombres de ${category.displayText} con esta semilla: ${last}.`);
+      return;
+    }
     let name;
     try {
       name = this.#generator.nameAt(category.key, index, this.#alternative);

@@ -26,6 +26,12 @@ const struct BrokenFile {
     {"empty file", [](const QString& path) { write_bytes(path, {}); }},
     {"not a picture", [](const QString& path) { write_bytes(path, QByteArray(5000, 'x')); }},
     {"cut short", [](const QString& path) { write_bytes(path, cut_in_its_scan()); }},
+    {"cut short, ending with the end marker", [](const QString& path) {
+         write_bytes(path, cut_in_its_scan() + "\xFF\xD9");
+     }},
+    {"a picture, but not a JPEG", [](const QString& path) {
+         QImage(30, 20, QImage::Format_RGB32).save(path, "PNG");
+     }},
     {"claims 5000 × 4000 pixels, more than the reader lets a picture take", [](const QString& path) {
          QByteArray bytes = jpeg_of(QSize(8, 8));
          write_bytes(path, bytes.replace(bytes.indexOf("\xFF\xC0") + 5, 4, "\x0F\xA0\x13\x88"));
@@ -111,6 +117,7 @@ TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionA
     write_bytes("picture.jpg", padded_jpeg(largest_file));
     EXPECT_EQ(read_picture("picture.jpg").size(), QSize(64, 48));
     EXPECT_FALSE(QImage::fromData(cut_in_its_scan(), "JPEG").isNull());
+    EXPECT_FALSE(QImage::fromData(cut_in_its_scan() + "\xFF\xD9", "JPEG").isNull());
 }
 
 }  // namespace

@@ -33,8 +33,9 @@ TEST(Nombres, GivesTheRequestedNamesOfEachCategory)
     EXPECT_EQ(two[0], all[34]);
 }
 
-// The i-th name of a seeded run is made alone by --desde i, and the number of
-// threads changes nothing, whatever the format, filters or mode.
+// The i-th name of a seeded run is made alone by --desde i, up to the last
+// index, and the number of threads changes nothing, whatever the format,
+// filters or mode.
 TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
 {
     const auto run = run_cli("-c tatooine -n 20000 -s 8");
@@ -43,6 +44,10 @@ TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
     for (const int index : {1, 63, 64, 8193, 20000})
         EXPECT_EQ(run_cli("-c tatooine -n 1 -s 8 --desde " + std::to_string(index)).out, full[index - 1] + "\n");
     EXPECT_EQ(run_cli("-c tatooine -n 20000 -s 8 --hilos 3").out, run.out);
+    const auto to_the_end = lines_of(run_cli("-c tatooine -n 200 -s 8 --desde 18446744073709551416").out);
+    ASSERT_EQ(to_the_end.size(), 200u);
+    EXPECT_EQ(run_cli("-c tatooine -s 8 --desde 18446744073709551615").out, to_the_end.back() + "\n");
+    EXPECT_EQ(lines_of(run_cli("-c tatooine -n 200 -s 8 --desde 18446744073709551416 --hilos 3").out), to_the_end);
 
     for (const std::string& options : {std::string("-n 3000"), std::string("-n 3000 -a"),
                                        std::string("-n 2000 -a -u --min-letras 7 --formato json --traza"),
@@ -103,6 +108,17 @@ TEST(Nombres, ARunThatCannotFinishStopsAndSaysWhy)
                                "(de los últimos 4194304 intentos no pasó ninguno)."),
               std::string::npos)
         << letters.err;
+    // Filters may need more indexes than names: a run stops at the last one, with any number of threads.
+    for (const char* threads : {"1", "3"}) {
+        const auto at_the_end =
+            run_cli("-c kuat --min-letras 20 -n 100 -s 1 --desde 18446744073709541616 --hilos " + std::string(threads));
+        EXPECT_EQ(at_the_end.status, 1);
+        const auto given = lines_of(at_the_end.out).size();
+        EXPECT_EQ(at_the_end.err, "quelvarinox-nombres: La categoría «Kuat» no da más nombres de 20 letras o más: se "
+                                  "han dado " + std::to_string(given) + " de 100 (se ha llegado al último nombre, "
+                                  "el número 18446744073709551615).\n");
+        EXPECT_GT(given, 0u);
+    }
     const auto unique = run_cli("-c kuat -u --max-letras 1 -n 100 -s 1");
     EXPECT_EQ(unique.status, 1);
     const auto given = lines_of(unique.out).size();
@@ -133,9 +149,6 @@ TEST(Nombres, BadFilesAreExplained)
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "quelvarinox-nombres: No se puede leer «/no/existe»: no existe.\n");
     EXPECT_NE(run_cli("--excluir /").err.find("es una carpeta"), std::string::npos);
-    const auto invalid = run_shell("f=$(mktemp); printf 'Ana\\nB\\xffo\\n' > $f; \"$NOMBRES\" --excluir $f");
-    EXPECT_EQ(invalid.status, 2);
-    EXPECT_NE(invalid.err.find("no es texto UTF-8 válido (línea 2)"), std::string::npos) << invalid.err;
     const auto unwritable = run_cli("--anotar /no/existe/lista");
     EXPECT_EQ(unwritable.status, 2);
     EXPECT_NE(unwritable.err.find("No se puede abrir para anotar «/no/existe/lista»"), std::string::npos);
@@ -153,6 +166,38 @@ TEST(Nombres, BadFilesAreExplained)
     EXPECT_NE(full.err.find("No se puede anotar en «lista»: el fichero ha llegado al tamaño máximo."),
               std::string::npos)
         << full.err;
+}
+
+// An exclusion list has short lines of UTF-8 text, not too many of them. Anything
+// else is refused at its first fault, endless streams included, in a few
+// megabytes of memory; the longest line that may be a name is taken.
+TEST(Nombres, AnythingButAListOfNamesIsRefusedInLittleMemory)
+{
+    const std::string line_256 = "printf '%0256d\\r\\nAna\\n' 0";
+    const struct {
+        std::string input;
+        std::string message;
+    } cases[] = {
+        {"head -c 300000000 /dev/zero", "«/dev/stdin» no es una lista de nombres: su línea 1 tiene un byte nulo."},
+        {"printf 'Ana\\nB\\xffo\\n'", "«/dev/stdin» no es una lista de nombres: su línea 2 no es texto UTF-8 válido."},
+        {"{ echo Ana; head -c 300000000 /dev/zero | tr '\\0' x; }",
+         "«/dev/stdin» no es una lista de nombres: su línea 2 pasa de 256 bytes, más que cualquier nombre."},
+        {"{ " + line_256 + "; echo; printf '%0257d' 0; }",
+         "«/dev/stdin» no es una lista de nombres: su línea 4 pasa de 256 bytes, más que cualquier nombre."},
+        {"printf 'Ana\\nLuis\\0\\n'", "«/dev/stdin» no es una lista de nombres: su línea 2 tiene un byte nulo."},
+        {"yes '' | head -n 10000001", "«/dev/stdin» tiene más de 10000000 líneas, más de las que lee --excluir."},
+        {"yes \"$(printf '%0255d' 0)\" | head -c 300000000", "«/dev/stdin» pasa de 256 MiB, más de lo que lee --excluir."},
+        {line_256, ""},
+    };
+    for (const auto& [input, message] : cases) {
+        const auto result = run_shell("cd \"$(mktemp -d)\" && " + input + " | /usr/bin/time -f %M -o rss \"$NOMBRES\" "
+                                      "-c kuat -s 1 --excluir /dev/stdin > /dev/null; echo $?; tail -n 1 rss");
+        const auto lines = lines_of(result.out);
+        ASSERT_EQ(lines.size(), 2u) << input << ": " << result.out;
+        EXPECT_EQ(lines[0], message.empty() ? "0" : "2") << input;
+        EXPECT_EQ(result.err, message.empty() ? "" : "quelvarinox-nombres: " + message + "\n") << input;
+        EXPECT_LT(std::stoi(lines[1]), 100'000) << input << ": kilobytes at most";
+    }
 }
 
 TEST(Nombres, ListsHelpAndVersion)

@@ -48,7 +48,8 @@ TEST(Options, EveryFormOfEveryOptionIsRead)
     // The largest values that are still right.
     EXPECT_EQ(parse({"-n", "1000000000000"}).options.count, 1'000'000'000'000u);
     EXPECT_EQ(parse({"-s", "18446744073709551615"}).options.seed, UINT64_MAX);
-    EXPECT_EQ(parse({"-u", "-n", "10000000", "--hilos", "256", "--desde", "1000000000000000"}).error, "");
+    EXPECT_EQ(parse({"-u", "-n", "10000000", "--hilos", "256", "--desde", "18446744073699551616"}).error, "");
+    EXPECT_EQ(parse({"--desde", "18446744073709551615"}).options.first_index, UINT64_MAX);
 }
 
 struct BadLine {
@@ -72,7 +73,11 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"-n", "1000000000001"}, "--cantidad: «1000000000001» se sale de los límites"},
         {{"-s", "18446744073709551616"}, "--semilla: «18446744073709551616» se sale de los límites"},
         {{"-n", "2.5"}, "no es un número entero"},
-        {{"--desde", "0"}, "--desde: «0» se sale de los límites; ha de ser un entero de 1 a 1000000000000000."},
+        {{"--desde", "0"}, "--desde: «0» se sale de los límites; ha de ser un entero de 1 a 18446744073709551615."},
+        {{"--desde", "18446744073709551616"}, "--desde: «18446744073709551616» se sale de los límites"},
+        {{"--desde", "18446744073699551617", "-u", "-n", "10000000"},
+         "--cantidad 10000000 no cabe con --desde 18446744073699551617: los nombres se numeran hasta el "
+         "18446744073709551615, así que la cantidad puede ser como mucho 9999999."},
         {{"--hilos", "257"}, "--hilos: «257» se sale de los límites; ha de ser un entero de 1 a 256."},
         {{"--max-letras", "1001"}, "ha de ser un entero de 0 a 1000."},
         {{"-f", "xml"}, "--formato: «xml» no es un formato; los formatos son texto, tsv, csv y json."},

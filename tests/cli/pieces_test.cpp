@@ -8,6 +8,7 @@
 #include "categories/category_table.h"
 #include "cli/line_format.h"
 #include "cli/name_condition.h"
+#include "cli/name_set.h"
 #include "cli/progress.h"
 #include "cli/run_out.h"
 #include "cli/text_folding.h"
@@ -34,6 +35,26 @@ TEST(Conditions, CountLettersAndCompareStartsWithoutCaseOrAccents)
                   LetterCount(std::nullopt, 1).unmet() + "|" + prefix.unmet() + "|" + listed.unmet(),
               "de entre 2 y 3 letras|de 4 letras o más|de 1 letra o menos|que empiecen por «élA»|"
               "que no estén en «lista»");
+}
+
+// Each name once, through many growths of the table: the empty one, names past
+// 255 bytes, names that are the start of others; no name that was not added.
+TEST(Conditions, ANameSetHoldsWhatWasAddedAndNothingElse)
+{
+    const auto added = [](int i) { return std::to_string(i) + std::string(i % 300, 'x'); };
+    const auto other = [](int i) { return std::to_string(i) + std::string(i % 300 + 1, 'x'); };
+    NameSet set{"", "Ana"};
+    for (int round = 0; round < 3; ++round)
+        for (int i = 0; i < 30000; ++i)
+            set.insert(added(i));
+    EXPECT_EQ(set.size(), 30002u);
+    for (int i = 0; i < 30000; ++i) {
+        ASSERT_TRUE(set.contains(added(i))) << added(i);
+        ASSERT_FALSE(set.contains(other(i))) << other(i);
+    }
+    for (const auto& [name, held] : {std::pair("", true), {"Ana", true}, {"An", false}, {"Anas", false}})
+        EXPECT_EQ(set.contains(name), held) << name;
+    EXPECT_FALSE(NameSet().contains(""));
 }
 
 TEST(Conditions, OffensiveWordsAreTurnedDownInBothLanguages)

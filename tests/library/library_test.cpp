@@ -55,7 +55,8 @@ TYPED_TEST_SUITE(Generators, Makers);
 // Each category keeps its own count while the others are asked for in between:
 // its first name comes from name(), the next two from names(), and name_at()
 // gives the second again, each with the tool's line: the category, the name and
-// its trace. The first mode goes through the default arguments.
+// its trace. The first mode goes through the default arguments. The last
+// index is the tool's too.
 TYPED_TEST(Generators, GiveTheToolsSeededNamesAndTracesInBothModes)
 {
     for (const bool alternative : {false, true}) {
@@ -79,6 +80,12 @@ TYPED_TEST(Generators, GiveTheToolsSeededNamesAndTracesInBothModes)
             EXPECT_EQ(line(i, second), tool[3 * i + 1]);
             EXPECT_EQ(next.at(0), second) << key;
         }
+        constexpr std::uint64_t last = std::numeric_limits<std::uint64_t>::max();
+        const auto at_last = lines_of(run_cli("--traza --desde " + std::to_string(last) + " -s " +
+                                              std::to_string(seed) + (alternative ? " -a" : "")).out);
+        ASSERT_EQ(at_last.size(), categories().size());
+        for (std::size_t i = 0; i < categories().size(); ++i)
+            EXPECT_EQ(line(i, generator.name_at(categories()[i].key, last, alternative)), at_last[i]);
     }
 }
 

@@ -106,6 +106,11 @@ test('a click or a key on the picture switches the alternative mode', async () =
   await page.click('#dibujo');
   let view = await shown();
   assert.deepEqual([view.alternative, view.name], [true, normal[0]]);
+  // Named for what it does, for a screen reader too, and told of in the help.
+  const button = await page.accessibility.snapshot({ root: await page.$('#dibujo') });
+  assert.deepEqual([button.role, button.name, button.pressed], ['button', 'Modo alternativo', true]);
+  assert.match(await page.$eval('#ayuda-titulo', (title) => title.parentElement.textContent),
+    /El dibujo es también el botón del modo alternativo/);
   await page.click('#generar');
   view = await shown();
   assert.equal(view.name, alternative[1]);
@@ -120,17 +125,33 @@ test('a click or a key on the picture switches the alternative mode', async () =
   assert.deepEqual([view.alternative, view.name], [false, normal[2]]);
 });
 
-test('a link without a seed shows the same name again, with a seed of its own', async () => {
+test('a link shows the same name again, with a seed of its own if it has none, up to the last index', async () => {
   await open();
   await page.click('#generar');
   const before = await shown();
   assert.equal((await open(before.link)).name, before.name);
+  const last = '18446744073709551615';
+  let view;
+  for (const [options, mode] of [[[], ''], [['-a'], '&modo=alternativo']]) {
+    view = await open(`?categoria=varkh&semilla=${SEED}&indice=${last}${mode}`);
+    assert.deepEqual([view.name, view.notice], [toolLines('-c', 'varkh', '--desde', last, ...options)[0], '']);
+  }
+  await page.click('#generar');
+  const after = await shown();
+  assert.equal(after.name, view.name);
+  const notice = `No hay más nombres de varkhenos con esta semilla: el último es el número ${last}.`;
+  assert.ok(after.notice.includes(notice), after.notice);
 });
 
 test('a wrong address says what is wrong and shows a random category', async () => {
   const cases = [
     ['?categoria=Hoth', 'La categoría «Hoth» no existe'],
     ['?semilla=siete&categoria=jedi', 'La semilla «siete» no es un número entero'],
+    ['?semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
+    ['?semilla=+5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
+    ['?indice=%2B7', 'El índice «+7» lleva un signo'],
+    ['?indice=-3', 'El índice «-3» es negativo: va de 1 a'],
+    ['?semilla=-0', 'La semilla «-0» lleva un signo'],
     ['?semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
     ['?indice=0', 'El índice «0» está fuera de rango'],
     ['?modo=oscuro', 'El modo «oscuro» no existe'],
@@ -175,8 +196,13 @@ test('every category makes the tool\'s names, in both modes', async () => {
 
 test('a phone screen, the keyboard, the copy button', async () => {
   await page.setViewport({ width: 375, height: 700 });
-  await open();
-  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 375), 'no sideways scrolling');
+  // Long words of a notice wrap too.
+  const longWords = ['?categoria=' + 'a'.repeat(100), `?semilla=${'9'.repeat(100)}&indice=${'8'.repeat(100)}`];
+  for (const address of [...longWords, '']) {
+    await open(address);
+    const width = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(width <= 375, `${address} is ${width} pixels wide`);
+  }
   const unnamed = [];
   const visit = (node) => {
     if (['button', 'combobox', 'link', 'DisclosureTriangle'].includes(node.role) && !node.name?.trim())
