@@ -458,7 +458,7 @@ public:
             if (const auto slot = reader_.piece(*letter, "«inicial_vacia»"))
                 grammar->empty_initial = *slot;
         tables(*grammar);
-        std::sort(reader_.errors().begin(), reader_.errors().end(), [](const auto& a, const auto& b) {
+        std::stable_sort(reader_.errors().begin(), reader_.errors().end(), [](const auto& a, const auto& b) {
             return std::pair(a.line, a.column) < std::pair(b.line, b.column);
         });
         GrammarLoad load;
