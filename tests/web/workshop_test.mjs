@@ -196,6 +196,12 @@ test('a link carries the grammar and shows the tool\'s name of it', async () => 
   assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link);
   await new Promise((resolve) => setTimeout(resolve, 500));
   assert.equal(await tab.evaluate(() => location.href), view.link, 'the address keeps the link');
+  // The workshop's own link, followed in the same page, changes only the fragment.
+  await tab.click('#taller-nombres li:nth-child(2) button');
+  const second = await seen(tab);
+  await tab.click('#taller-enlace');
+  await tab.waitForFunction((name) => document.getElementById('nombre').value === name, {}, second.names[1]);
+  assert.equal(await tab.evaluate(() => location.href), second.link);
   await tab.close();
 });
 
