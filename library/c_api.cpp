@@ -1,12 +1,16 @@
 #include "quelvarinox/quelvarinox.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "categories/category_table.h"
 #include "core/random_source.h"
+#include "grammars/builtin_grammars.h"
+#include "library/loaded_grammar.h"
 #include "library/name_source.h"
 
 struct quelvarinox_generator {
@@ -14,9 +18,16 @@ struct quelvarinox_generator {
     quelvarinox::library::NameSource source;
 };
 
+struct quelvarinox_grammar {
+    std::shared_ptr<const quelvarinox::library::LoadedGrammar> loaded;
+};
+
 namespace {
 
 using quelvarinox::Category;
+using quelvarinox::library::GrammarReading;
+using quelvarinox::library::NameOrigin;
+using quelvarinox::library::NameSource;
 
 // Nothing may leave a C function as an exception. The library itself throws
 // only what allocating throws (bad_alloc, length_error).
@@ -42,6 +53,21 @@ quelvarinox_status copy_out(std::string_view text, char* buffer, size_t size, si
     std::memcpy(buffer, text.data(), text.size());
     buffer[text.size()] = '\0';
     return QUELVARINOX_OK;
+}
+
+// `text` whole when it fits, or as many of its characters as do, with a NUL
+// after them; `needed` tells the size of the whole.
+void copy_cut(std::string_view text, char* buffer, size_t size, size_t* needed)
+{
+    if (needed)
+        *needed = text.size() + 1;
+    if (size == 0)
+        return;
+    std::size_t length = std::min(text.size(), size - 1);
+    while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
+        --length;
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
 }
 
 // The table's texts, each ending in its NUL.
@@ -74,6 +100,47 @@ quelvarinox_status new_generator(std::uint64_t seed, quelvarinox_generator** gen
     });
 }
 
+// The next name of `origin`, counted as given once it fits the buffer.
+quelvarinox_status next_name(NameSource& source, const NameOrigin& origin, int alternative, char* buffer,
+                             size_t size, size_t* needed)
+{
+    const quelvarinox_status status =
+        copy_out(source.make(origin, source.next_index(origin), alternative != 0), buffer, size, needed);
+    if (status == QUELVARINOX_OK)
+        source.move_on(origin);
+    return status;
+}
+
+// A grammar read, handed over with its messages.
+quelvarinox_status give_grammar(const GrammarReading& reading, quelvarinox_grammar** grammar,
+                                quelvarinox_grammar_error* first, char* messages, size_t size, size_t* needed)
+{
+    copy_cut(reading.messages(), messages, size, needed);
+    if (first) {
+        const bool placed = !reading.errors.empty();
+        *first = {placed ? static_cast<uint32_t>(reading.errors.front().line) : 0,
+                  placed ? static_cast<uint32_t>(reading.errors.front().column) : 0};
+    }
+    if (reading.unreadable != 0)
+        return QUELVARINOX_UNREADABLE_FILE;
+    if (!reading.grammar)
+        return QUELVARINOX_INVALID_GRAMMAR;
+    *grammar = new quelvarinox_grammar{reading.grammar};
+    return QUELVARINOX_OK;
+}
+
+// Reads a grammar with `read` once the arguments are known to be good.
+template <typename Read>
+quelvarinox_status new_grammar(bool valid, quelvarinox_grammar** grammar, quelvarinox_grammar_error* first,
+                               char* messages, size_t size, size_t* needed, Read read)
+{
+    if (grammar)
+        *grammar = nullptr;
+    if (!valid || !grammar || !valid_buffer(messages, size))
+        return QUELVARINOX_INVALID_ARGUMENT;
+    return guarded([&] { return give_grammar(read(), grammar, first, messages, size, needed); });
+}
+
 }  // namespace
 
 extern "C" {
@@ -86,6 +153,9 @@ const char* quelvarinox_status_message(quelvarinox_status status)
     case QUELVARINOX_BUFFER_TOO_SMALL: return "El búfer es demasiado pequeño para el texto.";
     case QUELVARINOX_INVALID_ARGUMENT: return "Falta un puntero o un número está fuera de su intervalo.";
     case QUELVARINOX_OUT_OF_MEMORY: return "No queda memoria.";
+    case QUELVARINOX_INVALID_GRAMMAR: return "La gramática tiene errores: los dicen sus mensajes.";
+    case QUELVARINOX_NOT_A_GRAMMAR: return "La categoría la hace un programa: no tiene fichero de gramática.";
+    case QUELVARINOX_UNREADABLE_FILE: return "No se puede leer el fichero de la gramática.";
     }
     return "Estado desconocido.";
 }
@@ -134,14 +204,7 @@ quelvarinox_status quelvarinox_name(quelvarinox_generator* generator, const char
     const Category* row = quelvarinox::find_category_by_name(category);
     if (!row)
         return QUELVARINOX_UNKNOWN_CATEGORY;
-    return guarded([&] {
-        quelvarinox::library::NameSource& source = generator->source;
-        const quelvarinox_status status =
-            copy_out(source.make(*row, source.next_index(*row), alternative != 0), buffer, size, needed);
-        if (status == QUELVARINOX_OK)
-            source.move_on(*row);
-        return status;
-    });
+    return guarded([&] { return next_name(generator->source, *row, alternative, buffer, size, needed); });
 }
 
 quelvarinox_status quelvarinox_name_at(quelvarinox_generator* generator, const char* category, uint64_t index,
@@ -161,6 +224,69 @@ quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator
     if (!generator || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
     return guarded([&] { return copy_out(generator->source.last_trace(), buffer, size, needed); });
+}
+
+quelvarinox_status quelvarinox_grammar_new(const char* text, size_t length, quelvarinox_grammar** grammar,
+                                           quelvarinox_grammar_error* first, char* messages, size_t size,
+                                           size_t* needed)
+{
+    return new_grammar(text != nullptr || length == 0, grammar, first, messages, size, needed, [&] {
+        return quelvarinox::library::read_grammar(length == 0 ? std::string_view() : std::string_view(text, length));
+    });
+}
+
+quelvarinox_status quelvarinox_grammar_from_file(const char* path, quelvarinox_grammar** grammar,
+                                                 quelvarinox_grammar_error* first, char* messages, size_t size,
+                                                 size_t* needed)
+{
+    return new_grammar(path != nullptr, grammar, first, messages, size, needed,
+                       [&] { return quelvarinox::library::read_grammar_file(path); });
+}
+
+void quelvarinox_grammar_free(quelvarinox_grammar* grammar) { delete grammar; }
+
+quelvarinox_status quelvarinox_grammar_info(const quelvarinox_grammar* grammar, quelvarinox_category* info)
+{
+    if (!grammar || !info)
+        return QUELVARINOX_INVALID_ARGUMENT;
+    const quelvarinox::Grammar& read = grammar->loaded->grammar();
+    info->display_text = read.display_text.c_str();
+    info->key = read.key.c_str();
+    info->description = read.description.c_str();
+    info->reads_alternative_mode = read.reads_alternative_mode();
+    return QUELVARINOX_OK;
+}
+
+quelvarinox_status quelvarinox_grammar_name(quelvarinox_generator* generator, const quelvarinox_grammar* grammar,
+                                            int alternative, char* buffer, size_t size, size_t* needed)
+{
+    if (!generator || !grammar || !valid_buffer(buffer, size))
+        return QUELVARINOX_INVALID_ARGUMENT;
+    return guarded([&] { return next_name(generator->source, grammar->loaded, alternative, buffer, size, needed); });
+}
+
+quelvarinox_status quelvarinox_grammar_name_at(quelvarinox_generator* generator, const quelvarinox_grammar* grammar,
+                                               uint64_t index, int alternative, char* buffer, size_t size,
+                                               size_t* needed)
+{
+    if (!generator || !grammar || index == 0 || !valid_buffer(buffer, size))
+        return QUELVARINOX_INVALID_ARGUMENT;
+    return guarded([&] {
+        return copy_out(generator->source.make(grammar->loaded, index, alternative != 0), buffer, size, needed);
+    });
+}
+
+quelvarinox_status quelvarinox_builtin_grammar_text(const char* category, char* buffer, size_t size, size_t* needed)
+{
+    if (!category || !valid_buffer(buffer, size))
+        return QUELVARINOX_INVALID_ARGUMENT;
+    const Category* row = quelvarinox::find_category_by_name(category);
+    if (!row)
+        return QUELVARINOX_UNKNOWN_CATEGORY;
+    return guarded([&] {
+        const quelvarinox::BuiltinGrammarText* text = quelvarinox::builtin_grammar_text(row->picture_key);
+        return text ? copy_out(text->text, buffer, size, needed) : QUELVARINOX_NOT_A_GRAMMAR;
+    });
 }
 
 }  // extern "C"

@@ -14,10 +14,19 @@ const Category& category_named(std::string_view name)
 
 NameSource::NameSource(std::uint64_t seed) : maker_(seed), given_(category_table().size(), 0) {}
 
-const std::string& NameSource::make(const Category& category, std::uint64_t index, bool alternative)
+const std::string& NameSource::make(const NameOrigin& origin, std::uint64_t index, bool alternative)
 {
-    last_ = NamePlace{&category, index, alternative};
-    return maker_.make(category, index, alternative);
+    last_ = NamePlace{origin, index, alternative};
+    return maker_.make(*origin.category, index, alternative);
+}
+
+std::uint64_t& NameSource::given(const NameOrigin& origin)
+{
+    if (!origin.grammar)
+        return given_[position_of(*origin.category) - 1];
+    const std::string_view key = origin.category->picture_key;
+    const auto found = given_by_key_.find(key);
+    return found != given_by_key_.end() ? found->second : given_by_key_.emplace(key, 0).first->second;
 }
 
 std::string NameSource::last_trace() const
@@ -25,7 +34,7 @@ std::string NameSource::last_trace() const
     std::string trace;
     if (last_) {
         NameMaker tracing(maker_.seed(), true);
-        tracing.make(*last_->category, last_->index, last_->alternative);
+        tracing.make(*last_->origin.category, last_->index, last_->alternative);
         tracing.append_trace(trace);
     }
     return trace;

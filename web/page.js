@@ -2,6 +2,8 @@
 // description, the alternative mode on a click of the picture, the last names
 // and a link that makes the shown name again. Every name comes from the npm
 // package quelvarinox, the WebAssembly build of the library, in ./quelvarinox/.
+// The grammar workshop, and its "#gramatica=" links, are workshop.js.
+import { Workshop, isGrammarLink } from './workshop.js';
 
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 const HISTORY_LENGTH = 10;
@@ -86,7 +88,8 @@ class Page {
   #history = [];
   #addressTimer = 0;
 
-  constructor(quelvarinox, request) {
+  // Without `firstName` the page waits for its first name, which a grammar link brings.
+  constructor(quelvarinox, request, firstName = true) {
     const { categories } = quelvarinox;
     this.#categories = categories;
     this.#generator = quelvarinox.generator(request.seed);
@@ -95,13 +98,13 @@ class Page {
     const category = request.category ?? categories[Math.floor(Math.random() * categories.length)];
     this.#lastIndex.set(category.key, (request.index ?? 1n) - 1n);
     this.#connect();
-    this.#choose(category);
+    this.#choose(category, firstName);
   }
 
   #connect() {
     ui.categoria.addEventListener('change', () =>
       this.#choose(this.#categories.find((category) => category.key === ui.categoria.value)));
-    ui.generar.addEventListener('click', () => this.#makeName());
+    ui.generar.addEventListener('click', () => this.makeName());
     ui.dibujo.addEventListener('click', () => {
       this.#alternative = !this.#alternative;
       ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
@@ -112,22 +115,22 @@ class Page {
       // Controls answer the space bar themselves.
       if (event.target.closest('button, a, select, input, textarea, summary')) return;
       event.preventDefault();
-      this.#makeName();
+      this.makeName();
     });
     ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
     for (const control of [ui.categoria, ui.generar, ui.copiar]) control.disabled = false;
   }
 
-  #choose(category) {
+  #choose(category, makeName = true) {
     this.#category = category;
     ui.categoria.value = category.key;
     ui.imagen.src = `dibujos/plnt_${category.key}.jpg`;
     ui.imagen.alt = `Dibujo de ${category.displayText}`;
     ui.descripcion.textContent = category.description;
-    this.#makeName();
+    if (makeName) this.makeName();
   }
 
-  #makeName() {
+  makeName() {
     const category = this.#category;
     const index = (this.#lastIndex.get(category.key) ?? 0n) + 1n;
     if (index > LARGEST_NUMBER) {
@@ -150,6 +153,19 @@ class Page {
     ui.traza.textContent = this.#generator.lastTrace();
     clearTimeout(this.#addressTimer);
     this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
+    this.#remember(name, category, link);
+  }
+
+  // A name of a grammar of the workshop, with its trace and the link that makes it again.
+  showGrammarName({ name, trace, category, link }) {
+    clearTimeout(this.#addressTimer);
+    ui.nombre.value = name;
+    ui.copiado.textContent = '';
+    ui.enlace.href = link;
+    ui.traza.textContent = trace;
+    ui.imagen.src = 'quelvarinox.svg';
+    ui.imagen.alt = `Dibujo de Quelvarinox (la gramática ${category.displayText} no tiene dibujo)`;
+    ui.descripcion.textContent = category.description || `Un nombre de la gramática ${category.displayText}.`;
     this.#remember(name, category, link);
   }
 
@@ -192,7 +208,23 @@ async function start() {
   const { request, problems } = readAddress(location.search, quelvarinox.categories);
   if (problems.length > 0)
     showNotice('Este enlace no vale, así que sale una categoría al azar:', problems);
-  new Page(quelvarinox, problems.length > 0 ? {} : request);
+  const grammarLink = isGrammarLink(location.hash);
+  const page = new Page(quelvarinox, problems.length > 0 ? {} : request, !grammarLink);
+  const workshop = new Workshop({ showNotice, showName: (shown) => page.showGrammarName(shown) });
+  // A grammar link that gives no name leaves the page a name of a category.
+  const openGrammarLink = async (first) => {
+    let shown = false;
+    try {
+      shown = await workshop.openLink(location.hash);
+    } catch {
+      showNotice('No se pudo abrir la gramática del enlace. Prueba a recargar la página.');
+    }
+    if (!shown && first) page.makeName();
+  };
+  if (grammarLink) await openGrammarLink(true);
+  addEventListener('hashchange', () => {
+    if (isGrammarLink(location.hash)) openGrammarLink(false);
+  });
 }
 
 start();

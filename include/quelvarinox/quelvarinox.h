@@ -40,7 +40,13 @@ typedef enum quelvarinox_status {
     QUELVARINOX_BUFFER_TOO_SMALL = 2,
     /* A null pointer where one is not allowed, an index out of range. */
     QUELVARINOX_INVALID_ARGUMENT = 3,
-    QUELVARINOX_OUT_OF_MEMORY = 4
+    QUELVARINOX_OUT_OF_MEMORY = 4,
+    /* The grammar's text is wrong: see the messages. */
+    QUELVARINOX_INVALID_GRAMMAR = 5,
+    /* The category is a program, with no grammar file. */
+    QUELVARINOX_NOT_A_GRAMMAR = 6,
+    /* The grammar's file cannot be read: see the messages. */
+    QUELVARINOX_UNREADABLE_FILE = 7
 } quelvarinox_status;
 
 /* The version of the library and of its packages: "MAJOR.MINOR". */
@@ -92,11 +98,91 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_name_at(quelvarinox_generator* 
                                                         uint64_t index, int alternative, char* buffer, size_t size,
                                                         size_t* needed);
 
-/* The draws behind the last name made (by either call above, whether or not it
- * fitted its buffer), as `quelvarinox-nombres --traza` writes them: "R" for a
- * reseed, "N:v" for a draw over 0..N that gave v, "u:v" for a planet number. */
+/* The draws behind the last name made (by either call above or by a grammar's
+ * below, whether or not it fitted its buffer), as `quelvarinox-nombres --traza`
+ * writes them: "R" for a reseed, "N:v" for a draw over 0..N that gave v, "u:v"
+ * for a planet number. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator, char* buffer,
                                                            size_t size, size_t* needed);
+
+/* A grammar of the user's own, in the format of quelvarinox-gramatica(5),
+ * whose names a generator makes as it makes a category's: name `index` of a
+ * grammar is that of `quelvarinox-nombres --gramatica FILE -s SEED`. It never
+ * changes once read: generators in several threads may use it at once, until
+ * it is freed.
+ *
+ *     quelvarinox_grammar* grammar;
+ *     quelvarinox_grammar_error first;
+ *     char messages[1024];
+ *     if (quelvarinox_grammar_from_file("mi-lengua.toml", &grammar, &first, messages, sizeof messages, NULL)
+ *             == QUELVARINOX_OK) {
+ *         char name[64];
+ *         if (quelvarinox_grammar_name(generator, grammar, 0, name, sizeof name, NULL) == QUELVARINOX_OK)
+ *             puts(name);
+ *         quelvarinox_grammar_free(grammar);
+ *     } else {
+ *         fprintf(stderr, "%s\n", messages);
+ *     }
+ */
+typedef struct quelvarinox_grammar quelvarinox_grammar;
+
+/* Where a grammar's first mistake is: its line and column, from 1. */
+typedef struct quelvarinox_grammar_error {
+    uint32_t line;
+    uint32_t column;
+} quelvarinox_grammar_error;
+
+/* Reads a grammar from the `length` bytes of `text`, which needs no NUL. On
+ * QUELVARINOX_OK, *grammar is set and `messages` receives "". On
+ * QUELVARINOX_INVALID_GRAMMAR, *grammar is NULL, `first` (when not NULL)
+ * receives the first mistake's place, and `messages` every mistake, one a line
+ * with no newline after the last, each as "línea:columna: mensaje":
+ * "12:5: [ataque] deja sin nombrar el valor 31 de la tirada 0-358". `needed`,
+ * when not NULL, receives the bytes the messages take with their NUL; a buffer
+ * too small for them gets as many whole characters as fit, and its NUL, and the
+ * status stays the grammar's. `messages` may be NULL when `size` is 0. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_new(const char* text, size_t length,
+                                                            quelvarinox_grammar** grammar,
+                                                            quelvarinox_grammar_error* first, char* messages,
+                                                            size_t size, size_t* needed);
+
+/* The same from the file at `path`, read as the tool reads --gramatica: at
+ * most 1 MiB and one byte more. Each message starts with the path:
+ * "ruta:línea:columna: mensaje". A file that cannot be read gives
+ * QUELVARINOX_UNREADABLE_FILE, a `first` of line and column 0 and one message:
+ * "No se puede leer la gramática «ruta»: no existe." */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_from_file(const char* path, quelvarinox_grammar** grammar,
+                                                                  quelvarinox_grammar_error* first, char* messages,
+                                                                  size_t size, size_t* needed);
+
+/* NULL is allowed and does nothing. A generator whose last name was the
+ * grammar's keeps what it needs for that name's trace. */
+QUELVARINOX_C_API void quelvarinox_grammar_free(quelvarinox_grammar* grammar);
+
+/* The grammar's display text, key and description, and whether the
+ * alternative mode changes its names. The strings live as long as the grammar. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_info(const quelvarinox_grammar* grammar,
+                                                             quelvarinox_category* info);
+
+/* The next name of `grammar`, as quelvarinox_name gives a category's. The names
+ * given of a grammar are counted by its key, apart from the list's categories:
+ * two grammars with one key share their count. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_name(quelvarinox_generator* generator,
+                                                             const quelvarinox_grammar* grammar, int alternative,
+                                                             char* buffer, size_t size, size_t* needed);
+
+/* Name number `index` (from 1) of `grammar`, without moving the generator on. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_name_at(quelvarinox_generator* generator,
+                                                                const quelvarinox_grammar* grammar, uint64_t index,
+                                                                int alternative, char* buffer, size_t size,
+                                                                size_t* needed);
+
+/* The text of the grammar file of a built-in planet (its display text or its
+ * key, in any letter case), as `quelvarinox-nombres --exportar` writes it: the
+ * start of a grammar of one's own. QUELVARINOX_NOT_A_GRAMMAR for a category
+ * that a program makes (jedi, varkh, planeta). */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_builtin_grammar_text(const char* category, char* buffer,
+                                                                     size_t size, size_t* needed);
 
 #ifdef __cplusplus
 }

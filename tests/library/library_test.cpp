@@ -1,6 +1,10 @@
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <set>
+#include <tuple>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +43,12 @@ struct CGenerator {
         const std::string c(category);
         return text(index ? quelvarinox_name_at(g, c.c_str(), index, alternative, out, sizeof out, &needed)
                           : quelvarinox_name(g, c.c_str(), alternative, out, sizeof out, &needed));
+    }
+    // Index 0 stands for the next name.
+    std::string grammar_name(const quelvarinox_grammar* grammar, std::uint64_t index = 0, bool alternative = false)
+    {
+        return text(index ? quelvarinox_grammar_name_at(g, grammar, index, alternative, out, sizeof out, &needed)
+                          : quelvarinox_grammar_name(g, grammar, alternative, out, sizeof out, &needed));
     }
     std::string last_trace() { return text(quelvarinox_last_trace(g, out, sizeof out, &needed)); }
     std::string text(quelvarinox_status s) const { return s == QUELVARINOX_OK ? out : quelvarinox_status_message(s); }
@@ -125,14 +135,17 @@ static_assert(QUELVARINOX_UNKNOWN_CATEGORY == 1);
 static_assert(QUELVARINOX_BUFFER_TOO_SMALL == 2);
 static_assert(QUELVARINOX_INVALID_ARGUMENT == 3);
 static_assert(QUELVARINOX_OUT_OF_MEMORY == 4);
+static_assert(QUELVARINOX_INVALID_GRAMMAR == 5);
+static_assert(QUELVARINOX_NOT_A_GRAMMAR == 6);
+static_assert(QUELVARINOX_UNREADABLE_FILE == 7);
 
 // Each status, and a number that is none, has a message of its own.
 TEST(CApi, EveryStatusHasItsMessage)
 {
     std::set<std::string> messages;
-    for (int number = 0; number <= 5; ++number)
+    for (int number = 0; number <= 8; ++number)
         messages.insert(quelvarinox_status_message(static_cast<quelvarinox_status>(number)));
-    EXPECT_EQ(messages.size(), 6U);
+    EXPECT_EQ(messages.size(), 9U);
 }
 
 // A buffer one byte short gets nothing and says what it needs; the name stays
@@ -181,6 +194,296 @@ TEST(Generator, RejectsUnknownCategoriesIndexZeroAndInTheCApiNullPointers)
     EXPECT_EQ(invalid, std::vector<quelvarinox_status>(invalid.size(), QUELVARINOX_INVALID_ARGUMENT));
     EXPECT_EQ(c.last_trace(), "");
     quelvarinox_generator_free(nullptr);
+}
+
+
+// A grammar of one's own: one word of one or two syllables of "l" or "ñ" and "a".
+const std::string own_grammar = "nombre = \"Mía\"\nclave = \"mia\"\ndescripcion = \"Una lengua «mía».\"\n"
+                                "[forma]\nfija = { palabras = 1 }\n[silabas]\ntirada = 2\nfilas = [[0, 2, 1]]\n"
+                                "[ataque.pesos]\nl = 1\n\"ñ\" = 1\n[vocal.pesos]\na = 1\n[coda.pesos]\n\"\" = 1\n";
+
+// A file of the test's own, removed with it.
+struct TemporaryFile {
+    explicit TemporaryFile(std::string_view text)
+    {
+        static int made = 0;
+        path = (std::filesystem::temp_directory_path() /
+                ("quelvarinox-library-" + std::to_string(::getpid()) + "-" + std::to_string(++made) + ".toml"))
+                   .string();
+        std::ofstream(path, std::ios::binary) << text;
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    ~TemporaryFile() { std::filesystem::remove(path); }
+
+    std::string path;
+};
+
+// The tool's lines for a grammar file: each name and its trace.
+std::vector<std::string> tool_names(const std::string& path, std::size_t count, bool alternative)
+{
+    return lines_of(run_cli("--gramatica '" + path + "' --traza -n " + std::to_string(count) + " -s " +
+                            std::to_string(seed) + (alternative ? " -a" : ""))
+                        .out);
+}
+
+// A grammar read through the C interface, with room for all its messages;
+// `read` is one of the calls below, given where the results go.
+struct CGrammar {
+    template <typename Read>
+    explicit CGrammar(Read read)
+    {
+        char out[4096];
+        status = read(&grammar, &first, out, sizeof out, &needed);
+        messages = out;
+    }
+    CGrammar(const CGrammar&) = delete;
+    ~CGrammar() { quelvarinox_grammar_free(grammar); }
+
+    quelvarinox_status status;
+    quelvarinox_grammar* grammar = nullptr;
+    quelvarinox_grammar_error first{99, 99};
+    std::string messages;
+    size_t needed = 0;
+};
+
+auto text_of(const std::string& text)
+{
+    return [&text](auto... out) { return quelvarinox_grammar_new(text.data(), text.size(), out...); };
+}
+
+auto file_at(const std::string& path)
+{
+    return [&path](auto... out) { return quelvarinox_grammar_from_file(path.c_str(), out...); };
+}
+
+// The built-in grammar of `category` through the C interface, or its status's message.
+std::string c_builtin_text(const std::string& category)
+{
+    size_t needed = 0;
+    const quelvarinox_status status = quelvarinox_builtin_grammar_text(category.c_str(), nullptr, 0, &needed);
+    if (status != QUELVARINOX_BUFFER_TOO_SMALL)
+        return quelvarinox_status_message(status);
+    std::string text(needed, '\0');
+    EXPECT_EQ(quelvarinox_builtin_grammar_text(category.c_str(), text.data(), text.size(), &needed), QUELVARINOX_OK);
+    text.pop_back();
+    return text;
+}
+
+// An exported grammar and one of one's own, read from their text and from their
+// file, give the tool's names and traces: the next, a later one without moving
+// on, and the next again.
+TEST(GrammarCApi, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
+{
+    const std::string exported = c_builtin_text(" TATOOINE ");
+    ASSERT_EQ(exported, run_cli("--exportar tatooine").out);
+    for (const std::string& text : {exported, own_grammar}) {
+        const TemporaryFile file(text);
+        const CGrammar from_text(text_of(text)), from_file(file_at(file.path));
+        for (const CGrammar* read : {&from_text, &from_file}) {
+            ASSERT_EQ(std::tuple(read->status, read->messages, read->needed), std::tuple(QUELVARINOX_OK, "", 1U));
+            EXPECT_EQ(std::tuple(read->first.line, read->first.column), std::tuple(0U, 0U));
+            for (const bool alternative : {false, true}) {
+                const auto tool = tool_names(file.path, 3, alternative);
+                CGenerator c(seed);
+                const auto line = [&](const std::string& name) { return name + '\t' + c.last_trace(); };
+                EXPECT_EQ(line(c.grammar_name(read->grammar, 0, alternative)), tool.at(0));
+                EXPECT_EQ(line(c.grammar_name(read->grammar, 3, alternative)), tool.at(2));
+                EXPECT_EQ(line(c.grammar_name(read->grammar, 0, alternative)), tool.at(1));
+            }
+        }
+    }
+}
+
+// Two grammars with one key share their count, which the list's category of
+// that key does not; a name too long for its buffer is not counted.
+TEST(GrammarCApi, NamesOfAGrammarAreCountedByItsKeyApartFromTheList)
+{
+    const std::string text = c_builtin_text("tatooine");
+    const CGrammar first(text_of(text)), second(text_of(text));
+    const auto tool = lines_of(run_cli("-c tatooine -n 3 -s 7").out);
+    CGenerator c(7);
+    EXPECT_EQ(c.name("tatooine"), tool.at(0));
+    EXPECT_EQ(quelvarinox_grammar_name(c.g, first.grammar, 0, nullptr, 0, &c.needed), QUELVARINOX_BUFFER_TOO_SMALL);
+    EXPECT_EQ(c.needed, tool.at(0).size() + 1);
+    EXPECT_EQ(c.grammar_name(first.grammar), tool.at(0));
+    EXPECT_EQ(c.grammar_name(second.grammar), tool.at(1));
+    EXPECT_EQ(c.name("Tatooine"), tool.at(1));
+    EXPECT_EQ(c.grammar_name(first.grammar), tool.at(2));
+}
+
+// Every mistake, at its place, in the text's order; from a file, after its
+// path, as the tool's --comprobar says them.
+TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
+{
+    struct Case {
+        std::string text;
+        quelvarinox_grammar_error first;
+        std::vector<std::string> messages;
+    };
+    std::string unnamed_value = own_grammar;
+    unnamed_value.replace(unnamed_value.find("[[0, 2, 1]]"), 11, "[[0, 1, 1]]");
+    const Case cases[] = {
+        {"", {1, 1}, {"1:1: falta «nombre» al principio del fichero", "1:1: falta «clave» al principio del fichero",
+                      "1:1: falta la tabla [forma]", "1:1: falta la tabla [silabas]", "1:1: falta la tabla [ataque]",
+                      "1:1: falta la tabla [vocal]", "1:1: falta la tabla [coda]"}},
+        {"nombre = \"Mía\"\nclave = \"Mal\"\n[forma]\nfija = { palabras = 1 }\n[silabas]\nfilas = 2\n",
+         {1, 1}, {"1:1: falta la tabla [ataque]", "1:1: falta la tabla [vocal]", "1:1: falta la tabla [coda]",
+                  "2:9: «clave» es de 1 a 32 letras minúsculas sin tilde, cifras o guiones, como \"tatooine\" o "
+                  "\"mi-lengua\"",
+                  "5:1: [silabas] necesita «tirada», o bien «pesos» en su lugar"}},
+        {"nombre = \"Mía\n", {1, 14},
+         {"1:14: hay un carácter de control; un salto de línea dentro de un texto se escribe \\n"}},
+        {"\xff", {1, 1},
+         {"1:1: el fichero no es texto UTF-8 (¿es un fichero binario?): una gramática es un fichero de texto TOML"}},
+        {unnamed_value, {8, 10},
+         {"8:10: [silabas] deja sin nombrar el valor 2 de la tirada 0-2; si han de dar un resultado común, póngalos "
+          "en «resto_en»"}},
+    };
+    for (const Case& c : cases) {
+        const auto joined = [](const std::vector<std::string>& lines, const std::string& before) {
+            std::string text;
+            for (const std::string& line : lines)
+                text += (text.empty() ? "" : "\n") + before + line;
+            return text;
+        };
+        const CGrammar from_text(text_of(c.text));
+        EXPECT_EQ(std::tuple(from_text.status, from_text.grammar, from_text.first.line, from_text.first.column,
+                             from_text.messages, from_text.needed),
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, c.first.line, c.first.column, joined(c.messages, ""),
+                             joined(c.messages, "").size() + 1));
+        const TemporaryFile file(c.text);
+        const CGrammar from_file(file_at(file.path));
+        EXPECT_EQ(std::tuple(from_file.status, from_file.grammar, from_file.first.line, from_file.first.column,
+                             from_file.messages),
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, c.first.line, c.first.column,
+                             joined(c.messages, file.path + ":")));
+        EXPECT_EQ(from_file.messages + "\n", run_cli("--comprobar '" + file.path + "'").err);
+    }
+}
+
+// Every size of buffer gets as many whole characters as fit, and its NUL.
+TEST(GrammarCApi, MessagesTooLongForTheBufferAreCutBetweenCharacters)
+{
+    const std::string text = "nombre = \"Mía\"\nclave = \"Mal\"\n";
+    const CGrammar whole(text_of(text));
+    ASSERT_EQ(whole.needed, whole.messages.size() + 1);
+    for (size_t size = 0; size <= whole.needed; ++size) {
+        std::string buffer(whole.needed, 'x');
+        size_t needed = 0;
+        quelvarinox_grammar* grammar = nullptr;
+        EXPECT_EQ(quelvarinox_grammar_new(text.data(), text.size(), &grammar, nullptr, size ? buffer.data() : nullptr,
+                                          size, &needed),
+                  QUELVARINOX_INVALID_GRAMMAR);
+        EXPECT_EQ(needed, whole.needed);
+        if (size == 0)
+            continue;
+        const std::string cut = buffer.c_str();
+        EXPECT_TRUE(whole.messages.starts_with(cut)) << size;
+        EXPECT_LE(cut.size(), size - 1);
+        const auto lead = [&](std::size_t at) { return at == whole.messages.size() || (whole.messages[at] & 0xC0) != 0x80; };
+        EXPECT_TRUE(lead(cut.size())) << size;
+        for (std::size_t more = cut.size() + 1; more < size; ++more)
+            EXPECT_FALSE(lead(more)) << size << " could hold " << more;
+    }
+}
+
+// As the tool says it; a file that never ends is read no further than the limit.
+TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
+{
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    for (const std::string& path : {std::string("/no/existe.toml"), folder}) {
+        const CGrammar read(file_at(path));
+        EXPECT_EQ(std::tuple(read.status, read.grammar, read.first.line, read.first.column, read.messages + "\n"),
+                  std::tuple(QUELVARINOX_UNREADABLE_FILE, nullptr, 0U, 0U, run_cli("--comprobar '" + path + "'").err));
+    }
+    EXPECT_EQ(CGrammar(file_at("/no/existe.toml")).messages, "No se puede leer la gramática «/no/existe.toml»: no existe.");
+    EXPECT_EQ(CGrammar(file_at("/no/\x01\xff")).messages, "No se puede leer la gramática «/no/\\x01\\xFF»: no existe.");
+    const CGrammar endless(file_at("/dev/zero"));
+    EXPECT_EQ(std::tuple(endless.status, endless.messages),
+              std::tuple(QUELVARINOX_INVALID_GRAMMAR,
+                         "/dev/zero:1:1: el fichero pasa de 1048576 bytes (1 MiB), lo más que puede tener una gramática"));
+}
+
+// The built-in grammar of every planet reads back into its category's row; the
+// programs have none.
+TEST(GrammarCApi, BuiltinGrammarsAndTheirInfo)
+{
+    std::set<std::string> programs;
+    for (const CategoryInfo& category : categories()) {
+        const std::string text = c_builtin_text(std::string(category.display_text));
+        if (text == quelvarinox_status_message(QUELVARINOX_NOT_A_GRAMMAR)) {
+            programs.emplace(category.key);
+            continue;
+        }
+        const CGrammar read(text_of(text));
+        quelvarinox_category info{};
+        ASSERT_EQ(quelvarinox_grammar_info(read.grammar, &info), QUELVARINOX_OK) << category.key;
+        EXPECT_EQ(std::tuple(info.display_text, info.key, info.description, info.reads_alternative_mode != 0),
+                  std::tuple(category.display_text, category.key, category.description, category.reads_alternative_mode));
+    }
+    EXPECT_EQ(programs, std::set<std::string>({"jedi", "varkh", "planeta"}));
+    EXPECT_EQ(c_builtin_text("Hoth"), quelvarinox_status_message(QUELVARINOX_UNKNOWN_CATEGORY));
+    char small[8] = "x";
+    size_t needed = 0;
+    EXPECT_EQ(quelvarinox_builtin_grammar_text("garos", small, sizeof small, &needed), QUELVARINOX_BUFFER_TOO_SMALL);
+    EXPECT_EQ(std::tuple(small[0], needed), std::tuple('x', c_builtin_text("garos").size() + 1));
+    const CGrammar own(text_of(own_grammar));
+    quelvarinox_category info{};
+    ASSERT_EQ(quelvarinox_grammar_info(own.grammar, &info), QUELVARINOX_OK);
+    EXPECT_EQ(std::tuple(std::string(info.display_text), std::string(info.key), std::string(info.description),
+                         info.reads_alternative_mode),
+              std::tuple("Mía", "mia", "Una lengua «mía».", 0));
+}
+
+// The generator keeps what the last name's trace needs, whatever takes the
+// freed grammar's memory.
+TEST(GrammarCApi, FreedGrammarLeavesTheLastTraceWhole)
+{
+    auto read = std::make_unique<CGrammar>(text_of(c_builtin_text("garos")));
+    CGenerator c(seed);
+    const std::string name = c.grammar_name(read->grammar, 5);
+    read.reset();
+    const CGrammar other(text_of(own_grammar));
+    EXPECT_EQ(name + '\t' + c.last_trace(),
+              lines_of(run_cli("-c garos --desde 5 -n 1 --traza -s " + std::to_string(seed)).out).at(0));
+}
+
+// A call rejected makes no name and no grammar: *grammar is set to NULL.
+TEST(GrammarCApi, NullPointersAndIndexZeroAreInvalidArguments)
+{
+    const CGrammar good(text_of(own_grammar));
+    const quelvarinox_grammar* const g = good.grammar;
+    CGenerator c(7);
+    quelvarinox_generator* const gen = c.g;
+    char* const out = c.out;
+    quelvarinox_grammar_error first{};
+    quelvarinox_category info{};
+    quelvarinox_grammar* made = good.grammar;
+    const auto made_none = [&](quelvarinox_status status) {
+        EXPECT_EQ(made, nullptr);
+        made = good.grammar;
+        return status;
+    };
+    const std::vector<quelvarinox_status> invalid = {
+        made_none(quelvarinox_grammar_new(nullptr, 1, &made, &first, out, 9, nullptr)),
+        made_none(quelvarinox_grammar_new(own_grammar.data(), own_grammar.size(), &made, &first, nullptr, 1, nullptr)),
+        made_none(quelvarinox_grammar_from_file(nullptr, &made, &first, out, 9, nullptr)),
+        made_none(quelvarinox_grammar_from_file("/no/existe", &made, &first, nullptr, 1, nullptr)),
+        quelvarinox_grammar_new(own_grammar.data(), own_grammar.size(), nullptr, &first, out, 9, nullptr),
+        quelvarinox_grammar_from_file("/no/existe", nullptr, &first, out, 9, nullptr),
+        quelvarinox_grammar_info(nullptr, &info), quelvarinox_grammar_info(g, nullptr),
+        quelvarinox_grammar_name(nullptr, g, 0, out, 9, nullptr), quelvarinox_grammar_name(gen, nullptr, 0, out, 9, nullptr),
+        quelvarinox_grammar_name(gen, g, 0, nullptr, 1, nullptr), quelvarinox_grammar_name_at(gen, g, 0, 0, out, 9, nullptr),
+        quelvarinox_grammar_name_at(nullptr, g, 1, 0, out, 9, nullptr),
+        quelvarinox_grammar_name_at(gen, nullptr, 1, 0, out, 9, nullptr),
+        quelvarinox_grammar_name_at(gen, g, 1, 0, nullptr, 1, nullptr),
+        quelvarinox_builtin_grammar_text(nullptr, out, 9, nullptr),
+        quelvarinox_builtin_grammar_text("garos", nullptr, 1, nullptr)};
+    EXPECT_EQ(invalid, std::vector<quelvarinox_status>(invalid.size(), QUELVARINOX_INVALID_ARGUMENT));
+    EXPECT_EQ(c.last_trace(), "");
+    EXPECT_EQ(made_none(quelvarinox_grammar_new(nullptr, 0, &made, nullptr, nullptr, 0, nullptr)),
+              QUELVARINOX_INVALID_GRAMMAR);
+    quelvarinox_grammar_free(nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quelvarinox::library {
+
+// A grammar file's bytes, read as the tool reads --gramatica: at most one byte
+// past the loader's limit, so that an endless file (a device, a pipe) costs no
+// more than that. `error` is the errno of a file that could not be read, 0 when
+// it was.
+struct FileText {
+    std::string text;
+    int error = 0;
+};
+FileText read_grammar_file_text(const std::string& path);
+
+// "No se puede leer la gramática «ruta»: no existe."
+std::string unreadable_message(std::string_view path, int error);
+
+}  // namespace quelvarinox::library

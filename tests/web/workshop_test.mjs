@@ -1,0 +1,266 @@
+// The grammar workshop of the page in Debian's headless Chromium: its names, errors, traces, links and
+// download are checked against what quelvarinox-nombres makes of the same file.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { deflateRawSync } from 'node:zlib';
+import { chromiumOptions, serve } from './static_server.mjs';
+
+const puppeteer = createRequire(join(process.env.QUELVARINOX_WEB_MODULES, 'package.json'))('puppeteer-core');
+
+const site = process.env.QUELVARINOX_SITE;
+const tool = process.env.QUELVARINOX_NOMBRES;
+const example = readFileSync(new URL('../../ejemplos/mi-lengua.toml', import.meta.url), 'utf8');
+// Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
+const SEED = '12345678901234567891';
+
+let server;
+let browser;
+let page;
+let folder;
+const problems = [];
+
+before(async () => {
+  folder = mkdtempSync(join(tmpdir(), 'quelvarinox-taller-'));
+  server = await serve(site);
+  browser = await puppeteer.launch(chromiumOptions);
+  page = await browser.newPage();
+  await page.setViewport({ width: 1280, height: 800 });
+  watch(page);
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  rmSync(folder, { recursive: true, force: true });
+  assert.deepEqual(problems, [], 'errors in the page or its console');
+});
+
+function watch(tab) {
+  tab.on('pageerror', (error) => problems.push(error.message));
+  tab.on('console', (message) => {
+    if (message.type() === 'error') problems.push(message.text());
+  });
+}
+
+let files = 0;
+function grammarFile(text) {
+  const file = join(folder, `gramatica-${++files}.toml`);
+  writeFileSync(file, text);
+  return file;
+}
+
+// The tool's names of `text` as a grammar file, with the seed.
+const toolNames = (text, count, ...options) => execFileSync(tool,
+  ['--gramatica', grammarFile(text), '-s', SEED, '-n', String(count), ...options], { encoding: 'utf8' })
+  .trimEnd().split('\n');
+
+// The mistakes the tool finds in `text`, as the workshop lists them.
+function toolErrors(text) {
+  const file = grammarFile(text);
+  try {
+    execFileSync(tool, ['--comprobar', file], { encoding: 'utf8', stdio: 'pipe' });
+    return [];
+  } catch (failure) {
+    return failure.stderr.trimEnd().split('\n').map((line) => {
+      const [, lineNumber, column, message] = /^.*?:(\d+):(\d+): (.*)$/.exec(line);
+      return `línea ${lineNumber}, columna ${column}: ${message}`;
+    });
+  }
+}
+
+// Loads the page afresh: a link that differs only after its "#" would not.
+async function openWorkshop(address = '', tab = page) {
+  await tab.goto('about:blank');
+  await tab.goto(new URL(address, server.url).href, { waitUntil: 'domcontentloaded' });
+  await tab.waitForSelector('#generar:not([disabled])');
+  if (await tab.$eval('#taller', (section) => section.hidden)) await tab.click('#abrir-taller');
+  await tab.waitForSelector('#taller[aria-busy="false"]');
+}
+
+// Waits for the names to settle and the link to follow them.
+const seen = (tab = page) => tab.waitForFunction(() => !('pending' in document.getElementById('taller-enlace').dataset))
+  .then(() => tab.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    return {
+      text: $('taller-texto').value,
+      names: [...$('taller-nombres').querySelectorAll('li:not([hidden]) button')].map((b) => b.textContent),
+      stale: $('taller-nombres').classList.contains('caducos'),
+      status: $('taller-estado').textContent,
+      errors: [...$('taller-errores').children].map((item) => item.textContent),
+      wrongLines: [...$('taller-lineas').querySelectorAll('.mal')].map((line) => Number(line.textContent)),
+      trace: $('taller-traza').textContent,
+      link: $('taller-enlace').href,
+      name: $('nombre').value,
+      notice: $('aviso').hidden ? '' : $('aviso').textContent,
+      open: !$('taller').hidden,
+    };
+  }));
+
+async function setSeed(seed) {
+  await page.$eval('#taller-semilla', (field) => { field.value = ''; });
+  await page.type('#taller-semilla', seed);
+}
+
+test('the example\'s names follow the seed and every keystroke, and an error shows at its line', async () => {
+  await openWorkshop();
+  await setSeed(SEED);
+  let view = await seen();
+  assert.equal(view.text, example);
+  assert.deepEqual(view.names, toolNames(example, 20));
+  assert.match(view.status, /«Mi lengua» \(clave «mi-lengua»\) está bien/);
+
+  // A new coda, typed at the end of the file, key by key.
+  await page.focus('#taller-texto');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('End');
+  await page.keyboard.up('Control');
+  await page.keyboard.type('z = 40\n');
+  const edited = `${example}z = 40\n`;
+  view = await seen();
+  assert.equal(view.text, edited);
+  assert.deepEqual(view.names, toolNames(edited, 20));
+  assert.notDeepEqual(view.names, toolNames(example, 20));
+
+  // A line that is not TOML: the names stay those of the last good text, greyed.
+  await page.keyboard.type('[vocal.pesos\n');
+  const broken = `${edited}[vocal.pesos\n`;
+  view = await seen();
+  const expected = toolErrors(broken);
+  assert.ok(expected.length > 0);
+  assert.deepEqual(view.errors, expected);
+  const wrongLine = Number(/^línea (\d+)/.exec(expected[0])[1]);
+  assert.equal(wrongLine, broken.split('\n').length - 1);
+  assert.deepEqual(view.wrongLines, [wrongLine]);
+  assert.ok(view.stale && view.names.length === 20);
+  assert.deepEqual(view.names, toolNames(edited, 20));
+
+  // The message takes the caret to its place.
+  await page.click('#taller-errores button');
+  const caret = await page.$eval('#taller-texto', (area) => [document.activeElement === area,
+    area.value.slice(0, area.selectionStart).split('\n').length]);
+  assert.deepEqual(caret, [true, wrongLine]);
+
+  await page.keyboard.press('End');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Home');
+  await page.keyboard.up('Shift');
+  await page.keyboard.press('Backspace');
+  view = await seen();
+  assert.equal(view.text, `${edited}\n`);
+  assert.deepEqual([view.errors, view.wrongLines, view.stale], [[], [], false]);
+});
+
+test('a built-in grammar, the alternative mode, and the trace of a name on demand', async () => {
+  await openWorkshop();
+  await setSeed(SEED);
+  await page.select('#taller-base', 'tatooine');
+  await page.click('#taller-cargar');
+  await page.click('#taller-alternativo');
+  let view = await seen();
+  assert.equal(view.text, execFileSync(tool, ['--exportar', 'tatooine'], { encoding: 'utf8' }));
+  const expected = toolNames(view.text, 20, '-a', '--traza').map((line) => line.split('\t'));
+  assert.deepEqual(view.names, expected.map(([name]) => name));
+  assert.equal(view.trace, '');
+  await page.click('#taller-nombres li:nth-child(3) button');
+  view = await seen();
+  assert.equal(view.trace, `Tiradas del nombre 3, «${expected[2][0]}»: ${expected[2][1]}`);
+  assert.match(view.link, /&indice=3&modo=alternativo$/);
+});
+
+test('a link carries the grammar and shows the tool\'s name of it', async () => {
+  await openWorkshop();
+  await page.select('#taller-base', 'corelia');
+  await page.click('#taller-cargar');
+  await setSeed(SEED);
+  // An accent and a character outside the BMP make the round trip too.
+  await page.focus('#taller-texto');
+  await page.keyboard.type('# Añadido: ☀ 𝔸\n');
+  await page.click('#taller-nombres li:nth-child(7) button');
+  const view = await seen();
+  assert.match(view.link, new RegExp(`#gramatica=[A-Za-z0-9_-]+&semilla=${SEED}&indice=7$`));
+
+  const tab = await browser.newPage();
+  watch(tab);
+  await tab.goto(view.link, { waitUntil: 'domcontentloaded' });
+  await tab.waitForSelector('#taller[aria-busy="false"]');
+  await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
+  const linked = await seen(tab);
+  assert.equal(linked.name, toolNames(view.text, 7).at(-1));
+  assert.equal(linked.name, view.names[6]);
+  assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []]);
+  assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link);
+  await new Promise((resolve) => setTimeout(resolve, 500));
+  assert.equal(await tab.evaluate(() => location.href), view.link, 'the address keeps the link');
+  // The workshop's own link, followed in the same page, changes only the fragment.
+  await tab.click('#taller-nombres li:nth-child(2) button');
+  const second = await seen(tab);
+  await tab.click('#taller-enlace');
+  await tab.waitForFunction((name) => document.getElementById('nombre').value === name, {}, second.names[1]);
+  assert.equal(await tab.evaluate(() => location.href), second.link);
+  await tab.close();
+});
+
+test('a broken link opens the workshop with what it could read and says why', async () => {
+  const good = deflateRawSync(Buffer.from(example)).toString('base64url');
+  const cases = [
+    ['%%%', 'no está escrita en base64url', (text) => text === ''],
+    [good.slice(0, 200), 'no se pudo descomprimir entera', (text) => text.length > 100 && example.startsWith(text)],
+    [deflateRawSync(Buffer.from([0x61, 0xff, 0x62])).toString('base64url'), 'no es texto UTF-8',
+      (text) => text === 'a\uFFFDb'],
+    [deflateRawSync(Buffer.from('nombre = 3\n')).toString('base64url'), 'tiene errores',
+      (text) => text === 'nombre = 3\n'],
+  ];
+  for (const [data, message, recovered] of cases) {
+    await page.goto('about:blank');
+    await page.goto(new URL(`/#gramatica=${data}&semilla=5&indice=2`, server.url).href, { waitUntil: 'domcontentloaded' });
+    await page.waitForSelector('#taller[aria-busy="false"]');
+    await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const view = await seen();
+    assert.ok(view.notice.includes(message), `${message}: ${view.notice}`);
+    assert.ok(recovered(view.text), `${message}: ${JSON.stringify(view.text)}`);
+    assert.ok(view.open && view.errors.length > 0 && view.names.length === 0, message);
+    // Mistakes at one place may come in another order: the loader sorts them by place with std::sort,
+    // which libc++ in WebAssembly and libstdc++ in the tool leave in different orders.
+    assert.deepEqual(view.errors.toSorted(), toolErrors(view.text).toSorted(), message);
+  }
+});
+
+test('the download offers the file, named after its key', async () => {
+  await openWorkshop();
+  const session = await page.createCDPSession();
+  const done = new Promise((resolve) => session.on('Browser.downloadProgress', (event) => {
+    if (event.state === 'completed') resolve();
+  }));
+  const offered = new Promise((resolve) => session.on('Browser.downloadWillBegin', resolve));
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder, eventsEnabled: true });
+  await page.click('#taller-descargar');
+  assert.equal((await offered).suggestedFilename, 'mi-lengua.toml');
+  await done;
+  assert.equal(readFileSync(join(folder, 'mi-lengua.toml'), 'utf8'), example);
+  await session.detach();
+});
+
+test('at 1280 and 375 pixels wide, nothing scrolls sideways and every control has a name', async () => {
+  for (const width of [1280, 375]) {
+    await page.setViewport({ width, height: 800 });
+    await openWorkshop();
+    await page.select('#taller-base', 'corelia');
+    await page.click('#taller-cargar');
+    await seen();
+    assert.ok(await page.evaluate((w) => document.documentElement.scrollWidth <= w, width), `${width}: no sideways scrolling`);
+    const unnamed = [];
+    const visit = (node) => {
+      if (['button', 'combobox', 'link', 'textbox', 'checkbox'].includes(node.role) && !node.name?.trim())
+        unnamed.push(node.role);
+      node.children?.forEach(visit);
+    };
+    visit(await page.accessibility.snapshot());
+    assert.deepEqual(unnamed, [], `${width}: controls without an accessible name`);
+  }
+  await page.setViewport({ width: 1280, height: 800 });
+});

@@ -1,0 +1,568 @@
+// The grammar workshop: a grammar file edited in a text area, twenty of its
+// names for a seed made again at every change, each mistake at its line, the
+// file downloaded, and a link that carries the whole file in the address's
+// fragment, which browsers never send, so the file stays in the browser.
+// It loads a module of its own from the package's files and calls the C API
+// of quelvarinox.h as library.js does, when it is first opened.
+import createModule from './quelvarinox/quelvarinox.js';
+
+const STATUS_OK = 0;
+const STATUS_BUFFER_TOO_SMALL = 2;
+const STATUS_INVALID_GRAMMAR = 5;
+const LARGEST_NUMBER = 2n ** 64n - 1n;
+const NAME_COUNT = 20;
+// The loader's own limit: a link that inflates to more is not read further.
+const LARGEST_FILE = 1 << 20;
+// struct quelvarinox_category: three pointers and an int, four bytes each.
+const CATEGORY_SIZE = 16;
+const encoder = new TextEncoder();
+
+// The C API of a module of its own, with a buffer for the texts it gives, grown
+// when a call says it is too small, and one for the file it is given.
+class Api {
+  #m;
+  // grammar* at 0, size_t needed at 4, quelvarinox_grammar_error at 8, a category at 16.
+  #scratch;
+  #buffer = { address: 0, size: 0 };
+  #input = { address: 0, size: 0 };
+
+  constructor(module) {
+    this.#m = module;
+    this.#scratch = module._malloc(16 + CATEGORY_SIZE);
+    this.#reserve(this.#buffer, 4096);
+    this.#reserve(this.#input, 8192);
+  }
+
+  get module() {
+    return this.#m;
+  }
+
+  check(status) {
+    if (status !== STATUS_OK) throw new Error(this.#m.UTF8ToString(this.#m._quelvarinox_status_message(status)));
+  }
+
+  // The text that call(buffer, size, needed) writes.
+  text(call) {
+    const needed = this.#scratch + 4;
+    let status = call(this.#buffer.address, this.#buffer.size, needed);
+    if (status === STATUS_BUFFER_TOO_SMALL) {
+      this.#reserve(this.#buffer, this.#m.HEAPU32[needed >> 2]);
+      status = call(this.#buffer.address, this.#buffer.size, needed);
+    }
+    this.check(status);
+    return this.#m.UTF8ToString(this.#buffer.address);
+  }
+
+  // `text` in the module's memory as UTF-8 and its length in bytes, valid until the next call.
+  input(text) {
+    const bytes = encoder.encode(text);
+    if (bytes.length + 1 > this.#input.size) this.#reserve(this.#input, bytes.length + 1);
+    this.#m.HEAPU8.set(bytes, this.#input.address);
+    this.#m.HEAPU8[this.#input.address + bytes.length] = 0;
+    return [this.#input.address, bytes.length];
+  }
+
+  // The categories that have a grammar file, as { key, displayText }.
+  grammarCategories() {
+    const m = this.#m;
+    const entry = this.#scratch + 16;
+    const list = [];
+    for (let index = 0; index < m._quelvarinox_category_count(); index++) {
+      this.check(m._quelvarinox_category_at(index, entry));
+      const [displayText, key] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 2);
+      const status = m._quelvarinox_builtin_grammar_text(key, 0, 0, this.#scratch + 4);
+      if (status === STATUS_OK || status === STATUS_BUFFER_TOO_SMALL)
+        list.push({ key: m.UTF8ToString(key), displayText: m.UTF8ToString(displayText) });
+    }
+    return list;
+  }
+
+  builtinText(key) {
+    return this.text((buffer, size, needed) =>
+      this.#m._quelvarinox_builtin_grammar_text(this.input(key)[0], buffer, size, needed));
+  }
+
+  // A grammar made from `text`: { grammar, info } with the module's grammar and
+  // what it names, or { errors } with every mistake as { line, column, message }.
+  parse(text) {
+    const m = this.#m;
+    const [address, length] = this.input(text);
+    const [out, needed, first] = [this.#scratch, this.#scratch + 4, this.#scratch + 8];
+    const call = () => m._quelvarinox_grammar_new(address, length, out, first, this.#buffer.address,
+      this.#buffer.size, needed);
+    let status = call();
+    if (status === STATUS_INVALID_GRAMMAR && m.HEAPU32[needed >> 2] > this.#buffer.size) {
+      this.#reserve(this.#buffer, m.HEAPU32[needed >> 2]);
+      status = call();
+    }
+    if (status === STATUS_INVALID_GRAMMAR) {
+      const messages = m.UTF8ToString(this.#buffer.address);
+      return { errors: messages === '' ? [] : messages.split('\n').map(placed) };
+    }
+    this.check(status);
+    const grammar = m.HEAPU32[out >> 2];
+    const entry = this.#scratch + 16;
+    const status2 = m._quelvarinox_grammar_info(grammar, entry);
+    if (status2 !== STATUS_OK) {
+      m._quelvarinox_grammar_free(grammar);
+      this.check(status2);
+    }
+    const [displayText, key, description, readsAlternativeMode] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 4);
+    const info = {
+      displayText: m.UTF8ToString(displayText),
+      key: m.UTF8ToString(key),
+      description: m.UTF8ToString(description),
+      readsAlternativeMode: readsAlternativeMode !== 0,
+    };
+    return { grammar, info };
+  }
+
+  freeGrammar(grammar) {
+    this.#m._quelvarinox_grammar_free(grammar);
+  }
+
+  generator(seed) {
+    this.check(this.#m._quelvarinox_generator_new_seeded(seed, this.#scratch));
+    return this.#m.HEAPU32[this.#scratch >> 2];
+  }
+
+  freeGenerator(generator) {
+    this.#m._quelvarinox_generator_free(generator);
+  }
+
+  // Name `index` of the grammar and the draws behind it.
+  nameAt(generator, grammar, index, alternative) {
+    const m = this.#m;
+    const name = this.text((buffer, size, needed) =>
+      m._quelvarinox_grammar_name_at(generator, grammar, BigInt(index), alternative ? 1 : 0, buffer, size, needed));
+    const trace = this.text((buffer, size, needed) => m._quelvarinox_last_trace(generator, buffer, size, needed));
+    return { name, trace };
+  }
+
+  #reserve(buffer, size) {
+    this.#m._free(buffer.address);
+    buffer.address = this.#m._malloc(size);
+    if (!buffer.address) throw new Error('No queda memoria para el texto.');
+    buffer.size = size;
+  }
+}
+
+// "línea:columna: mensaje" as { line, column, message }; line 0 for a message without a place.
+function placed(text) {
+  const match = /^(\d+):(\d+): (.*)$/.exec(text);
+  return match ? { line: Number(match[1]), column: Number(match[2]), message: match[3] }
+    : { line: 0, column: 0, message: text };
+}
+
+function describe(error) {
+  return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
+}
+
+// A whole number of the address from `smallest` to 2^64 − 1, or undefined.
+function whole(text, smallest) {
+  if (!/^\d{1,20}$/.test(text)) return undefined;
+  const value = BigInt(text);
+  return value >= smallest && value <= LARGEST_NUMBER ? value : undefined;
+}
+
+function randomSeed() {
+  return crypto.getRandomValues(new BigUint64Array(1))[0];
+}
+
+function quote(text) {
+  return `«${text.length > 40 ? `${text.slice(0, 40)}…` : text}»`;
+}
+
+// Bytes as base64url without padding, and back; null when `text` is not base64url.
+function toBase64Url(bytes) {
+  let binary = '';
+  for (let start = 0; start < bytes.length; start += 0x8000)
+    binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
+  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+}
+
+function fromBase64Url(text) {
+  if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1) return null;
+  const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
+  return Uint8Array.from(binary, (c) => c.charCodeAt(0));
+}
+
+async function deflate(text) {
+  const stream = new Blob([encoder.encode(text)]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
+}
+
+// What `bytes` inflate to, as far as they do: { bytes, problem }.
+async function inflate(bytes) {
+  const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+  const chunks = [];
+  let length = 0;
+  let problem = '';
+  try {
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      chunks.push(value);
+      length += value.length;
+      if (length > LARGEST_FILE) {
+        problem = `La gramática pasa de ${LARGEST_FILE} bytes, lo más que se lee; se muestra su principio.`;
+        reader.cancel().catch(() => {});
+        break;
+      }
+    }
+  } catch {
+    problem = 'La gramática del enlace no se pudo descomprimir entera: el enlace está cortado o estropeado.';
+  }
+  const all = new Uint8Array(length);
+  let at = 0;
+  for (const chunk of chunks) {
+    all.set(chunk, at);
+    at += chunk.length;
+  }
+  return { bytes: all.subarray(0, LARGEST_FILE), problem };
+}
+
+// The fragment of a link to a grammar, "#gramatica=…&semilla=S&indice=I", read
+// as { text, seed, index, alternative } and a Spanish sentence for each thing
+// in it that is wrong; what cannot be read is left out.
+export async function readGrammarLink(hash) {
+  const params = new URLSearchParams(hash.replace(/^#/, ''));
+  const link = {};
+  const problems = [];
+  const bytes = fromBase64Url(params.get('gramatica') ?? '');
+  if (bytes === null) {
+    problems.push('La gramática del enlace no está escrita en base64url: no se pudo leer nada de ella.');
+    link.text = '';
+  } else {
+    const inflated = await inflate(bytes);
+    if (inflated.problem) problems.push(inflated.problem);
+    // A file cut short may end inside a character, which is left out.
+    const stream = { stream: inflated.problem !== '' };
+    try {
+      link.text = new TextDecoder('utf-8', { fatal: true }).decode(inflated.bytes, stream);
+    } catch {
+      link.text = new TextDecoder('utf-8').decode(inflated.bytes, stream);
+      problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
+    }
+  }
+  for (const [param, field, subject, smallest] of [['semilla', 'seed', 'La semilla', 0n], ['indice', 'index', 'El índice', 1n]]) {
+    if (!params.has(param)) continue;
+    const value = whole(params.get(param), smallest);
+    if (value === undefined)
+      problems.push(`${subject} ${quote(params.get(param))} no es un número entero de ${smallest} a ${LARGEST_NUMBER}.`);
+    else link[field] = value;
+  }
+  if (params.has('modo')) {
+    const mode = params.get('modo');
+    if (mode === 'normal' || mode === 'alternativo') link.alternative = mode === 'alternativo';
+    else problems.push(`El modo ${quote(mode)} no existe: es «normal» o «alternativo».`);
+  }
+  return { link, problems };
+}
+
+export function isGrammarLink(hash) {
+  return hash.startsWith('#gramatica=');
+}
+
+export class Workshop {
+  #ui;
+  #page;
+  #api = null;
+  #loading = null;
+  #generator = 0;
+  #seed = randomSeed();
+  // The last grammar without mistakes, which makes the names while the text has some.
+  #grammar = 0;
+  #info = null;
+  #text = null;
+  #errors = [];
+  #selected = 0;
+  #names = [];
+  #gutterKey = '';
+  #linkCount = 0;
+
+  // `page` shows notices and names: { showNotice(text, problems), showName(shown) }.
+  constructor(page) {
+    this.#page = page;
+    this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
+      'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
+      'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
+      'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
+    const ui = this.#ui;
+    ui.semilla.value = String(this.#seed);
+    ui.nombres.replaceChildren(...Array.from({ length: NAME_COUNT }, (_, i) => {
+      const item = document.createElement('li');
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.setAttribute('aria-pressed', 'false');
+      button.addEventListener('click', () => this.#select(i + 1));
+      item.append(button);
+      return item;
+    }));
+    ui['abrir-taller'].addEventListener('click', () => {
+      if (!ui.taller.hidden) {
+        this.#show(false);
+        return;
+      }
+      // open() shows the workshop before it waits for anything.
+      this.open().catch(() => {});
+      ui.titulo.focus();
+    });
+    ui.texto.addEventListener('input', () => this.#update());
+    ui.texto.addEventListener('scroll', () => { ui.lineas.scrollTop = ui.texto.scrollTop; });
+    ui.semilla.addEventListener('input', () => this.#readSeed());
+    ui['otra-semilla'].addEventListener('click', () => {
+      ui.semilla.value = String(randomSeed());
+      this.#readSeed();
+    });
+    ui.alternativo.addEventListener('change', () => this.#update());
+    ui.cargar.addEventListener('click', () => this.#loadBase());
+    ui.descargar.addEventListener('click', () => this.#download());
+    ui.errores.addEventListener('click', (event) => {
+      const button = event.target.closest('button[data-line]');
+      if (button) this.#goTo(Number(button.dataset.line), Number(button.dataset.column));
+    });
+  }
+
+  // Shows the workshop, loading its module the first time.
+  async open() {
+    this.#show(true);
+    this.#loading ??= this.#load().catch((error) => {
+      this.#loading = null;
+      throw error;
+    });
+    return this.#loading;
+  }
+
+  // Opens the workshop with the grammar of a "#gramatica=" link, and has the
+  // page show the name the link names; true if there was one to show.
+  async openLink(hash) {
+    const [{ link, problems }] = await Promise.all([readGrammarLink(hash), this.open()]);
+    if (problems.length > 0) this.#page.showNotice('Este enlace de gramática no se pudo leer entero:', problems);
+    const ui = this.#ui;
+    // The names come from the link's text alone, not from what was there before.
+    this.#api.freeGrammar(this.#grammar);
+    this.#grammar = 0;
+    this.#info = null;
+    this.#text = null;
+    if (ui.texto.value !== link.text) ui.texto.value = link.text;
+    if (link.seed !== undefined) ui.semilla.value = String(link.seed);
+    ui.alternativo.checked = link.alternative ?? false;
+    this.#selected = 0;
+    this.#readSeed();
+    if (this.#errors.length > 0) {
+      if (problems.length === 0)
+        this.#page.showNotice('La gramática de este enlace tiene errores: el taller los muestra junto a sus líneas.');
+      return false;
+    }
+    const index = link.index ?? 1n;
+    const made = this.#api.nameAt(this.#generator, this.#grammar, index, ui.alternativo.checked);
+    if (index <= NAME_COUNT) this.#select(Number(index));
+    this.#page.showName({ ...made, category: this.#info, link: await this.#link(index) });
+    return true;
+  }
+
+  #show(shown) {
+    this.#ui.taller.hidden = !shown;
+    this.#ui['abrir-taller'].setAttribute('aria-expanded', String(shown));
+  }
+
+  async #load() {
+    const ui = this.#ui;
+    ui.taller.setAttribute('aria-busy', 'true');
+    ui.estado.textContent = 'Cargando el taller…';
+    try {
+      this.#api = new Api(await createModule());
+    } catch (error) {
+      ui.estado.textContent = 'No se pudo cargar el taller. Prueba a recargar la página.';
+      ui.taller.setAttribute('aria-busy', 'false');
+      throw error;
+    }
+    const planets = document.createElement('optgroup');
+    planets.label = 'Planetas';
+    planets.append(...this.#api.grammarCategories().map(({ key, displayText }) => new Option(displayText, key)));
+    ui.base.append(planets);
+    ui.base.disabled = false;
+    ui.cargar.disabled = false;
+    this.#generator = this.#api.generator(this.#seed);
+    this.#update();
+    ui.taller.setAttribute('aria-busy', 'false');
+  }
+
+  #loadBase() {
+    const key = this.#ui.base.value;
+    this.#ui.texto.value = key === '' ? this.#ui.texto.defaultValue : this.#api.builtinText(key);
+    this.#ui.texto.scrollTop = 0;
+    this.#update();
+  }
+
+  #readSeed() {
+    const ui = this.#ui;
+    const seed = whole(ui.semilla.value.trim(), 0n);
+    ui.semilla.setAttribute('aria-invalid', String(seed === undefined));
+    ui['semilla-error'].textContent = seed === undefined ? `La semilla es un número entero de 0 a ${LARGEST_NUMBER}.` : '';
+    if (seed === undefined || !this.#api) return;
+    if (seed !== this.#seed || !this.#generator) {
+      this.#api.freeGenerator(this.#generator);
+      this.#generator = this.#api.generator(seed);
+      this.#seed = seed;
+    }
+    this.#update();
+  }
+
+  // Reads the text again if it changed, and makes the names.
+  #update() {
+    if (!this.#api) return;
+    const ui = this.#ui;
+    const text = ui.texto.value;
+    if (text !== this.#text) {
+      this.#text = text;
+      const made = this.#api.parse(text);
+      this.#errors = made.errors ?? [];
+      if (made.grammar) {
+        this.#api.freeGrammar(this.#grammar);
+        this.#grammar = made.grammar;
+        this.#info = made.info;
+      }
+      this.#showErrors();
+    }
+    this.#makeNames();
+    this.#updateLink();
+  }
+
+  #showErrors() {
+    const ui = this.#ui;
+    const errors = this.#errors;
+    const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
+    if (errors.length === 0) {
+      ui.estado.textContent = `La gramática ${quote(this.#info.displayText)} (clave ${quote(this.#info.key)}) está bien.`;
+    } else if (this.#grammar) {
+      ui.estado.textContent = `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`;
+    } else {
+      ui.estado.textContent = `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`;
+    }
+    ui.estado.classList.toggle('mal', errors.length > 0);
+    ui.errores.replaceChildren(...errors.map((error) => {
+      const item = document.createElement('li');
+      if (error.line > 0) {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.className = 'lugar';
+        button.dataset.line = error.line;
+        button.dataset.column = error.column;
+        button.textContent = describe(error);
+        item.append(button);
+      } else {
+        item.textContent = describe(error);
+      }
+      return item;
+    }));
+    this.#drawGutter();
+  }
+
+  // The line numbers beside the text, the lines with a mistake marked.
+  #drawGutter() {
+    const lines = this.#text.split('\n').length;
+    const wrong = new Set(this.#errors.map((error) => error.line));
+    const key = `${lines}:${[...wrong].join(',')}`;
+    if (key === this.#gutterKey) return;
+    this.#gutterKey = key;
+    const gutter = this.#ui.lineas;
+    gutter.style.setProperty('--cifras', String(lines).length);
+    gutter.replaceChildren(...Array.from({ length: lines }, (_, i) => {
+      const line = document.createElement('div');
+      line.textContent = String(i + 1);
+      if (wrong.has(i + 1)) line.className = 'mal';
+      return line;
+    }));
+    gutter.scrollTop = this.#ui.texto.scrollTop;
+  }
+
+  // Puts the caret at a line and column (from 1, in characters) and scrolls to it.
+  #goTo(line, column) {
+    const area = this.#ui.texto;
+    const lines = area.value.split('\n');
+    const row = Math.min(line, lines.length) - 1;
+    let offset = 0;
+    for (let i = 0; i < row; i++) offset += lines[i].length + 1;
+    offset += [...lines[row]].slice(0, Math.max(column - 1, 0)).join('').length;
+    area.focus({ preventScroll: true });
+    area.setSelectionRange(offset, offset);
+    const height = parseFloat(getComputedStyle(area).lineHeight);
+    area.scrollTop = Math.max(0, row * height - area.clientHeight / 3);
+  }
+
+  #makeNames() {
+    const ui = this.#ui;
+    const buttons = ui.nombres.querySelectorAll('button');
+    this.#names = [];
+    if (this.#grammar) {
+      for (let index = 1; index <= NAME_COUNT; index++)
+        this.#names.push(this.#api.nameAt(this.#generator, this.#grammar, index, ui.alternativo.checked));
+    }
+    buttons.forEach((button, i) => {
+      const made = this.#names[i];
+      button.textContent = made ? (made.name || '(vacío)') : '';
+      button.parentElement.hidden = !made;
+    });
+    ui.nombres.classList.toggle('caducos', this.#errors.length > 0);
+    this.#showTrace();
+  }
+
+  #select(index) {
+    this.#selected = index;
+    this.#showTrace();
+    this.#updateLink();
+  }
+
+  #showTrace() {
+    const ui = this.#ui;
+    ui.nombres.querySelectorAll('button').forEach((button, i) =>
+      button.setAttribute('aria-pressed', String(i + 1 === this.#selected)));
+    const made = this.#names[this.#selected - 1];
+    if (!made) {
+      ui.traza.replaceChildren();
+      return;
+    }
+    const code = document.createElement('code');
+    code.textContent = made.trace;
+    ui.traza.replaceChildren(`Tiradas del nombre ${this.#selected}, ${quote(made.name)}: `, code);
+  }
+
+  // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
+  async #link(index = BigInt(this.#selected || 1)) {
+    const params = new URLSearchParams({ semilla: this.#seed, indice: index });
+    if (this.#ui.alternativo.checked) params.set('modo', 'alternativo');
+    return `${location.pathname}#gramatica=${toBase64Url(await deflate(this.#ui.texto.value))}&${params}`;
+  }
+
+  // The link is made in the background and the last one wins; data-pending is there until it does.
+  async #updateLink() {
+    const count = ++this.#linkCount;
+    const anchor = this.#ui.enlace;
+    anchor.dataset.pending = '';
+    let href;
+    try {
+      href = await this.#link();
+    } catch {
+      href = '#';
+    }
+    if (count !== this.#linkCount) return;
+    anchor.href = href;
+    delete anchor.dataset.pending;
+  }
+
+  #download() {
+    const text = this.#ui.texto.value;
+    const key = this.#errors.length === 0 && this.#info ? this.#info.key
+      : /^\s*clave\s*=\s*"([a-z0-9-]{1,32})"/m.exec(text)?.[1] ?? 'gramatica';
+    const anchor = document.createElement('a');
+    anchor.href = URL.createObjectURL(new Blob([text], { type: 'application/toml' }));
+    anchor.download = `${key}.toml`;
+    anchor.hidden = true;
+    document.body.append(anchor);
+    anchor.click();
+    anchor.remove();
+    setTimeout(() => URL.revokeObjectURL(anchor.href), 60_000);
+  }
+}
