@@ -16,3 +16,18 @@ case $1 in
   c_consumer) cc -std=c99 -Wall -Wextra -Wpedantic -Werror "$here/first_names.c" -o "$work/first_names" $(pkg-config --cflags --libs quelvarinox) ;;
 esac
 diff -u <("$2" -s 7 -c "Ord Mantell" -n 5) <("$work/first_names")
+# A grammar of one's own: Lianna's, written out by the tool, as --gramatica reads it.
+"$2" --exportar lianna >"$work/lianna.toml"
+diff -u <("$2" -s 7 --gramatica "$work/lianna.toml" -n 5) <("$work/first_names" "$work/lianna.toml")
+# A wrong one: every message as the tool's --comprobar gives them, and the first's
+# place (from C++, with its message) on the output.
+sed 's/^tirada = 47$/tirada = 48/' "$work/lianna.toml" >"$work/mala.toml"
+if messages=$("$2" --comprobar "$work/mala.toml" 2>&1) ||
+   "$work/first_names" "$work/mala.toml" >"$work/first" 2>"$work/messages"; then
+  exit 1
+fi
+diff -u <(echo "$messages") "$work/messages"
+first=${messages#"$work/mala.toml:"}
+first=${first%%$'\n'*}
+[ "$1" = c_consumer ] && first=${first%%: *}
+diff -u <(echo "$first") "$work/first"
