@@ -5,6 +5,35 @@
 
 namespace quelvarinox {
 
+namespace {
+
+using library::NameOrigin;
+using library::NameSource;
+
+void each_name(NameSource& source, const NameOrigin& origin, std::uint64_t count, bool alternative,
+               const std::function<void(std::string_view)>& take)
+{
+    for (std::uint64_t i = 0; i < count; ++i)
+        take(source.next(origin, alternative));
+}
+
+std::vector<std::string> names_of(NameSource& source, const NameOrigin& origin, std::size_t count, bool alternative)
+{
+    std::vector<std::string> names;
+    names.reserve(count);
+    each_name(source, origin, count, alternative, [&](std::string_view name) { names.emplace_back(name); });
+    return names;
+}
+
+std::string name_numbered(NameSource& source, const NameOrigin& origin, std::uint64_t index, bool alternative)
+{
+    if (index == 0)
+        throw std::invalid_argument("los nombres se cuentan desde 1");
+    return source.make(origin, index, alternative);
+}
+
+}  // namespace
+
 UnknownCategory::UnknownCategory(std::string_view name)
     : std::invalid_argument("categoría desconocida: «" + std::string(name) + "»")
 {
@@ -12,7 +41,7 @@ UnknownCategory::UnknownCategory(std::string_view name)
 
 Generator::Generator() : Generator(random_run_seed()) {}
 
-Generator::Generator(std::uint64_t seed) : source_(std::make_unique<library::NameSource>(seed)) {}
+Generator::Generator(std::uint64_t seed) : source_(std::make_unique<NameSource>(seed)) {}
 
 Generator::Generator(Generator&&) noexcept = default;
 Generator& Generator::operator=(Generator&&) noexcept = default;
@@ -25,29 +54,43 @@ std::string Generator::name(std::string_view category, bool alternative)
     return source_->next(library::category_named(category), alternative);
 }
 
+std::string Generator::name(const UserGrammar& grammar, bool alternative)
+{
+    return source_->next(grammar.grammar_, alternative);
+}
+
+// An unknown category throws before anything is reserved.
 std::vector<std::string> Generator::names(std::string_view category, std::size_t count, bool alternative)
 {
-    library::category_named(category);  // an unknown category throws before anything is reserved
-    std::vector<std::string> names;
-    names.reserve(count);
-    for_each_name(category, count, alternative, [&](std::string_view name) { names.emplace_back(name); });
-    return names;
+    return names_of(*source_, library::category_named(category), count, alternative);
+}
+
+std::vector<std::string> Generator::names(const UserGrammar& grammar, std::size_t count, bool alternative)
+{
+    return names_of(*source_, grammar.grammar_, count, alternative);
 }
 
 void Generator::for_each_name(std::string_view category, std::uint64_t count, bool alternative,
                               const std::function<void(std::string_view)>& take)
 {
-    const Category& row = library::category_named(category);
-    for (std::uint64_t i = 0; i < count; ++i)
-        take(source_->next(row, alternative));
+    each_name(*source_, library::category_named(category), count, alternative, take);
 }
 
+void Generator::for_each_name(const UserGrammar& grammar, std::uint64_t count, bool alternative,
+                              const std::function<void(std::string_view)>& take)
+{
+    each_name(*source_, grammar.grammar_, count, alternative, take);
+}
+
+// An unknown category throws before index 0 does.
 std::string Generator::name_at(std::string_view category, std::uint64_t index, bool alternative)
 {
-    const Category& row = library::category_named(category);
-    if (index == 0)
-        throw std::invalid_argument("los nombres se cuentan desde 1");
-    return source_->make(row, index, alternative);
+    return name_numbered(*source_, library::category_named(category), index, alternative);
+}
+
+std::string Generator::name_at(const UserGrammar& grammar, std::uint64_t index, bool alternative)
+{
+    return name_numbered(*source_, grammar.grammar_, index, alternative);
 }
 
 std::string Generator::last_trace() const { return source_->last_trace(); }

@@ -1,5 +1,6 @@
 #include "library/grammar_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -17,7 +18,8 @@ int read_bounded(int fd, std::string& text)
 {
     char buffer[1 << 16];
     while (text.size() <= grammar_limits::file_bytes) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        const std::size_t wanted = std::min(sizeof buffer, grammar_limits::file_bytes + 1 - text.size());
+        const ssize_t got = ::read(fd, buffer, wanted);
         if (got == 0)
             break;
         if (got < 0) {

@@ -5,9 +5,8 @@
 
 namespace quelvarinox::library {
 
-// A grammar file's bytes, read as the tool reads --gramatica: at most one byte
-// past the loader's limit, so that an endless file (a device, a pipe) costs no
-// more than that. `error` is the errno of a file that could not be read, 0 when
+// A grammar file's bytes: as many as the loader takes and one more, so that an
+// endless file (a device, a pipe) costs no more than that. `error` is the errno of a file that could not be read, 0 when
 // it was.
 struct FileText {
     std::string text;

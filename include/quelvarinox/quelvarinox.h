@@ -133,14 +133,15 @@ typedef struct quelvarinox_grammar_error {
 } quelvarinox_grammar_error;
 
 /* Reads a grammar from the `length` bytes of `text`, which needs no NUL. On
- * QUELVARINOX_OK, *grammar is set and `messages` receives "". On
- * QUELVARINOX_INVALID_GRAMMAR, *grammar is NULL, `first` (when not NULL)
- * receives the first mistake's place, and `messages` every mistake, one a line
- * with no newline after the last, each as "línea:columna: mensaje":
- * "12:5: [ataque] deja sin nombrar el valor 31 de la tirada 0-358". `needed`,
- * when not NULL, receives the bytes the messages take with their NUL; a buffer
- * too small for them gets as many whole characters as fit, and its NUL, and the
- * status stays the grammar's. `messages` may be NULL when `size` is 0. */
+ * QUELVARINOX_OK, *grammar is set, `first` (when not NULL) receives line and
+ * column 0 and `messages` receives "". On QUELVARINOX_INVALID_GRAMMAR, *grammar
+ * is NULL, `first` receives the first mistake's place, and `messages` every
+ * mistake, one a line with no newline after the last, each as
+ * "línea:columna: mensaje": "12:5: [ataque] deja sin nombrar el valor 31 de la
+ * tirada 0-358". `needed`, when not NULL, receives the bytes the messages take
+ * with their NUL; a buffer too small for them gets as many whole characters as
+ * fit, and its NUL, and the status stays the grammar's. `messages` may be NULL
+ * when `size` is 0. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_new(const char* text, size_t length,
                                                             quelvarinox_grammar** grammar,
                                                             quelvarinox_grammar_error* first, char* messages,
@@ -150,7 +151,8 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_new(const char* text, s
  * most 1 MiB and one byte more. Each message starts with the path:
  * "ruta:línea:columna: mensaje". A file that cannot be read gives
  * QUELVARINOX_UNREADABLE_FILE, a `first` of line and column 0 and one message:
- * "No se puede leer la gramática «ruta»: no existe." */
+ * "No se puede leer la gramática «ruta»: no existe." The WebAssembly module
+ * has no files: there, every path gives QUELVARINOX_UNREADABLE_FILE. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_from_file(const char* path, quelvarinox_grammar** grammar,
                                                                   quelvarinox_grammar_error* first, char* messages,
                                                                   size_t size, size_t* needed);

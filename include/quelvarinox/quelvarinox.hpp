@@ -5,7 +5,11 @@
 //         std::cout << generator.name("jedi") << '\n';  // quelvarinox-nombres -c jedi -n 10 -s 7
 //
 // All text is UTF-8. A category is named by its display text ("Garos IV") or
-// its key ("garos"), in any letter case and with blanks around.
+// its key ("garos"), in any letter case and with blanks around; a grammar of
+// one's own is a UserGrammar:
+//
+//     const auto mine = quelvarinox::UserGrammar::from_file("mi-lengua.toml");
+//     std::cout << generator.name(mine) << '\n';  // quelvarinox-nombres --gramatica mi-lengua.toml -s 7
 #ifndef QUELVARINOX_HPP
 #define QUELVARINOX_HPP
 
@@ -48,8 +52,82 @@ public:
 };
 
 namespace library {
+class LoadedGrammar;
 class NameSource;
-}
+}  // namespace library
+
+// One mistake of a grammar's text: its line and column, from 1, and what is
+// wrong, in Spanish.
+struct GrammarMistake {
+    std::uint32_t line;
+    std::uint32_t column;
+    std::string message;
+};
+
+// Thrown for a grammar's text that is wrong. what() gives every mistake, one a
+// line, as "línea:columna: mensaje", or "ruta:línea:columna: mensaje" for a file.
+class QUELVARINOX_EXPORT InvalidGrammar : public std::invalid_argument {
+public:
+    InvalidGrammar(std::vector<GrammarMistake> mistakes, std::string_view path = {});
+
+    // The first mistake's place and message; 0, 0 and "" when there is none.
+    std::uint32_t line() const noexcept;
+    std::uint32_t column() const noexcept;
+    const std::string& message() const noexcept;
+    // Every mistake, in the order of the text.
+    const std::vector<GrammarMistake>& errors() const noexcept;
+
+private:
+    std::shared_ptr<const std::vector<GrammarMistake>> mistakes_;
+};
+
+// Thrown for a grammar's file that cannot be read; what() says why in Spanish:
+// "No se puede leer la gramática «ruta»: no existe."
+class QUELVARINOX_EXPORT UnreadableGrammar : public std::runtime_error {
+public:
+    UnreadableGrammar(const std::string& message, int error_number);
+
+    // The errno of the open or the read that failed: ENOENT for no such file.
+    int error_number() const noexcept;
+
+private:
+    int error_number_;
+};
+
+// A grammar of one's own, in the format of quelvarinox-gramatica(5), whose
+// names a Generator makes as it makes a category's: name k of a grammar is
+// that of `quelvarinox-nombres --gramatica FILE -s SEED`. Copies share the one
+// grammar read, which never changes, so they may be used in several threads
+// at once; its texts live as long as any copy does.
+class QUELVARINOX_EXPORT UserGrammar {
+public:
+    // Throws InvalidGrammar with every mistake of the text.
+    static UserGrammar from_text(std::string_view text);
+    // The file at `path`, read as the tool reads --gramatica: 1 MiB at most.
+    // Throws UnreadableGrammar for a file that cannot be read, and
+    // InvalidGrammar, whose messages start with the path, for one that is wrong.
+    static UserGrammar from_file(const std::string& path);
+
+    UserGrammar(const UserGrammar&);
+    UserGrammar& operator=(const UserGrammar&);
+    ~UserGrammar();
+
+    // As the tool's category column shows it: "Mi lengua".
+    std::string_view display_text() const;
+    // Short and lower case: "mi-lengua". It names the grammar's random stream.
+    std::string_view key() const;
+    // A paragraph in Spanish, or nothing.
+    std::string_view description() const;
+    // Whether the alternative mode changes its names.
+    bool reads_alternative_mode() const;
+
+private:
+    explicit UserGrammar(std::shared_ptr<const library::LoadedGrammar> grammar);
+
+    std::shared_ptr<const library::LoadedGrammar> grammar_;
+
+    friend class Generator;
+};
 
 // Makes names and owns what they are made from: a seed, and the count of names
 // given so far of each category. Seeded, it gives the names of
@@ -58,7 +136,10 @@ class NameSource;
 // for in between. A generator is not shared between threads.
 //
 // Every call that takes a category throws UnknownCategory when it names none.
-// A generator moved from may only be assigned to or destroyed.
+// Each has its twin for a grammar of one's own, whose names are counted by its
+// key, apart from the list's categories: copies of a grammar, or two grammars
+// with one key, share their count. A generator moved from may only be assigned
+// to or destroyed.
 class QUELVARINOX_EXPORT Generator {
 public:
     // Draws a seed of its own: other names on every run.
@@ -74,19 +155,24 @@ public:
     // The next name of `category`, in the alternative mode ("Darth ", compound
     // epithets) when `alternative`.
     std::string name(std::string_view category, bool alternative = false);
+    std::string name(const UserGrammar& grammar, bool alternative = false);
 
     // The next `count` names of `category`, as `count` calls of name() give them.
     std::vector<std::string> names(std::string_view category, std::size_t count, bool alternative = false);
+    std::vector<std::string> names(const UserGrammar& grammar, std::size_t count, bool alternative = false);
 
     // The same names handed to `take` one by one as they are made, each valid
     // until `take` returns: many names without a string apiece. An exception
     // from `take` ends the call, and the names handed over count as given.
     void for_each_name(std::string_view category, std::uint64_t count, bool alternative,
                        const std::function<void(std::string_view)>& take);
+    void for_each_name(const UserGrammar& grammar, std::uint64_t count, bool alternative,
+                       const std::function<void(std::string_view)>& take);
 
     // Name number `index` of `category`, counted from 1, without moving the
     // count on. Throws std::invalid_argument for index 0.
     std::string name_at(std::string_view category, std::uint64_t index, bool alternative = false);
+    std::string name_at(const UserGrammar& grammar, std::uint64_t index, bool alternative = false);
 
     // The draws behind the last name made, as `quelvarinox-nombres --traza`
     // writes them: "R" for a reseed, "N:v" for a draw over 0..N that gave v,

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -311,18 +313,18 @@ TEST(GrammarCApi, NamesOfAGrammarAreCountedByItsKeyApartFromTheList)
     EXPECT_EQ(c.grammar_name(first.grammar), tool.at(2));
 }
 
-// Every mistake, at its place, in the text's order; from a file, after its
-// path, as the tool's --comprobar says them.
-TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
+// A text that is no grammar: where its first mistake is, and every mistake's message.
+struct WrongGrammar {
+    std::string text;
+    quelvarinox_grammar_error first;
+    std::vector<std::string> messages;
+};
+
+std::vector<WrongGrammar> wrong_grammars()
 {
-    struct Case {
-        std::string text;
-        quelvarinox_grammar_error first;
-        std::vector<std::string> messages;
-    };
     std::string unnamed_value = own_grammar;
     unnamed_value.replace(unnamed_value.find("[[0, 2, 1]]"), 11, "[[0, 1, 1]]");
-    const Case cases[] = {
+    return {
         {"", {1, 1}, {"1:1: falta «nombre» al principio del fichero", "1:1: falta «clave» al principio del fichero",
                       "1:1: falta la tabla [forma]", "1:1: falta la tabla [silabas]", "1:1: falta la tabla [ataque]",
                       "1:1: falta la tabla [vocal]", "1:1: falta la tabla [coda]"}},
@@ -339,24 +341,34 @@ TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
          {"8:10: [silabas] deja sin nombrar el valor 2 de la tirada 0-2; si han de dar un resultado común, póngalos "
           "en «resto_en»"}},
     };
-    for (const Case& c : cases) {
-        const auto joined = [](const std::vector<std::string>& lines, const std::string& before) {
-            std::string text;
-            for (const std::string& line : lines)
-                text += (text.empty() ? "" : "\n") + before + line;
-            return text;
-        };
-        const CGrammar from_text(text_of(c.text));
+}
+
+// The lines one under the other, each after `before`.
+std::string joined(const std::vector<std::string>& lines, const std::string& before)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + before + line;
+    return text;
+}
+
+// Every mistake, at its place, in the text's order; from a file, after its
+// path, as the tool's --comprobar says them.
+TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
+{
+    for (const WrongGrammar& wrong : wrong_grammars()) {
+        const std::string messages = joined(wrong.messages, "");
+        const CGrammar from_text(text_of(wrong.text));
         EXPECT_EQ(std::tuple(from_text.status, from_text.grammar, from_text.first.line, from_text.first.column,
                              from_text.messages, from_text.needed),
-                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, c.first.line, c.first.column, joined(c.messages, ""),
-                             joined(c.messages, "").size() + 1));
-        const TemporaryFile file(c.text);
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, wrong.first.line, wrong.first.column, messages,
+                             messages.size() + 1));
+        const TemporaryFile file(wrong.text);
         const CGrammar from_file(file_at(file.path));
         EXPECT_EQ(std::tuple(from_file.status, from_file.grammar, from_file.first.line, from_file.first.column,
                              from_file.messages),
-                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, c.first.line, c.first.column,
-                             joined(c.messages, file.path + ":")));
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, wrong.first.line, wrong.first.column,
+                             joined(wrong.messages, file.path + ":")));
         EXPECT_EQ(from_file.messages + "\n", run_cli("--comprobar '" + file.path + "'").err);
     }
 }
@@ -484,6 +496,106 @@ TEST(GrammarCApi, NullPointersAndIndexZeroAreInvalidArguments)
     EXPECT_EQ(made_none(quelvarinox_grammar_new(nullptr, 0, &made, nullptr, nullptr, 0, nullptr)),
               QUELVARINOX_INVALID_GRAMMAR);
     quelvarinox_grammar_free(nullptr);
+}
+
+// The same names as the C interface's, through name(), name_at(), names() and
+// for_each_name().
+TEST(UserGrammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
+{
+    for (const std::string& text : {c_builtin_text("tatooine"), own_grammar}) {
+        const TemporaryFile file(text);
+        for (const UserGrammar& grammar : {UserGrammar::from_text(text), UserGrammar::from_file(file.path)}) {
+            for (const bool alternative : {false, true}) {
+                const auto tool = tool_names(file.path, 4, alternative);
+                Generator generator(seed);
+                const auto line = [&](const std::string& name) { return name + '\t' + generator.last_trace(); };
+                EXPECT_EQ(line(alternative ? generator.name(grammar, true) : generator.name(grammar)), tool.at(0));
+                EXPECT_EQ(line(alternative ? generator.name_at(grammar, 4, true) : generator.name_at(grammar, 4)),
+                          tool.at(3));
+                const auto next = alternative ? generator.names(grammar, 2, true) : generator.names(grammar, 2);
+                EXPECT_EQ(line(next.at(1)), tool.at(2));
+                EXPECT_EQ(next.at(0), tool.at(1).substr(0, tool.at(1).find('\t')));
+                std::string handed;
+                generator.for_each_name(grammar, 1, alternative, [&](std::string_view name) { handed = name; });
+                EXPECT_EQ(line(handed), tool.at(3));
+            }
+        }
+    }
+}
+
+TEST(UserGrammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
+{
+    const UserGrammar first = UserGrammar::from_text(c_builtin_text("tatooine"));
+    const UserGrammar copy = first;
+    const UserGrammar again = UserGrammar::from_text(c_builtin_text("tatooine"));
+    const auto tool = lines_of(run_cli("-c tatooine -n 4 -s 7").out);
+    Generator generator(7);
+    EXPECT_EQ(generator.name("tatooine"), tool.at(0));
+    EXPECT_EQ(generator.name(first), tool.at(0));
+    EXPECT_EQ(generator.name(copy), tool.at(1));
+    EXPECT_EQ(generator.names(again, 2), std::vector<std::string>(tool.begin() + 2, tool.end()));
+    EXPECT_EQ(generator.name("Tatooine"), tool.at(1));
+    const CategoryInfo& row = *find_if(categories().begin(), categories().end(),
+                                       [](const CategoryInfo& c) { return c.key == "tatooine"; });
+    EXPECT_EQ(std::tuple(copy.display_text(), copy.key(), copy.description(), copy.reads_alternative_mode()),
+              std::tuple(row.display_text, row.key, row.description, row.reads_alternative_mode));
+    const UserGrammar own = UserGrammar::from_text(own_grammar);
+    EXPECT_EQ(std::tuple(own.display_text(), own.key(), own.description(), own.reads_alternative_mode()),
+              std::tuple("Mía", "mia", "Una lengua «mía».", false));
+}
+
+// The first mistake's place and message, every mistake, and what() with them
+// all, as the C interface gives them.
+TEST(UserGrammar, WrongTextThrowsInvalidGrammarWithEveryMistake)
+{
+    for (const WrongGrammar& wrong : wrong_grammars()) {
+        const TemporaryFile file(wrong.text);
+        for (const std::string& path : {std::string(), file.path}) {
+            try {
+                path.empty() ? UserGrammar::from_text(wrong.text) : UserGrammar::from_file(path);
+                ADD_FAILURE() << "no InvalidGrammar for " << wrong.text;
+            } catch (const InvalidGrammar& error) {
+                std::vector<std::string> placed;
+                for (const GrammarMistake& mistake : error.errors())
+                    placed.push_back(std::to_string(mistake.line) + ":" + std::to_string(mistake.column) + ": " +
+                                     mistake.message);
+                EXPECT_EQ(placed, wrong.messages);
+                const std::string& first = wrong.messages.front();
+                EXPECT_EQ(std::tuple(error.line(), error.column(), error.message()),
+                          std::tuple(wrong.first.line, wrong.first.column, first.substr(first.find(": ") + 2)));
+                EXPECT_EQ(error.what(), joined(wrong.messages, path.empty() ? "" : path + ":"));
+            }
+        }
+    }
+    const InvalidGrammar none({});
+    EXPECT_EQ(std::tuple(none.line(), none.column(), none.message(), std::string(none.what())),
+              std::tuple(0U, 0U, "", ""));
+}
+
+TEST(UserGrammar, FileThatCannotBeReadThrowsUnreadableGrammar)
+{
+    try {
+        UserGrammar::from_file("/no/existe.toml");
+        ADD_FAILURE() << "no UnreadableGrammar";
+    } catch (const UnreadableGrammar& error) {
+        EXPECT_EQ(std::tuple(std::string(error.what()), error.error_number()),
+                  std::tuple("No se puede leer la gramática «/no/existe.toml»: no existe.", ENOENT));
+    }
+    EXPECT_THROW(UserGrammar::from_file(std::filesystem::temp_directory_path().string()), UnreadableGrammar);
+    EXPECT_THROW(UserGrammar::from_file("/dev/zero"), InvalidGrammar);
+}
+
+TEST(UserGrammar, LastTraceOutlivesTheGrammar)
+{
+    Generator generator(seed);
+    std::string name;
+    {
+        const UserGrammar grammar = UserGrammar::from_text(c_builtin_text("garos"));
+        name = generator.name_at(grammar, 5);
+    }
+    const UserGrammar other = UserGrammar::from_text(own_grammar);
+    EXPECT_EQ(name + '\t' + generator.last_trace(),
+              lines_of(run_cli("-c garos --desde 5 -n 1 --traza -s " + std::to_string(seed)).out).at(0));
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // The npm package, imported by its name from the folder it was installed into,
 // against quelvarinox-nombres (the first argument): the same categories and
-// version, and the same seeded names and traces of every category in both modes.
+// version, and the same seeded names and traces of every category and of
+// grammars of one's own in both modes.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
-import { load } from 'quelvarinox';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { GrammarError, load } from 'quelvarinox';
 
 const tool = process.argv[2];
 // Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
@@ -70,4 +73,102 @@ test('a category, a number or a generator that is wrong throws, in Spanish', () 
     '--desde', String(10n ** 15n), '-n', '1')[0]);
   generator.free();
   assert.throws(() => generator.name('jedi'), { message: 'Este generador ya se ha liberado con free().' });
+});
+
+// A grammar written to a file of its own for the tool, removed after `check`.
+function withGrammarFile(text, check) {
+  const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-'));
+  try {
+    const file = join(folder, 'gramatica.toml');
+    writeFileSync(file, text);
+    check(file);
+  } finally {
+    rmSync(folder, { recursive: true });
+  }
+}
+
+const ownGrammar = `nombre = "Mía"
+clave = "mia"
+[forma]
+fija = { palabras = 1 }
+[silabas]
+tirada = 2
+filas = [[0, 2, 1]]
+[ataque.pesos]
+l = 1
+"ñ" = 1
+[vocal.pesos]
+a = 1
+[coda.pesos]
+"" = 1
+`;
+
+test('a built-in grammar written out, and one of one\'s own, give the tool\'s names and traces', () => {
+  const exported = quelvarinox.builtinGrammarText(' ORD MANTELL ');
+  assert.equal(exported, execFileSync(tool, ['--exportar', 'ordm'], { encoding: 'utf8' }));
+  for (const text of [exported, ownGrammar]) {
+    withGrammarFile(text, (file) => {
+      const grammar = quelvarinox.grammar(text);
+      for (const options of [[], ['-a']]) {
+        const alternative = options.length > 0;
+        const generator = quelvarinox.generator(SEED);
+        const made = [generator.name(grammar, alternative), generator.lastTrace()].join('\t');
+        const [first, ...rest] = toolLines('--gramatica', file, '-s', String(SEED), '-n', '4', '--traza', ...options);
+        assert.equal(made, first);
+        assert.equal([generator.nameAt(grammar, 4n, alternative), generator.lastTrace()].join('\t'), rest[2]);
+        assert.deepEqual(generator.names(grammar, 3, alternative), rest.map((line) => line.split('\t')[0]));
+        generator.free();
+      }
+      grammar.free();
+    });
+  }
+  const ordm = categories.find(({ key }) => key === 'ordm');
+  assert.deepEqual({ ...quelvarinox.grammar(exported) }, { ...ordm });
+  assert.deepEqual({ ...quelvarinox.grammar(ownGrammar) },
+    { displayText: 'Mía', key: 'mia', description: '', readsAlternativeMode: false });
+});
+
+// Counted by its key apart from the list; after free(), the last trace stays
+// and the grammar cannot be used.
+test('a grammar\'s names are counted apart from its category\'s, and it can be freed', () => {
+  const expected = toolLines('-s', '7', '-c', 'ordm', '-n', '2', '--traza');
+  const generator = quelvarinox.generator(7);
+  const grammar = quelvarinox.grammar(quelvarinox.builtinGrammarText('ordm'));
+  assert.equal(generator.name('ordm'), expected[0].split('\t')[0]);
+  assert.equal(generator.name(grammar), expected[0].split('\t')[0]);
+  assert.equal(generator.name(grammar), expected[1].split('\t')[0]);
+  grammar.free();
+  assert.equal(generator.lastTrace(), expected[1].split('\t')[1]);
+  assert.throws(() => generator.name(grammar), { message: 'Esta gramática ya se ha liberado con free().' });
+  assert.throws(() => generator.nameAt(grammar, 1), { message: 'Esta gramática ya se ha liberado con free().' });
+  grammar.free();
+  generator.free();
+});
+
+test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s --comprobar says them', () => {
+  const wrong = ownGrammar.replace('filas = [[0, 2, 1]]', 'filas = [[0, 1, 1]]').replace('clave = "mia"', 'clave = "Mía"');
+  withGrammarFile(wrong, (file) => {
+    const checked = spawnSync(tool, ['--comprobar', file], { encoding: 'utf8' });
+    assert.equal(checked.status, 2);
+    const messages = checked.stderr.trimEnd().replaceAll(`${file}:`, '');
+    assert.throws(() => quelvarinox.grammar(wrong), (error) => {
+      assert.ok(error instanceof GrammarError && error instanceof Error);
+      assert.equal(error.message, messages);
+      assert.deepEqual([error.linea, error.columna], [2, 9]);
+      assert.deepEqual(error.errores, messages.split('\n').map((line) => {
+        const [linea, columna, ...mensaje] = line.split(':');
+        return { linea: Number(linea), columna: Number(columna), mensaje: mensaje.join(':').slice(1) };
+      }));
+      assert.equal(error.errores.length, 2);
+      return true;
+    });
+  });
+  assert.throws(() => quelvarinox.grammar(''), { name: 'GrammarError', linea: 1, columna: 1 });
+});
+
+test('the programs have no grammar to write out, and an unknown category none either', () => {
+  for (const [category, message] of [['jedi', 'La categoría «jedi» no tiene gramática: sus nombres los hace un programa.'],
+    ['Hoth', 'categoría desconocida: «Hoth»']])
+    assert.throws(() => quelvarinox.builtinGrammarText(category), (error) => error instanceof RangeError &&
+      error.message === message);
 });

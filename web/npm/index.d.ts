@@ -11,22 +11,53 @@ export interface Category {
 }
 
 /**
+ * A grammar of one's own, read by `Quelvarinox.grammar()`, with the identity of a
+ * category; a Generator makes its names wherever it takes a category.
+ */
+export interface Grammar extends Category {
+  /** Gives back the grammar's memory in the module; generators cannot use it after. */
+  free(): void;
+}
+
+/** One mistake of a grammar's text: its line and column, from 1, and what is wrong. */
+export interface GrammarMistake {
+  readonly linea: number;
+  readonly columna: number;
+  readonly mensaje: string;
+}
+
+/**
+ * Thrown for a grammar's text that is wrong. `message` gives every mistake, one a
+ * line, as "línea:columna: mensaje".
+ */
+export class GrammarError extends Error {
+  private constructor();
+  /** Where the first mistake is. */
+  readonly linea: number;
+  readonly columna: number;
+  /** Every mistake, in the order of the text. */
+  readonly errores: readonly GrammarMistake[];
+}
+
+/**
  * Makes names and owns what they are made from: a seed, and the count of names
  * given so far of each category. Seeded, its k-th name of a category is the k-th
- * of `quelvarinox-nombres -s SEED`, in either mode.
+ * of `quelvarinox-nombres -s SEED`, in either mode; of a Grammar, the k-th of
+ * `quelvarinox-nombres --gramatica FILE -s SEED`.
  *
  * A category is named by its display text or its key, in any letter case and
- * with blanks around; one that names none throws a RangeError.
+ * with blanks around; one that names none throws a RangeError. A Grammar's names
+ * are counted by its key, apart from the list's categories.
  */
 export interface Generator {
   /** The seed given or drawn: a generator with it makes the same names again. */
   readonly seed: bigint;
   /** The next name of `category`, in the alternative mode ("Darth ", compound epithets) when `alternative`. */
-  name(category: string, alternative?: boolean): string;
+  name(category: string | Grammar, alternative?: boolean): string;
   /** The next `count` names of `category`, as `count` calls of name() give them. */
-  names(category: string, count: number | bigint, alternative?: boolean): string[];
+  names(category: string | Grammar, count: number | bigint, alternative?: boolean): string[];
   /** Name number `index` of `category`, counted from 1, without moving the count on. */
-  nameAt(category: string, index: number | bigint, alternative?: boolean): string;
+  nameAt(category: string | Grammar, index: number | bigint, alternative?: boolean): string;
   /**
    * The draws behind the last name made, as `quelvarinox-nombres --traza` writes them: "R" for a reseed,
    * "N:v" for a draw over 0..N that gave v, "u:v" for a planet number. Empty before the first name.
@@ -43,6 +74,13 @@ export interface Quelvarinox {
   readonly categories: readonly Category[];
   /** A generator seeded with `seed`, a whole number from 0 to 2^64 − 1 (a bigint above 2^53), or with one drawn at random. */
   generator(seed?: number | bigint): Generator;
+  /** A grammar of one's own from its text (a TOML file's); throws a GrammarError when it is wrong. */
+  grammar(text: string): Grammar;
+  /**
+   * The text of a planet's built-in grammar, as `quelvarinox-nombres --exportar` writes it: the start of
+   * one's own. A category that names none, or that a program makes (jedi, varkh, planeta), throws a RangeError.
+   */
+  builtinGrammarText(category: string): string;
 }
 
 /** The library, loaded on the first call; every call gives the same. */

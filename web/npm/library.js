@@ -7,9 +7,34 @@ import createModule from './quelvarinox.js';
 const STATUS_OK = 0;
 const STATUS_UNKNOWN_CATEGORY = 1;
 const STATUS_BUFFER_TOO_SMALL = 2;
+const STATUS_INVALID_GRAMMAR = 5;
+const STATUS_NOT_A_GRAMMAR = 6;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 // struct quelvarinox_category: three pointers and an int, four bytes each.
 const CATEGORY_SIZE = 16;
+// Where the C calls write back, in bytes from the start of CApi's #out: a
+// pointer, a 64-bit number or a size; a struct quelvarinox_grammar_error (two
+// 32-bit numbers); the size of a grammar's messages.
+const OUT_FIRST = 8;
+const OUT_NEEDED = 16;
+const OUT_SIZE = 24;
+
+// Thrown for a grammar's text that is wrong: `message` gives every mistake, one
+// a line, as "línea:columna: mensaje"; `linea` and `columna` say where the first
+// is, and `errores` holds each as { linea, columna, mensaje }.
+export class GrammarError extends Error {
+  constructor(messages, linea, columna) {
+    super(messages);
+    this.name = 'GrammarError';
+    this.linea = linea;
+    this.columna = columna;
+    this.errores = Object.freeze(messages.split('\n').map((line) => {
+      const [, place, mensaje] = /^(\d+:\d+): (.*)$/s.exec(line);
+      const [lineNumber, columnNumber] = place.split(':').map(Number);
+      return Object.freeze({ linea: lineNumber, columna: columnNumber, mensaje });
+    }));
+  }
+}
 
 // The module's C API, with a buffer for the texts it gives, grown when a call
 // says it is too small, and one for the texts it is given.
@@ -21,7 +46,7 @@ class CApi {
 
   constructor(module) {
     this.#module = module;
-    this.#out = module._malloc(8);
+    this.#out = module._malloc(OUT_SIZE);
     this.#reserve(this.#buffer, 256);
     this.#reserve(this.#input, 64);
   }
@@ -35,6 +60,8 @@ class CApi {
   check(status, category) {
     if (status === STATUS_OK) return;
     if (status === STATUS_UNKNOWN_CATEGORY) throw new RangeError(`categoría desconocida: «${category}»`);
+    if (status === STATUS_NOT_A_GRAMMAR)
+      throw new RangeError(`La categoría «${category}» no tiene gramática: sus nombres los hace un programa.`);
     throw new Error(this.string(this.#module._quelvarinox_status_message(status)));
   }
 
@@ -73,6 +100,28 @@ class CApi {
     return (BigInt(high) << 32n) | BigInt(low);
   }
 
+  // The grammar that `text` holds, as the pointer quelvarinox_grammar_new gives,
+  // or its mistakes thrown as a GrammarError.
+  grammar(text) {
+    const m = this.#module;
+    const length = m.lengthBytesUTF8(text);
+    const source = this.input(text);
+    const read = () => m._quelvarinox_grammar_new(source, length, this.#out, this.#out + OUT_FIRST,
+      this.#buffer.address, this.#buffer.size, this.#out + OUT_NEEDED);
+    let status = read();
+    const needed = m.HEAPU32[(this.#out + OUT_NEEDED) >> 2];
+    if (status === STATUS_INVALID_GRAMMAR && needed > this.#buffer.size) {
+      this.#reserve(this.#buffer, needed);
+      status = read();
+    }
+    if (status === STATUS_INVALID_GRAMMAR) {
+      const first = (this.#out + OUT_FIRST) >> 2;
+      throw new GrammarError(this.string(this.#buffer.address), m.HEAPU32[first], m.HEAPU32[first + 1]);
+    }
+    this.check(status);
+    return m.HEAPU32[this.#out >> 2];
+  }
+
   categories() {
     const m = this.#module;
     const entry = m._malloc(CATEGORY_SIZE);
@@ -109,9 +158,49 @@ function whole(value, smallest, subject) {
   return BigInt(value);
 }
 
+// The module's pointer to each Grammar, which the Generator reads and nothing else.
+const grammarPointers = new WeakMap();
+
+// A grammar of one's own, with the identity of a category; its names are made
+// by a Generator. It holds memory in the module until free().
+class Grammar {
+  #api;
+
+  constructor(api, text) {
+    this.#api = api;
+    const m = api.module;
+    const pointer = api.grammar(text);
+    const info = m._malloc(CATEGORY_SIZE);
+    try {
+      api.check(m._quelvarinox_grammar_info(pointer, info));
+      const [displayText, key, description, readsAlternativeMode] = m.HEAPU32.subarray(info >> 2, (info >> 2) + 4);
+      this.displayText = api.string(displayText);
+      this.key = api.string(key);
+      this.description = api.string(description);
+      this.readsAlternativeMode = readsAlternativeMode !== 0;
+    } finally {
+      m._free(info);
+    }
+    grammarPointers.set(this, pointer);
+    Object.freeze(this);
+  }
+
+  free() {
+    this.#api.module._quelvarinox_grammar_free(grammarPointers.get(this) ?? 0);
+    grammarPointers.delete(this);
+  }
+}
+
+function livePointer(grammar) {
+  const pointer = grammarPointers.get(grammar);
+  if (!pointer) throw new Error('Esta gramática ya se ha liberado con free().');
+  return pointer;
+}
+
 // Makes names and owns what they are made from: a seed, and the count of names
 // given so far of each category. Seeded, its k-th name of a category is the k-th
-// of `quelvarinox-nombres -s SEED`, in either mode.
+// of `quelvarinox-nombres -s SEED`, in either mode; of a Grammar, the k-th of
+// `quelvarinox-nombres --gramatica FILE -s SEED`.
 class Generator {
   #api;
   #generator;
@@ -125,8 +214,11 @@ class Generator {
   }
 
   name(category, alternative = false) {
-    return this.#text(category, (c, buffer, size, needed) =>
-      this.#api.module._quelvarinox_name(this.#live(), c, alternative ? 1 : 0, buffer, size, needed));
+    const m = this.#api.module;
+    const mode = alternative ? 1 : 0;
+    return this.#text(category,
+      (c, buffer, size, needed) => m._quelvarinox_name(this.#live(), c, mode, buffer, size, needed),
+      (g, buffer, size, needed) => m._quelvarinox_grammar_name(this.#live(), g, mode, buffer, size, needed));
   }
 
   names(category, count, alternative = false) {
@@ -135,9 +227,12 @@ class Generator {
   }
 
   nameAt(category, index, alternative = false) {
+    const m = this.#api.module;
     const number = whole(index, 1, 'El número del nombre');
-    return this.#text(category, (c, buffer, size, needed) => this.#api.module._quelvarinox_name_at(
-      this.#live(), c, number, alternative ? 1 : 0, buffer, size, needed));
+    const mode = alternative ? 1 : 0;
+    return this.#text(category,
+      (c, buffer, size, needed) => m._quelvarinox_name_at(this.#live(), c, number, mode, buffer, size, needed),
+      (g, buffer, size, needed) => m._quelvarinox_grammar_name_at(this.#live(), g, number, mode, buffer, size, needed));
   }
 
   lastTrace() {
@@ -150,9 +245,15 @@ class Generator {
     this.#generator = 0;
   }
 
-  #text(category, call) {
+  // The text that byName (given the category's name in the module) or, for a
+  // Grammar, byGrammar (given its pointer) writes.
+  #text(category, byName, byGrammar) {
+    if (category instanceof Grammar) {
+      const pointer = livePointer(category);
+      return this.#api.text((buffer, size, needed) => byGrammar(pointer, buffer, size, needed));
+    }
     const text = String(category);
-    return this.#api.text((buffer, size, needed) => call(this.#api.input(text), buffer, size, needed), text);
+    return this.#api.text((buffer, size, needed) => byName(this.#api.input(text), buffer, size, needed), text);
   }
 
   #live() {
@@ -179,6 +280,18 @@ class Quelvarinox {
       ? this.#crypto.getRandomValues(new BigUint64Array(1))[0]
       : whole(seed, 0, 'La semilla');
     return new Generator(this.#api, chosen);
+  }
+
+  // A grammar of one's own from its text, in the format of quelvarinox-gramatica(5).
+  grammar(text) {
+    return new Grammar(this.#api, String(text));
+  }
+
+  // The text of a planet's built-in grammar, as `quelvarinox-nombres --exportar` writes it.
+  builtinGrammarText(category) {
+    const text = String(category);
+    return this.#api.text((buffer, size, needed) =>
+      this.#api.module._quelvarinox_builtin_grammar_text(this.#api.input(text), buffer, size, needed), text);
   }
 }
 

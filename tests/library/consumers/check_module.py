@@ -1,12 +1,18 @@
 """check_module.py TOOL: the installed module against the tool's seeded output."""
+import pathlib
 import subprocess
 import sys
+import tempfile
 
 import quelvarinox
 
 
+def tool(*options, check=True):
+    return subprocess.run([sys.argv[1], *options], check=check, capture_output=True, text=True)
+
+
 def tool_lines(*options):
-    return subprocess.run([sys.argv[1], *options], check=True, capture_output=True, text=True).stdout.splitlines()
+    return tool(*options).stdout.splitlines()
 
 
 def check(got, expected, what):
@@ -40,3 +46,42 @@ for call, expected in ((lambda: g.nombre("Tatooinex"), "categoría desconocida: 
         sys.exit(f"no ValueError: {call()!r}")
     except ValueError as error:
         check(str(error), expected, "ValueError")
+
+# A grammar of one's own, from its text or its file (a str or a Path): Tatooine's,
+# written out by the tool, gives the tool's names with --gramatica.
+with tempfile.TemporaryDirectory() as folder:
+    path = pathlib.Path(folder) / "tatooine.toml"
+    text = tool("--exportar", "tatooine").stdout
+    path.write_text(text, encoding="utf-8")
+    traced = [tuple(line.split("\t")) for line in tool_lines("--gramatica", str(path), "-s", "7", "-n", "3", "--traza", "-a")]
+    tatooine = next(c for c in quelvarinox.categorias() if c.clave == "tatooine")
+    for gramatica in (quelvarinox.Gramatica(text), quelvarinox.Gramatica.desde_fichero(path),
+                      quelvarinox.Gramatica.desde_fichero(ruta=str(path))):
+        check((gramatica.nombre, gramatica.clave, gramatica.lee_alternativo, gramatica.descripcion),
+              (tatooine.nombre, tatooine.clave, tatooine.lee_alternativo, tatooine.descripcion), "Gramatica")
+        check(repr(gramatica), "<Gramatica Tatooine (tatooine)>", "repr de Gramatica")
+        g = quelvarinox.Generador(semilla=7)
+        check(g.nombre(gramatica, True, traza=True), traced[0], "nombre de una gramática")
+        check(g.nombres(categoria=gramatica, cantidad=2, alternativo=True), [name for name, _ in traced[1:]],
+              "nombres de una gramática")
+        check(g.nombre_numero(gramatica, 2, alternativo=True, traza=True), traced[1], "nombre_numero de una gramática")
+
+    wrong = pathlib.Path(folder) / "mala.toml"
+    wrong.write_text('nombre = "Mía"\nclave = "Mal"\n[forma]\nfija = { palabras = 1 }\n[silabas]\nfilas = 2\n',
+                     encoding="utf-8")
+    try:
+        sys.exit(f"no ErrorDeGramatica: {quelvarinox.Gramatica.desde_fichero(wrong)!r}")
+    except quelvarinox.ErrorDeGramatica as error:
+        check(isinstance(error, ValueError), True, "ErrorDeGramatica es ValueError")
+        check((error.linea, error.columna, len(error.errores), error.errores[-1]),
+              (1, 1, 5, (5, 1, "[silabas] necesita «tirada», o bien «pesos» en su lugar")), "ErrorDeGramatica")
+        check(str(error) + "\n", tool("--comprobar", str(wrong), check=False).stderr, "str(ErrorDeGramatica)")
+    try:
+        sys.exit(f"no ErrorDeGramatica: {quelvarinox.Gramatica('clave = 1')!r}")
+    except quelvarinox.ErrorDeGramatica as error:
+        check(str(error).split("\n")[0], "1:1: falta «nombre» al principio del fichero", "ErrorDeGramatica de un texto")
+    missing = pathlib.Path(folder) / "no-existe.toml"
+    try:
+        sys.exit(f"no FileNotFoundError: {quelvarinox.Gramatica.desde_fichero(missing)!r}")
+    except FileNotFoundError as error:
+        check(error.strerror, f"No se puede leer la gramática «{missing}»: no existe.", "FileNotFoundError")

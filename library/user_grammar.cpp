@@ -1,0 +1,81 @@
+#include "quelvarinox/quelvarinox.hpp"
+
+#include "library/loaded_grammar.h"
+
+namespace quelvarinox {
+
+namespace {
+
+std::string every_message(const std::vector<GrammarMistake>& mistakes, std::string_view path)
+{
+    std::string messages;
+    for (const GrammarMistake& mistake : mistakes) {
+        if (!messages.empty())
+            messages += '\n';
+        messages += library::placed_message(path, static_cast<int>(mistake.line), static_cast<int>(mistake.column),
+                                            mistake.message);
+    }
+    return messages;
+}
+
+// The grammar read, or the exception that says why there is none.
+std::shared_ptr<const library::LoadedGrammar> loaded(library::GrammarReading reading)
+{
+    if (reading.unreadable != 0)
+        throw UnreadableGrammar(reading.messages(), reading.unreadable);
+    if (!reading.grammar) {
+        std::vector<GrammarMistake> mistakes;
+        for (GrammarError& error : reading.errors)
+            mistakes.push_back(
+                {static_cast<std::uint32_t>(error.line), static_cast<std::uint32_t>(error.column), std::move(error.message)});
+        throw InvalidGrammar(std::move(mistakes), reading.path);
+    }
+    return std::move(reading.grammar);
+}
+
+}  // namespace
+
+InvalidGrammar::InvalidGrammar(std::vector<GrammarMistake> mistakes, std::string_view path)
+    : std::invalid_argument(every_message(mistakes, path)),
+      mistakes_(std::make_shared<const std::vector<GrammarMistake>>(std::move(mistakes)))
+{
+}
+
+std::uint32_t InvalidGrammar::line() const noexcept { return mistakes_->empty() ? 0 : mistakes_->front().line; }
+
+std::uint32_t InvalidGrammar::column() const noexcept { return mistakes_->empty() ? 0 : mistakes_->front().column; }
+
+const std::string& InvalidGrammar::message() const noexcept
+{
+    static const std::string none;
+    return mistakes_->empty() ? none : mistakes_->front().message;
+}
+
+const std::vector<GrammarMistake>& InvalidGrammar::errors() const noexcept { return *mistakes_; }
+
+UnreadableGrammar::UnreadableGrammar(const std::string& message, int error_number)
+    : std::runtime_error(message), error_number_(error_number)
+{
+}
+
+int UnreadableGrammar::error_number() const noexcept { return error_number_; }
+
+UserGrammar::UserGrammar(std::shared_ptr<const library::LoadedGrammar> grammar) : grammar_(std::move(grammar)) {}
+
+UserGrammar UserGrammar::from_text(std::string_view text) { return UserGrammar(loaded(library::read_grammar(text))); }
+
+UserGrammar UserGrammar::from_file(const std::string& path)
+{
+    return UserGrammar(loaded(library::read_grammar_file(path)));
+}
+
+UserGrammar::UserGrammar(const UserGrammar&) = default;
+UserGrammar& UserGrammar::operator=(const UserGrammar&) = default;
+UserGrammar::~UserGrammar() = default;
+
+std::string_view UserGrammar::display_text() const { return grammar_->grammar().display_text; }
+std::string_view UserGrammar::key() const { return grammar_->grammar().key; }
+std::string_view UserGrammar::description() const { return grammar_->grammar().description; }
+bool UserGrammar::reads_alternative_mode() const { return grammar_->grammar().reads_alternative_mode(); }
+
+}  // namespace quelvarinox
