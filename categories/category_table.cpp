@@ -65,18 +65,13 @@ Category row_of(std::string_view key)
     return category_of_grammar(*grammar);
 }
 
-// Built once, on first use, when the grammar files are read.
+// Built once, on first use, when the grammar files are read. The tests check
+// that it lists every grammar file once, under names of its own.
 std::vector<Category> make_table()
 {
     std::vector<Category> table;
     for (const std::string_view key : list_order)
         table.push_back(row_of(key));
-    if (builtin_grammar_texts().size() + programs.size() != table.size())
-        broken_table("no lista todas las gramáticas", "");
-    for (std::size_t i = 0; i < table.size(); ++i)
-        for (std::size_t j = i + 1; j < table.size(); ++j)
-            if (table[i].display_text == table[j].display_text)
-                broken_table("repite un nombre", table[i].display_text);
     return table;
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -5,6 +6,7 @@
 
 #include "categories/category_table.h"
 #include "categories/name_maker.h"
+#include "grammars/builtin_grammars.h"
 #include "text/utf8.h"
 
 namespace quelvarinox {
@@ -27,6 +29,9 @@ TEST(CategoryTable, LooksCategoriesUpByTheirNames)
             EXPECT_EQ(find_category(shouted), nullptr) << shouted;
         }
     }
+    const auto grammars = std::count_if(category_table().begin(), category_table().end(),
+                                        [](const Category& category) { return category.grammar != nullptr; });
+    EXPECT_EQ(static_cast<std::size_t>(grammars), builtin_grammar_texts().size()) << "every grammar file is listed";
     const Category& first = category_table().front();
     EXPECT_EQ(position_of(first), 1u);
     EXPECT_EQ(position_of(category_table().back()), category_table().size());
