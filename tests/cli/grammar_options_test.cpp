@@ -56,6 +56,9 @@ TEST(GrammarOptions, StandardInputAndMixedCategoriesAreLabelled)
     const auto lines = lines_of(mixed.out);
     ASSERT_EQ(lines.size(), 4u) << mixed.err;
     EXPECT_TRUE(lines[0].starts_with("Adumar\t") && lines[3].starts_with("Mi lengua\t")) << mixed.out;
+    // The example's own names, pinned: a change of its tables shows here.
+    EXPECT_EQ(run_cli("--gramatica " + example + " -s 1 -n 6").out,
+              "Move de Lanrir\nDeraskis de Vikin\nSelvilae\nMendel\nSori Nis\nRanelso de Nisvae\n");
     EXPECT_TRUE(run_cli("--comprobar " + example).out.ends_with(
         "mi-lengua.toml»: la gramática «Mi lengua» (clave «mi-lengua») está bien.\n"));
 }
