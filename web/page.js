@@ -210,7 +210,7 @@ async function start() {
     showNotice('Este enlace no vale, así que sale una categoría al azar:', problems);
   const grammarLink = isGrammarLink(location.hash);
   const page = new Page(quelvarinox, problems.length > 0 ? {} : request, !grammarLink);
-  const workshop = new Workshop({ showNotice, showName: (shown) => page.showGrammarName(shown) });
+  const workshop = new Workshop(quelvarinox, { showNotice, showName: (shown) => page.showGrammarName(shown) });
   // A grammar link that gives no name leaves the page a name of a category.
   const openGrammarLink = async (first) => {
     let shown = false;

@@ -2,157 +2,14 @@
 // names for a seed made again at every change, each mistake at its line, the
 // file downloaded, and a link that carries the whole file in the address's
 // fragment, which browsers never send, so the file stays in the browser.
-// It loads a module of its own from the package's files and calls the C API
-// of quelvarinox.h as library.js does, when it is first opened.
-import createModule from './quelvarinox/quelvarinox.js';
+// It makes its names with the page's instance of the npm package, through a
+// generator of its own, so that the page's counts of names stay as they were.
 
-const STATUS_OK = 0;
-const STATUS_BUFFER_TOO_SMALL = 2;
-const STATUS_INVALID_GRAMMAR = 5;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 const NAME_COUNT = 20;
 // The loader's own limit: a link that inflates to more is not read further.
 const LARGEST_FILE = 1 << 20;
-// struct quelvarinox_category: three pointers and an int, four bytes each.
-const CATEGORY_SIZE = 16;
 const encoder = new TextEncoder();
-
-// The C API of a module of its own, with a buffer for the texts it gives, grown
-// when a call says it is too small, and one for the file it is given.
-class Api {
-  #m;
-  // grammar* at 0, size_t needed at 4, quelvarinox_grammar_error at 8, a category at 16.
-  #scratch;
-  #buffer = { address: 0, size: 0 };
-  #input = { address: 0, size: 0 };
-
-  constructor(module) {
-    this.#m = module;
-    this.#scratch = module._malloc(16 + CATEGORY_SIZE);
-    this.#reserve(this.#buffer, 4096);
-    this.#reserve(this.#input, 8192);
-  }
-
-  get module() {
-    return this.#m;
-  }
-
-  check(status) {
-    if (status !== STATUS_OK) throw new Error(this.#m.UTF8ToString(this.#m._quelvarinox_status_message(status)));
-  }
-
-  // The text that call(buffer, size, needed) writes.
-  text(call) {
-    const needed = this.#scratch + 4;
-    let status = call(this.#buffer.address, this.#buffer.size, needed);
-    if (status === STATUS_BUFFER_TOO_SMALL) {
-      this.#reserve(this.#buffer, this.#m.HEAPU32[needed >> 2]);
-      status = call(this.#buffer.address, this.#buffer.size, needed);
-    }
-    this.check(status);
-    return this.#m.UTF8ToString(this.#buffer.address);
-  }
-
-  // `text` in the module's memory as UTF-8 and its length in bytes, valid until the next call.
-  input(text) {
-    const bytes = encoder.encode(text);
-    if (bytes.length + 1 > this.#input.size) this.#reserve(this.#input, bytes.length + 1);
-    this.#m.HEAPU8.set(bytes, this.#input.address);
-    this.#m.HEAPU8[this.#input.address + bytes.length] = 0;
-    return [this.#input.address, bytes.length];
-  }
-
-  // The categories that have a grammar file, as { key, displayText }.
-  grammarCategories() {
-    const m = this.#m;
-    const entry = this.#scratch + 16;
-    const list = [];
-    for (let index = 0; index < m._quelvarinox_category_count(); index++) {
-      this.check(m._quelvarinox_category_at(index, entry));
-      const [displayText, key] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 2);
-      const status = m._quelvarinox_builtin_grammar_text(key, 0, 0, this.#scratch + 4);
-      if (status === STATUS_OK || status === STATUS_BUFFER_TOO_SMALL)
-        list.push({ key: m.UTF8ToString(key), displayText: m.UTF8ToString(displayText) });
-    }
-    return list;
-  }
-
-  builtinText(key) {
-    return this.text((buffer, size, needed) =>
-      this.#m._quelvarinox_builtin_grammar_text(this.input(key)[0], buffer, size, needed));
-  }
-
-  // A grammar made from `text`: { grammar, info } with the module's grammar and
-  // what it names, or { errors } with every mistake as { line, column, message }.
-  parse(text) {
-    const m = this.#m;
-    const [address, length] = this.input(text);
-    const [out, needed, first] = [this.#scratch, this.#scratch + 4, this.#scratch + 8];
-    const call = () => m._quelvarinox_grammar_new(address, length, out, first, this.#buffer.address,
-      this.#buffer.size, needed);
-    let status = call();
-    if (status === STATUS_INVALID_GRAMMAR && m.HEAPU32[needed >> 2] > this.#buffer.size) {
-      this.#reserve(this.#buffer, m.HEAPU32[needed >> 2]);
-      status = call();
-    }
-    if (status === STATUS_INVALID_GRAMMAR) {
-      const messages = m.UTF8ToString(this.#buffer.address);
-      return { errors: messages === '' ? [] : messages.split('\n').map(placed) };
-    }
-    this.check(status);
-    const grammar = m.HEAPU32[out >> 2];
-    const entry = this.#scratch + 16;
-    const status2 = m._quelvarinox_grammar_info(grammar, entry);
-    if (status2 !== STATUS_OK) {
-      m._quelvarinox_grammar_free(grammar);
-      this.check(status2);
-    }
-    const [displayText, key, description, readsAlternativeMode] = m.HEAPU32.subarray(entry >> 2, (entry >> 2) + 4);
-    const info = {
-      displayText: m.UTF8ToString(displayText),
-      key: m.UTF8ToString(key),
-      description: m.UTF8ToString(description),
-      readsAlternativeMode: readsAlternativeMode !== 0,
-    };
-    return { grammar, info };
-  }
-
-  freeGrammar(grammar) {
-    this.#m._quelvarinox_grammar_free(grammar);
-  }
-
-  generator(seed) {
-    this.check(this.#m._quelvarinox_generator_new_seeded(seed, this.#scratch));
-    return this.#m.HEAPU32[this.#scratch >> 2];
-  }
-
-  freeGenerator(generator) {
-    this.#m._quelvarinox_generator_free(generator);
-  }
-
-  // Name `index` of the grammar and the draws behind it.
-  nameAt(generator, grammar, index, alternative) {
-    const m = this.#m;
-    const name = this.text((buffer, size, needed) =>
-      m._quelvarinox_grammar_name_at(generator, grammar, BigInt(index), alternative ? 1 : 0, buffer, size, needed));
-    const trace = this.text((buffer, size, needed) => m._quelvarinox_last_trace(generator, buffer, size, needed));
-    return { name, trace };
-  }
-
-  #reserve(buffer, size) {
-    this.#m._free(buffer.address);
-    buffer.address = this.#m._malloc(size);
-    if (!buffer.address) throw new Error('No queda memoria para el texto.');
-    buffer.size = size;
-  }
-}
-
-// "línea:columna: mensaje" as { line, column, message }; line 0 for a message without a place.
-function placed(text) {
-  const match = /^(\d+):(\d+): (.*)$/.exec(text);
-  return match ? { line: Number(match[1]), column: Number(match[2]), message: match[3] }
-    : { line: 0, column: 0, message: text };
-}
 
 function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
@@ -267,13 +124,12 @@ export function isGrammarLink(hash) {
 export class Workshop {
   #ui;
   #page;
-  #api = null;
-  #loading = null;
-  #generator = 0;
+  #quelvarinox;
+  // Made when the workshop is first opened.
+  #generator = null;
   #seed = randomSeed();
   // The last grammar without mistakes, which makes the names while the text has some.
-  #grammar = 0;
-  #info = null;
+  #grammar = null;
   #text = null;
   #errors = [];
   #selected = 0;
@@ -281,8 +137,10 @@ export class Workshop {
   #gutterKey = '';
   #linkCount = 0;
 
-  // `page` shows notices and names: { showNotice(text, problems), showName(shown) }.
-  constructor(page) {
+  // `quelvarinox` is the npm package's library, loaded; `page` shows notices and
+  // names: { showNotice(text, problems), showName(shown) }.
+  constructor(quelvarinox, page) {
+    this.#quelvarinox = quelvarinox;
     this.#page = page;
     this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
       'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
@@ -304,8 +162,7 @@ export class Workshop {
         this.#show(false);
         return;
       }
-      // open() shows the workshop before it waits for anything.
-      this.open().catch(() => {});
+      this.open();
       ui.titulo.focus();
     });
     ui.texto.addEventListener('input', () => this.#update());
@@ -324,26 +181,22 @@ export class Workshop {
     });
   }
 
-  // Shows the workshop, loading its module the first time.
-  async open() {
+  // Shows the workshop, setting it up the first time.
+  open() {
     this.#show(true);
-    this.#loading ??= this.#load().catch((error) => {
-      this.#loading = null;
-      throw error;
-    });
-    return this.#loading;
+    if (!this.#generator) this.#setUp();
   }
 
   // Opens the workshop with the grammar of a "#gramatica=" link, and has the
   // page show the name the link names; true if there was one to show.
   async openLink(hash) {
-    const [{ link, problems }] = await Promise.all([readGrammarLink(hash), this.open()]);
+    this.open();
+    const { link, problems } = await readGrammarLink(hash);
     if (problems.length > 0) this.#page.showNotice('Este enlace de gramática no se pudo leer entero:', problems);
     const ui = this.#ui;
     // The names come from the link's text alone, not from what was there before.
-    this.#api.freeGrammar(this.#grammar);
-    this.#grammar = 0;
-    this.#info = null;
+    this.#grammar?.free();
+    this.#grammar = null;
     this.#text = null;
     if (ui.texto.value !== link.text) ui.texto.value = link.text;
     if (link.seed !== undefined) ui.semilla.value = String(link.seed);
@@ -356,9 +209,9 @@ export class Workshop {
       return false;
     }
     const index = link.index ?? 1n;
-    const made = this.#api.nameAt(this.#generator, this.#grammar, index, ui.alternativo.checked);
+    const made = this.#nameAt(index);
     if (index <= NAME_COUNT) this.#select(Number(index));
-    this.#page.showName({ ...made, category: this.#info, link: await this.#link(index) });
+    this.#page.showName({ ...made, category: this.#grammar, link: await this.#link(index) });
     return true;
   }
 
@@ -367,31 +220,23 @@ export class Workshop {
     this.#ui['abrir-taller'].setAttribute('aria-expanded', String(shown));
   }
 
-  async #load() {
+  #setUp() {
     const ui = this.#ui;
-    ui.taller.setAttribute('aria-busy', 'true');
-    ui.estado.textContent = 'Cargando el taller…';
-    try {
-      this.#api = new Api(await createModule());
-    } catch (error) {
-      ui.estado.textContent = 'No se pudo cargar el taller. Prueba a recargar la página.';
-      ui.taller.setAttribute('aria-busy', 'false');
-      throw error;
-    }
     const planets = document.createElement('optgroup');
     planets.label = 'Planetas';
-    planets.append(...this.#api.grammarCategories().map(({ key, displayText }) => new Option(displayText, key)));
+    const withGrammar = this.#quelvarinox.grammarCategories();
+    planets.append(...withGrammar.map(({ key, displayText }) => new Option(displayText, key)));
     ui.base.append(planets);
     ui.base.disabled = false;
     ui.cargar.disabled = false;
-    this.#generator = this.#api.generator(this.#seed);
+    this.#generator = this.#quelvarinox.generator(this.#seed);
     this.#update();
     ui.taller.setAttribute('aria-busy', 'false');
   }
 
   #loadBase() {
     const key = this.#ui.base.value;
-    this.#ui.texto.value = key === '' ? this.#ui.texto.defaultValue : this.#api.builtinText(key);
+    this.#ui.texto.value = key === '' ? this.#ui.texto.defaultValue : this.#quelvarinox.builtinGrammarText(key);
     this.#ui.texto.scrollTop = 0;
     this.#update();
   }
@@ -401,10 +246,10 @@ export class Workshop {
     const seed = whole(ui.semilla.value.trim(), 0n);
     ui.semilla.setAttribute('aria-invalid', String(seed === undefined));
     ui['semilla-error'].textContent = seed === undefined ? `La semilla es un número entero de 0 a ${LARGEST_NUMBER}.` : '';
-    if (seed === undefined || !this.#api) return;
-    if (seed !== this.#seed || !this.#generator) {
-      this.#api.freeGenerator(this.#generator);
-      this.#generator = this.#api.generator(seed);
+    if (seed === undefined) return;
+    if (seed !== this.#seed) {
+      this.#generator.free();
+      this.#generator = this.#quelvarinox.generator(seed);
       this.#seed = seed;
     }
     this.#update();
@@ -412,17 +257,18 @@ export class Workshop {
 
   // Reads the text again if it changed, and makes the names.
   #update() {
-    if (!this.#api) return;
-    const ui = this.#ui;
-    const text = ui.texto.value;
+    const text = this.#ui.texto.value;
     if (text !== this.#text) {
       this.#text = text;
-      const made = this.#api.parse(text);
-      this.#errors = made.errors ?? [];
-      if (made.grammar) {
-        this.#api.freeGrammar(this.#grammar);
-        this.#grammar = made.grammar;
-        this.#info = made.info;
+      try {
+        const grammar = this.#quelvarinox.grammar(text);
+        this.#grammar?.free();
+        this.#grammar = grammar;
+        this.#errors = [];
+      } catch (error) {
+        if (error.name !== 'GrammarError') throw error;
+        this.#errors = error.errores.map(({ linea, columna, mensaje }) =>
+          ({ line: linea, column: columna, message: mensaje }));
       }
       this.#showErrors();
     }
@@ -435,7 +281,7 @@ export class Workshop {
     const errors = this.#errors;
     const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
     if (errors.length === 0) {
-      ui.estado.textContent = `La gramática ${quote(this.#info.displayText)} (clave ${quote(this.#info.key)}) está bien.`;
+      ui.estado.textContent = `La gramática ${quote(this.#grammar.displayText)} (clave ${quote(this.#grammar.key)}) está bien.`;
     } else if (this.#grammar) {
       ui.estado.textContent = `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`;
     } else {
@@ -498,7 +344,7 @@ export class Workshop {
     this.#names = [];
     if (this.#grammar) {
       for (let index = 1; index <= NAME_COUNT; index++)
-        this.#names.push(this.#api.nameAt(this.#generator, this.#grammar, index, ui.alternativo.checked));
+        this.#names.push(this.#nameAt(index));
     }
     buttons.forEach((button, i) => {
       const made = this.#names[i];
@@ -507,6 +353,12 @@ export class Workshop {
     });
     ui.nombres.classList.toggle('caducos', this.#errors.length > 0);
     this.#showTrace();
+  }
+
+  // Name `index` of the grammar and the draws behind it.
+  #nameAt(index) {
+    const name = this.#generator.nameAt(this.#grammar, index, this.#ui.alternativo.checked);
+    return { name, trace: this.#generator.lastTrace() };
   }
 
   #select(index) {
@@ -554,7 +406,7 @@ export class Workshop {
 
   #download() {
     const text = this.#ui.texto.value;
-    const key = this.#errors.length === 0 && this.#info ? this.#info.key
+    const key = this.#errors.length === 0 && this.#grammar ? this.#grammar.key
       : /^\s*clave\s*=\s*"([a-z0-9-]{1,32})"/m.exec(text)?.[1] ?? 'gramatica';
     const anchor = document.createElement('a');
     anchor.href = URL.createObjectURL(new Blob([text], { type: 'application/toml' }));

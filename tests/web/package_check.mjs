@@ -166,6 +166,17 @@ test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s -
   assert.throws(() => quelvarinox.grammar(''), { name: 'GrammarError', linea: 1, columna: 1 });
 });
 
+test('the categories with a grammar file are the ones whose text builtinGrammarText() gives', () => {
+  const withGrammar = quelvarinox.grammarCategories();
+  assert.deepEqual(categories.filter((category) => !withGrammar.includes(category)).map(({ key }) => key),
+    ['jedi', 'varkh', 'planeta']);
+  for (const category of categories) {
+    const text = () => quelvarinox.builtinGrammarText(category.key);
+    if (withGrammar.includes(category)) assert.match(text(), new RegExp(`^clave = "${category.key}"$`, 'm'));
+    else assert.throws(text, RangeError);
+  }
+});
+
 test('the programs have no grammar to write out, and an unknown category none either', () => {
   for (const [category, message] of [['jedi', 'La categoría «jedi» no tiene gramática: sus nombres los hace un programa.'],
     ['Hoth', 'categoría desconocida: «Hoth»']])

@@ -32,6 +32,7 @@ export interface GrammarMistake {
  */
 export class GrammarError extends Error {
   private constructor();
+  readonly name: 'GrammarError';
   /** Where the first mistake is. */
   readonly linea: number;
   readonly columna: number;
@@ -76,6 +77,8 @@ export interface Quelvarinox {
   generator(seed?: number | bigint): Generator;
   /** A grammar of one's own from its text (a TOML file's); throws a GrammarError when it is wrong. */
   grammar(text: string): Grammar;
+  /** The categories whose names a grammar file makes, in the list's order: the ones builtinGrammarText() writes out. */
+  grammarCategories(): readonly Category[];
   /**
    * The text of a planet's built-in grammar, as `quelvarinox-nombres --exportar` writes it: the start of
    * one's own. A category that names none, or that a program makes (jedi, varkh, planeta), throws a RangeError.

@@ -287,6 +287,14 @@ class Quelvarinox {
     return new Grammar(this.#api, String(text));
   }
 
+  // The categories whose names a grammar file makes: the ones builtinGrammarText() writes out.
+  grammarCategories() {
+    const m = this.#api.module;
+    // Asked for its text with no room for it, a grammar's category answers that the room is too small.
+    return Object.freeze(this.categories.filter(({ key }) =>
+      m._quelvarinox_builtin_grammar_text(this.#api.input(key), 0, 0, 0) === STATUS_BUFFER_TOO_SMALL));
+  }
+
   // The text of a planet's built-in grammar, as `quelvarinox-nombres --exportar` writes it.
   builtinGrammarText(category) {
     const text = String(category);
