@@ -1,7 +1,7 @@
 #include "cli/name_condition.h"
 
-#include "cli/shown.h"
 #include "cli/text_folding.h"
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::cli {

@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "cli/name_list_reader.h"
-#include "cli/shown.h"
+#include "text/shown.h"
 
 namespace quelvarinox::cli {
 

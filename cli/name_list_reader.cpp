@@ -1,6 +1,6 @@
 #include "cli/name_list_reader.h"
 
-#include "cli/shown.h"
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::cli {

@@ -16,9 +16,9 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/progress.h"
-#include "cli/shown.h"
 #include "cli/usage.h"
 #include "core/random_source.h"
+#include "text/shown.h"
 #include "version/version.h"
 
 namespace quelvarinox::cli {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#include "cli/shown.h"
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::cli {

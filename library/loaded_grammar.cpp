@@ -1,6 +1,6 @@
 #include "library/loaded_grammar.h"
 
-#include "library/grammar_file.h"
+#include "grammars/grammar_file.h"
 
 namespace quelvarinox::library {
 
@@ -12,7 +12,7 @@ LoadedGrammar::LoadedGrammar(std::unique_ptr<const Grammar> grammar)
 std::string GrammarReading::messages() const
 {
     if (unreadable != 0)
-        return unreadable_message(path, unreadable);
+        return unreadable_grammar_message(path, unreadable);
     std::string joined;
     for (const GrammarError& error : errors) {
         if (!joined.empty())
@@ -34,7 +34,7 @@ GrammarReading read_grammar(std::string_view text)
 
 GrammarReading read_grammar_file(const std::string& path)
 {
-    FileText file = read_grammar_file_text(path);
+    GrammarFileText file = read_grammar_file_text(path);
     GrammarReading reading = file.error == 0 ? read_grammar(file.text) : GrammarReading{};
     reading.path = path;
     reading.unreadable = file.error;

@@ -1,11 +1,11 @@
-#include "cli/shown.h"
+#include "text/shown.h"
 
 #include <cerrno>
 #include <cstdio>
 
 #include "text/utf8.h"
 
-namespace quelvarinox::cli {
+namespace quelvarinox {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::string describe_errno(int error)
     }
 }
 
-}  // namespace quelvarinox::cli
+}  // namespace quelvarinox
