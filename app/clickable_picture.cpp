@@ -5,7 +5,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 ClickablePicture::ClickablePicture(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::StrongFocus); }
 
@@ -39,4 +39,4 @@ void ClickablePicture::paintEvent(QPaintEvent* event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

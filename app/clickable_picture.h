@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // A label that shows a picture and reports a click on it: a press and release
 // of the left button inside it or, while it has the focus, the space bar or
@@ -22,4 +22,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -1,6 +1,6 @@
 #include "app/display_check.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::string unusable_display_message(const EnvironmentLookup& environment, const
            detail + "\n";
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // What the window needs to know of the environment: the value of a variable,
 // or nullptr when it is not set.
@@ -18,4 +18,4 @@ std::string missing_display_message(const EnvironmentLookup& environment);
 // `detail` is what the toolkit itself said.
 std::string unusable_display_message(const EnvironmentLookup& environment, const std::string& detail);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -8,7 +8,7 @@
 
 #include "app/display_check.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -40,4 +40,4 @@ DisplayFailureGuard::~DisplayFailureGuard()
     previous_handler = nullptr;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -2,7 +2,7 @@
 
 #include <QtMessageHandler>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // While it lives, a fatal message of the toolkit (the platform could not be
 // opened while the application starts) prints a Spanish explanation instead of
@@ -18,4 +18,4 @@ private:
     QtMessageHandler previous_;
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -29,4 +29,4 @@ void fit_text(QLabel& label, const QFont& base)
     label.setFont(font);
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

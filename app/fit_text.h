@@ -4,7 +4,7 @@
 
 class QLabel;
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // Gives a wrapping label `base` or, when its text would run past the label's
 // bottom or right edge in that font, the largest smaller size of it (down to a
@@ -12,4 +12,4 @@ namespace quelvarinox {
 // drawn for a narrower system font than most desktops use.
 void fit_text(QLabel& label, const QFont& base);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -19,7 +19,7 @@
 #include "app/window_texts.h"
 #include "categories/category_table.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -60,7 +60,7 @@ QFont font_of(const char* family, qreal points)
 
 }  // namespace
 
-Form1::Form1(RandomSource& random, QWidget* parent) : QMainWindow(parent), random_(random), ctx_(random)
+Form1::Form1(detail::RandomSource& random, QWidget* parent) : QMainWindow(parent), random_(random), ctx_(random)
 {
     setWindowTitle(QString::fromUtf8(window_caption));
     setWindowIcon(QIcon(QStringLiteral(":/dibujos/plnt_planeta.jpg")));
@@ -150,7 +150,7 @@ void Form1::build_menus()
 void Form1::Form_Load()
 {
     Principaliza();
-    const auto categories = category_table();
+    const auto categories = detail::category_table();
     for (const Category& category : categories)
         Combo1->addItem(text_of(category.display_text));
     // Filling the list selects its first item; the text starts empty.
@@ -175,17 +175,17 @@ void Form1::Image1_Click() { ctx_.huevo.assign(1, ctx_.huevo != "0" ? '0' : '1')
 
 void Form1::Tirarraza()
 {
-    const Category* entry = find_category(Combo1->currentText().toStdString());
+    const Category* entry = detail::find_category(Combo1->currentText().toStdString());
     if (!entry)
-        set_combo_text(text_of(fallback_category().display_text));
-    show_picture(entry ? *entry : fallback_category());
+        set_combo_text(text_of(detail::fallback_category().display_text));
+    show_picture(entry ? *entry : detail::fallback_category());
 
-    entry = find_category(Combo1->currentText().toStdString());
+    entry = detail::find_category(Combo1->currentText().toStdString());
     if (entry) {
         // Keeping the list's current item on the text stops Qt from reporting a
         // pick of its own when editing ends on a text that names another item.
-        Combo1->setCurrentIndex(static_cast<int>(entry - category_table().data()));
-        make_name(*entry, ctx_, name_);
+        Combo1->setCurrentIndex(static_cast<int>(entry - detail::category_table().data()));
+        detail::make_name(*entry, ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
         // A name wider than the box shows from its first letter.
         Text1->setCursorPosition(0);
@@ -205,7 +205,7 @@ void Form1::set_combo_text(const QString& text)
 
 void Form1::show_picture(const Category& category)
 {
-    const QString file = QString::fromStdString(picture_file_name(category));
+    const QString file = QString::fromStdString(detail::picture_file_name(category));
     // The picture beside the current directory wins; the copy built into the
     // program stands in when that one is missing or broken.
     QImage picture = read_picture(QStringLiteral("./dibujos/") + file);
@@ -273,4 +273,4 @@ void Form1::moveEvent(QMoveEvent* event)
         fit_outer_size();
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -15,10 +15,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
+struct Category;
+}
+
+namespace quelvarinox::app {
 
 class ClickablePicture;
-struct Category;
+using detail::Category;
 
 // The one window: its controls, its four views and menu bar, and the dispatch
 // from the selected category to its picture, a new name and its description.
@@ -28,7 +32,7 @@ class Form1 final : public QMainWindow {
 
 public:
     // `random` is the one source every generator of the window draws from.
-    explicit Form1(RandomSource& random, QWidget* parent = nullptr);
+    explicit Form1(detail::RandomSource& random, QWidget* parent = nullptr);
 
     // The alternative-mode flag, "0" or "1".
     const std::string& huevo() const { return ctx_.huevo; }
@@ -68,8 +72,8 @@ private:
     // Resizes so that the outer size, frame included, is the current view's.
     void fit_outer_size();
 
-    RandomSource& random_;
-    GenerationContext ctx_;
+    detail::RandomSource& random_;
+    detail::GenerationContext ctx_;
     std::string name_;
 
     QComboBox* Combo1;
@@ -90,4 +94,4 @@ private:
     QSize frame_size_;
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

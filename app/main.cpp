@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv)
 {
-    using namespace quelvarinox;
+    using namespace quelvarinox::app;
 
     const std::string missing = missing_display_message(std::getenv);
     if (!missing.empty()) {
@@ -25,7 +25,7 @@ int main(int argc, char** argv)
         application = std::make_unique<QApplication>(argc, argv);
     }
 
-    SeededRandom random(random_run_seed());
+    quelvarinox::detail::SeededRandom random(quelvarinox::detail::random_run_seed());
     Form1 window(random);
     window.show();
     return QApplication::exec();

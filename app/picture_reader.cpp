@@ -8,7 +8,7 @@
 
 #include "app/whole_jpeg.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -44,4 +44,4 @@ QImage read_picture(const QString& path)
     return reader.read();
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QString>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // Reads the JPEG picture at `path` (a file or a ":/" resource). Gives a null
 // image for anything that is not a regular file, is too large, is not a JPEG
@@ -12,4 +12,4 @@ namespace quelvarinox {
 // or show half a picture.
 QImage read_picture(const QString& path);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

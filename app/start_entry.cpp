@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
-std::size_t draw_start_entry(RandomSource& random, std::size_t count)
+std::size_t draw_start_entry(detail::RandomSource& random, std::size_t count)
 {
     random.reseed();
     // A value just below 1 times count can round up to count itself.
@@ -12,4 +12,4 @@ std::size_t draw_start_entry(RandomSource& random, std::size_t count)
     return 1 + std::min(below, count - 1);
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

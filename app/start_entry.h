@@ -4,10 +4,10 @@
 
 #include "core/random_source.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // The category the window opens with: reseeds and draws a position from 1 to
 // `count`, each equally likely.
-std::size_t draw_start_entry(RandomSource& random, std::size_t count);
+std::size_t draw_start_entry(detail::RandomSource& random, std::size_t count);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // Lengths of the window's design are in twips, 15 to a pixel at 96 dots per inch.
 inline constexpr int twips_per_pixel = 15;
@@ -34,4 +34,4 @@ consteval QRect twips_rect(DesignLength left, DesignLength top, DesignLength wid
     return {left.pixels, top.pixels, width.pixels, height.pixels};
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

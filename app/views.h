@@ -8,7 +8,7 @@
 
 #include "app/twips.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // The eleven controls whose visibility a view sets, in the order it sets them.
 enum class ViewControl { Combo1, Text1, Label1, Command1, Image1, DescrLab, Ayu1, Ayu2, Acer1, Acer2, Acer3 };
@@ -36,4 +36,4 @@ inline constexpr View help{4800, 4125, {Ayu1, Ayu2}};
 inline constexpr View about{4800, 2790, {Acer1, Acer2, Acer3}};
 }  // namespace views
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -5,7 +5,7 @@
 
 #include <jpeglib.h>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 namespace {
 
@@ -53,4 +53,4 @@ bool is_whole_jpeg(QByteArrayView bytes, std::uint64_t max_pixels)
     return whole;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

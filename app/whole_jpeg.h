@@ -3,7 +3,7 @@
 #include <QByteArrayView>
 #include <cstdint>
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // Whether `bytes` are a JPEG of at most `max_pixels` pixels that libjpeg
 // decodes to its last row without a warning. A JPEG cut short still decodes,
@@ -11,4 +11,4 @@ namespace quelvarinox {
 // warning is the only sign of it.
 bool is_whole_jpeg(QByteArrayView bytes, std::uint64_t max_pixels);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -2,7 +2,7 @@
 
 #include "version/version.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 
 // Everything the window says, in UTF-8.
 
@@ -58,4 +58,4 @@ inline constexpr AccessibleText accessible_texts[] = {
 inline constexpr const char* menu_bar_name = "Menú";
 inline constexpr const char* menu_bar_description = "Cambia de vista o sale del programa";
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace quelvarinox;
+using namespace quelvarinox::detail;
 
 // Names as the tool and the library make them: name after name of a seeded run.
 void generate(benchmark::State& state, const Category* category, bool alternative, bool traced)

@@ -18,7 +18,7 @@
 #include "categories/category_table.h"
 #include "core/random_source.h"
 
-namespace quelvarinox {
+namespace quelvarinox::app {
 namespace {
 
 // A directory with a dibujos folder holding every built-in picture, made the
@@ -28,7 +28,7 @@ public:
     PictureFolder() : previous_(QDir::currentPath())
     {
         QDir(directory_.path()).mkdir(QStringLiteral("dibujos"));
-        for (const Category& category : category_table()) {
+        for (const Category& category : detail::category_table()) {
             const QString file = QString::fromStdString(picture_file_name(category));
             QFile::copy(QStringLiteral(":/dibujos/") + file, directory_.filePath(QStringLiteral("dibujos/") + file));
         }
@@ -42,7 +42,7 @@ private:
 };
 
 struct OpenWindow {
-    SeededRandom random{random_run_seed()};
+    detail::SeededRandom random{detail::random_run_seed()};
     Form1 window{random};
 
     explicit OpenWindow(benchmark::State& state)
@@ -93,7 +93,7 @@ void BM_StartToFirstName(benchmark::State& state)
 {
     const PictureFolder pictures;
     for (auto _ : state) {
-        SeededRandom random(random_run_seed());
+        detail::SeededRandom random(detail::random_run_seed());
         auto window = std::make_unique<Form1>(random);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -110,7 +110,7 @@ void BM_StartToFirstName(benchmark::State& state)
 BENCHMARK(BM_StartToFirstName)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::app
 
 int main(int argc, char** argv)
 {

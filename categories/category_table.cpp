@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <vector>
 
-#include "grammars/builtin_grammars.h"
-#include "grammars/grammar_engine.h"
-#include "orders/order_generators.h"
-#include "planets/planet_generator.h"
+#include "engine/builtin_grammars.h"
+#include "engine/grammar_engine.h"
+#include "programs/order_generators.h"
+#include "programs/planet_generator.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -151,4 +151,4 @@ std::string picture_file_name(const Category& category)
     return "plnt_" + std::string(category.picture_key) + ".jpg";
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

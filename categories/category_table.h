@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "core/generation_context.h"
-#include "grammars/grammar.h"
+#include "engine/grammar.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // One row of the category list: everything the programs know of a category.
 struct Category {
@@ -51,4 +51,4 @@ const Category& fallback_category();
 // "plnt_<key>.jpg".
 std::string picture_file_name(const Category& category);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -39,4 +39,4 @@ const std::string& NameMaker::make(const Category& category, std::uint64_t index
     return name_;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -8,7 +8,7 @@
 #include "core/generation_context.h"
 #include "core/random_source.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // The names of a reproducible run: name `index` of a category, counted from 1,
 // depends only on the run's seed, the category and the index. The tool, the
@@ -39,4 +39,4 @@ private:
     std::uint64_t stream_{};
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -32,7 +32,7 @@ public:
 private:
     struct Worker {
         explicit Worker(std::uint64_t seed, bool traced) : maker(seed, traced) {}
-        NameMaker maker;
+        detail::NameMaker maker;
         std::mutex mutex;
         std::condition_variable changed;
         std::deque<std::unique_ptr<NameBatch>> done;
@@ -55,7 +55,7 @@ private:
     std::uint64_t first_index_;
     std::uint64_t batch_size_;
     std::uint64_t handed_out_ = 0;
-    NameMaker inline_maker_;
+    detail::NameMaker inline_maker_;
     NameBatch inline_batch_;
     std::vector<std::unique_ptr<Worker>> workers_;
     std::unique_ptr<NameBatch> current_;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "categories/category_table.h"
-#include "grammars/grammar.h"
+#include "engine/grammar.h"
 
 namespace quelvarinox::cli {
 
@@ -13,8 +13,8 @@ namespace quelvarinox::cli {
 // is the standard input. `errors` holds every message, each as
 // "file:line:column: ..."; with none, `category` makes the grammar's names.
 struct GrammarFile {
-    std::unique_ptr<const Grammar> grammar;
-    Category category{};
+    std::unique_ptr<const detail::Grammar> grammar;
+    detail::Category category{};
     std::vector<std::string> errors;
 };
 GrammarFile read_grammar_file(const std::string& path);

@@ -12,7 +12,7 @@ namespace quelvarinox::cli {
 
 // What a line says of one name.
 struct NameLine {
-    const Category& category;
+    const detail::Category& category;
     std::string_view name;
     std::uint64_t seed;
     std::uint64_t index;

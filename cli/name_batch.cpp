@@ -2,7 +2,7 @@
 
 namespace quelvarinox::cli {
 
-void make_batch(NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first_index, std::uint64_t size,
+void make_batch(detail::NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first_index, std::uint64_t size,
                 NameBatch& batch)
 {
     batch.first_index = first_index;

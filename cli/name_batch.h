@@ -15,7 +15,7 @@ namespace quelvarinox::cli {
 // What a batch of names is made from: the category, the mode, the conditions
 // every name must meet and the format of its line.
 struct BatchRecipe {
-    const Category& category;
+    const detail::Category& category;
     bool alternative;
     bool traced;
     // Whether the names themselves are kept beside their lines: for the rule of
@@ -46,7 +46,7 @@ struct NameBatch {
 };
 
 // Makes names first_index .. first_index + size - 1 of the recipe into `batch`.
-void make_batch(NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first_index, std::uint64_t size,
+void make_batch(detail::NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first_index, std::uint64_t size,
                 NameBatch& batch);
 
 }  // namespace quelvarinox::cli

@@ -8,7 +8,7 @@ namespace quelvarinox::cli {
 
 bool LetterCount::admits(std::string_view name) const
 {
-    const std::size_t letters = utf8_length(name).value_or(name.size());
+    const std::size_t letters = detail::utf8_length(name).value_or(name.size());
     return (!min_ || letters >= *min_) && (!max_ || letters <= *max_);
 }
 
@@ -32,8 +32,8 @@ bool StartsWith::admits(std::string_view name) const
     return name.size() >= folded_.size() && folded(name).starts_with(folded_);
 }
 
-std::string StartsWith::unmet() const { return "que empiecen por " + shown(written_); }
+std::string StartsWith::unmet() const { return "que empiecen por " + detail::shown(written_); }
 
-std::string NotListed::unmet() const { return "que no estén en " + shown(file_); }
+std::string NotListed::unmet() const { return "que no estén en " + detail::shown(file_); }
 
 }  // namespace quelvarinox::cli

@@ -17,7 +17,7 @@ namespace {
 
 std::string cannot(std::string_view what, const std::string& path, int error)
 {
-    return "No se puede " + std::string(what) + " " + shown(path) + ": " + describe_errno(error) + ".";
+    return "No se puede " + std::string(what) + " " + detail::shown(path) + ": " + detail::describe_errno(error) + ".";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ std::string fault_of(std::string_view line)
         return "tiene un byte nulo";
     if (line.size() > max_list_line_bytes)
         return "pasa de " + std::to_string(max_list_line_bytes) + " bytes, más que cualquier nombre";
-    if (!utf8_length(line))
+    if (!detail::utf8_length(line))
         return "no es texto UTF-8 válido";
     return {};
 }
@@ -28,7 +28,7 @@ bool NameListReader::take(std::string_view bytes)
         return false;
     bytes_ += bytes.size();
     if (bytes_ > max_list_bytes)
-        return refuse(shown(path_) + " pasa de " + std::to_string(max_list_bytes >> 20) +
+        return refuse(detail::shown(path_) + " pasa de " + std::to_string(max_list_bytes >> 20) +
                       " MiB, más de lo que lee --excluir.");
     for (std::size_t start = 0;;) {
         const std::size_t end = bytes.find('\n', start);
@@ -54,7 +54,7 @@ bool NameListReader::end_line()
     if (!fault_of(line_).empty())
         return refuse(not_a_list());
     if (++lines_ > max_list_lines)
-        return refuse(shown(path_) + " tiene más de " + std::to_string(max_list_lines) +
+        return refuse(detail::shown(path_) + " tiene más de " + std::to_string(max_list_lines) +
                       " líneas, más de las que lee --excluir.");
     if (!line_.empty())
         names_.insert(line_);
@@ -71,7 +71,7 @@ bool NameListReader::refuse(std::string error)
 
 std::string NameListReader::not_a_list() const
 {
-    return shown(path_) + " no es una lista de nombres: su línea " + std::to_string(lines_ + 1) + " " +
+    return detail::shown(path_) + " no es una lista de nombres: su línea " + std::to_string(lines_ + 1) + " " +
            fault_of(line_) + ".";
 }
 

@@ -37,7 +37,7 @@ std::string NameRun::unmet(std::span<const std::uint64_t> rejected, std::uint64_
     return joined;
 }
 
-NameRun::Outcome NameRun::ran_out(const Category& category, std::uint64_t done,
+NameRun::Outcome NameRun::ran_out(const detail::Category& category, std::uint64_t done,
                                   std::span<const std::uint64_t> rejected, std::uint64_t repeats,
                                   const std::string& reason)
 {
@@ -49,7 +49,7 @@ NameRun::Outcome NameRun::ran_out(const Category& category, std::uint64_t done,
     return Outcome::ran_out;
 }
 
-NameRun::Outcome NameRun::write_names(const Category& category)
+NameRun::Outcome NameRun::write_names(const detail::Category& category)
 {
     const BatchRecipe recipe{category,         settings_.alternative, settings_.traced,
                              settings_.unique || recorder_ != nullptr, settings_.conditions, settings_.format};

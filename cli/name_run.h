@@ -42,14 +42,14 @@ public:
 
     // Writes the run's count of names of `category`; a category that runs out
     // or a recorder that fails is reported here.
-    Outcome write_names(const Category& category);
+    Outcome write_names(const detail::Category& category);
 
 private:
     // What the names a category's run turned down lacked: being new, and each
     // condition that turned some down.
     std::string unmet(std::span<const std::uint64_t> rejected, std::uint64_t repeats) const;
     // Says that `category` gave only `done` names, and why.
-    Outcome ran_out(const Category& category, std::uint64_t done, std::span<const std::uint64_t> rejected,
+    Outcome ran_out(const detail::Category& category, std::uint64_t done, std::span<const std::uint64_t> rejected,
                     std::uint64_t repeats, const std::string& reason);
 
     const RunSettings& settings_;

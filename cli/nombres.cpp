@@ -33,7 +33,7 @@ constexpr std::uint64_t names_worth_threads = 1'000'000;
 std::string valid_categories()
 {
     std::string list;
-    for (const Category& category : category_table()) {
+    for (const detail::Category& category : detail::category_table()) {
         list += list.empty() ? "" : ", ";
         list += category.display_text;
         list += " (";
@@ -45,7 +45,7 @@ std::string valid_categories()
 
 void write_list(Output& out)
 {
-    for (const Category& category : category_table()) {
+    for (const detail::Category& category : detail::category_table()) {
         out.write(std::to_string(position_of(category)));
         out.write("\t");
         out.write(category.display_text);
@@ -59,11 +59,11 @@ void write_list(Output& out)
 // asked for twice gives a Spanish message in `error`; a grammar file that is
 // wrong, its own messages, already placed, in `file_errors`. The grammars
 // read are kept in `grammars`.
-std::vector<const Category*> chosen_categories(const Options& options,
+std::vector<const detail::Category*> chosen_categories(const Options& options,
                                                std::vector<std::unique_ptr<GrammarFile>>& grammars,
                                                std::string& error, std::vector<std::string>& file_errors)
 {
-    std::vector<const Category*> chosen;
+    std::vector<const detail::Category*> chosen;
     for (const CategoryRequest& request : options.categories) {
         if (request.grammar_file) {
             auto file = std::make_unique<GrammarFile>(read_grammar_file(request.name));
@@ -73,14 +73,14 @@ std::vector<const Category*> chosen_categories(const Options& options,
             grammars.push_back(std::move(file));
             continue;
         }
-        const Category* category = find_category_by_name(request.name);
+        const detail::Category* category = detail::find_category_by_name(request.name);
         if (!category) {
-            error = "Categoría desconocida: " + shown(request.name) + ". Las categorías válidas son: " +
+            error = "Categoría desconocida: " + detail::shown(request.name) + ". Las categorías válidas son: " +
                     valid_categories() + ".";
             return {};
         }
         if (std::find(chosen.begin(), chosen.end(), category) != chosen.end()) {
-            error = "La categoría " + shown(category->display_text) + " se pide más de una vez.";
+            error = "La categoría " + detail::shown(category->display_text) + " se pide más de una vez.";
             return {};
         }
         chosen.push_back(category);
@@ -88,7 +88,7 @@ std::vector<const Category*> chosen_categories(const Options& options,
     if (!file_errors.empty())
         return {};
     if (chosen.empty())
-        for (const Category& category : category_table())
+        for (const detail::Category& category : detail::category_table())
             chosen.push_back(&category);
     return chosen;
 }
@@ -102,7 +102,7 @@ std::string output_failure(int fd, int error)
             return "la salida está abierta solo para leer";
         return "la salida está cerrada";
     }
-    return describe_errno(error);
+    return detail::describe_errno(error);
 }
 
 unsigned thread_count(const Options& options, std::uint64_t total)
@@ -158,15 +158,15 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
             err << message << '\n';
         if (!file.grammar)
             return 2;
-        out.write(shown(*options.check_file) + ": la gramática " + shown(file.grammar->display_text) +
-                  " (clave " + shown(file.grammar->key) + ") está bien.\n");
+        out.write(detail::shown(*options.check_file) + ": la gramática " + detail::shown(file.grammar->display_text) +
+                  " (clave " + detail::shown(file.grammar->key) + ") está bien.\n");
         return finish(0);
     }
 
     std::string error;
     std::vector<std::string> file_errors;
     std::vector<std::unique_ptr<GrammarFile>> grammars;
-    const std::vector<const Category*> categories = chosen_categories(options, grammars, error, file_errors);
+    const std::vector<const detail::Category*> categories = chosen_categories(options, grammars, error, file_errors);
     for (const std::string& message : file_errors)
         err << message << '\n';
     if (!error.empty())
@@ -207,13 +207,13 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
     const auto format = make_line_format(options.format, labelled, options.trace);
     out.write(format->header());
     const std::uint64_t total = options.count * categories.size();
-    const RunSettings settings{options.count, options.first_index, options.seed.value_or(random_run_seed()),
+    const RunSettings settings{options.count, options.first_index, options.seed.value_or(detail::random_run_seed()),
                                options.alternative, options.trace, unique, thread_count(options, total),
                                condition_views, *format};
     Progress progress(err, err_is_a_terminal, total);
     NameRun run(settings, out, recorder.get(), progress, err);
     int status = 0;
-    for (const Category* category : categories) {
+    for (const detail::Category* category : categories) {
         const NameRun::Outcome outcome = run.write_names(*category);
         if (outcome != NameRun::Outcome::done || !out.open()) {
             status = 1;

@@ -41,7 +41,7 @@ OffensiveWords::OffensiveWords()
         if (words.size() < 3)
             continue;
         const std::string_view word(words.data() + 1, words.size() - 2);
-        if (word.find(' ') == std::string_view::npos && utf8_length(word).value_or(0) >= shortest_found_inside)
+        if (word.find(' ') == std::string_view::npos && detail::utf8_length(word).value_or(0) >= shortest_found_inside)
             inside_[std::string(word.substr(0, 2))].emplace_back(word);
         else
             whole_.push_back(words);

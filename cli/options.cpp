@@ -63,7 +63,7 @@ LongMatch find_long(std::string_view name)
     }
     if (candidates.size() == 1)
         return {candidates.front(), {}};
-    const std::string written = shown("--" + std::string(name));
+    const std::string written = detail::shown("--" + std::string(name));
     if (candidates.empty())
         return {nullptr, "Opción desconocida: " + written + ". Prueba --ayuda."};
     std::string list;
@@ -100,8 +100,8 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
     const auto text = [&](std::optional<std::string>& into) -> std::string {
         if (value.empty())
             return option + ": el valor está vacío.";
-        if (!utf8_length(value))
-            return option + ": " + shown(value) + " no es texto UTF-8 válido.";
+        if (!detail::utf8_length(value))
+            return option + ": " + detail::shown(value) + " no es texto UTF-8 válido.";
         into = std::string(value);
         return {};
     };
@@ -112,7 +112,7 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
             const std::size_t comma = value.find(',', start);
             const std::string_view item = value.substr(start, comma - start);
             if (item.find_first_not_of(" \t") == std::string_view::npos)
-                return option + ": " + shown(value) + " deja una categoría sin nombre.";
+                return option + ": " + detail::shown(value) + " deja una categoría sin nombre.";
             options.categories.push_back({std::string(item), false});
             if (comma == std::string_view::npos)
                 return {};
@@ -147,7 +147,7 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
         else if (value == "json")
             options.format = Format::json;
         else
-            return option + ": " + shown(value) + " no es un formato; los formatos son texto, tsv, csv y json.";
+            return option + ": " + detail::shown(value) + " no es un formato; los formatos son texto, tsv, csv y json.";
         return {};
     case Id::alternativo: options.alternative = true; return {};
     case Id::unicos: options.unique = true; return {};
@@ -188,7 +188,7 @@ WholeNumber parse_whole_number(std::string_view text, std::uint64_t min, std::ui
 {
     WholeNumber result;
     const std::string range = "; ha de ser un entero de " + std::to_string(min) + " a " + std::to_string(max) + ".";
-    const std::string subject = std::string(what) + ": " + shown(text);
+    const std::string subject = std::string(what) + ": " + detail::shown(text);
     const bool digits_only = !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
     if (!digits_only) {
         const bool negative = text.size() > 1 && text[0] == '-' &&
@@ -219,12 +219,12 @@ ParsedOptions parse_options(int argc, char** argv)
             value = argv[next++];
             return {};
         }
-        return "A la opción " + shown(written) + " le falta su valor.";
+        return "A la opción " + detail::shown(written) + " le falta su valor.";
     };
     while (next < argc) {
         const std::string_view argument = argv[next++];
         if (argument == "--" || argument.size() < 2 || argument[0] != '-')
-            return fail("Argumento inesperado: " + shown(argument) + ". Prueba --ayuda.");
+            return fail("Argumento inesperado: " + detail::shown(argument) + ". Prueba --ayuda.");
         if (argument.starts_with("--")) {
             const std::size_t equals = argument.find('=');
             const std::string_view name = argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
@@ -248,7 +248,7 @@ ParsedOptions parse_options(int argc, char** argv)
         for (std::size_t i = 1; i < argument.size(); ++i) {
             const KnownOption* known = find_short(argument[i]);
             if (!known)
-                return fail("Opción desconocida: " + shown(std::string{'-', argument[i]}) + ". Prueba --ayuda.");
+                return fail("Opción desconocida: " + detail::shown(std::string{'-', argument[i]}) + ". Prueba --ayuda.");
             std::string_view value;
             if (known->takes_value) {
                 if (i + 1 < argument.size()) {

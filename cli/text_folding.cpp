@@ -17,7 +17,7 @@ std::string folded(std::string_view text)
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
-        const auto character = first_utf8_character(text);
+        const auto character = detail::first_utf8_character(text);
         const std::size_t bytes = character ? character->bytes : 1;
         const char32_t code = character ? character->code : 0;
         if (code >= 'A' && code <= 'Z') {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::string DrawLog::trace() const
     return out;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

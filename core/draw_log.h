@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 struct DrawEvent {
     enum class Kind : std::uint8_t { reseed, tirada, number_prefix };
@@ -31,4 +31,4 @@ private:
     std::vector<DrawEvent> events_;
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

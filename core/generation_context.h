@@ -5,7 +5,7 @@
 #include "core/draw_log.h"
 #include "core/random_source.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // What a generator may touch outside itself: the shared random source, the result
 // slot LabelOut through which the text helpers hand back their results, the
@@ -69,11 +69,11 @@ private:
     DrawLog* log_;
 };
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // Every generator: reseeds, draws, and leaves one new name in `Text1`.
 using NameGenerator = void (*)(GenerationContext& ctx, std::string& Text1);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

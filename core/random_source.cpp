@@ -3,7 +3,7 @@
 #include <chrono>
 #include <random>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 void PcgSource::seed_engine(std::uint64_t high, std::uint64_t low)
 {
@@ -30,4 +30,4 @@ std::uint64_t random_run_seed()
     return splitmix64(ticks ^ (std::uint64_t{entropy()} << 32 | entropy()));
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

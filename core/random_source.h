@@ -4,7 +4,7 @@
 
 #include <pcg_random.hpp>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 class PcgSource;
 
@@ -76,4 +76,4 @@ constexpr std::uint64_t splitmix64(std::uint64_t x)
     return x ^ (x >> 31);
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

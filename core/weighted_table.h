@@ -7,7 +7,7 @@
 #include <string_view>
 #include <type_traits>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // What one table draw gives: a letter, a letter group, a joiner, or nothing.
 using Piece = std::string_view;
@@ -76,12 +76,12 @@ constexpr bool names_every_value_once(int multiplier, std::span<const Range<T>> 
     return true;
 }
 
-namespace detail {
+namespace table_checks {
 // Not constexpr on purpose: reaching it while a table is built at compile time
 // stops the build, and its name says what is wrong.
 void weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
 void weighted_table_holds_a_piece_longer_than_eight_bytes();
-}  // namespace detail
+}  // namespace table_checks
 
 // Which row of a table each drawn value falls in; R, one past the last row,
 // stands for the table's default. Looking a value up costs one index read.
@@ -92,7 +92,7 @@ public:
     consteval RowIndex(const std::array<Range<T>, R>& rows, std::span<const Span> otherwise_at)
     {
         if (!names_every_value_once<T>(N, rows, otherwise_at))
-            detail::weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
+            table_checks::weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
         index_.fill(static_cast<Index>(R));
         for (std::size_t row = 0; row < R; ++row)
             for (int value = rows[row].from; value <= rows[row].to; ++value)
@@ -144,7 +144,7 @@ public:
         for (std::size_t row = 0; row <= R; ++row) {
             const Piece piece = row < R ? rows[row].value : otherwise;
             if (piece.size() > TablePiece::room)
-                detail::weighted_table_holds_a_piece_longer_than_eight_bytes();
+                table_checks::weighted_table_holds_a_piece_longer_than_eight_bytes();
             for (std::size_t i = 0; i < piece.size(); ++i)
                 bytes_[row][i] = piece[i];
             sizes_[row] = static_cast<std::uint8_t>(piece.size());
@@ -191,4 +191,4 @@ consteval auto counts(const Range<int> (&rows)[R])
     return make_table<N>(std::to_array(rows));
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

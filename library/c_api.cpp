@@ -9,25 +9,25 @@
 
 #include "categories/category_table.h"
 #include "core/random_source.h"
-#include "grammars/builtin_grammars.h"
+#include "engine/builtin_grammars.h"
 #include "library/loaded_grammar.h"
 #include "library/name_source.h"
 
 struct quelvarinox_generator {
     explicit quelvarinox_generator(std::uint64_t seed) : source(seed) {}
-    quelvarinox::library::NameSource source;
+    quelvarinox::detail::NameSource source;
 };
 
 struct quelvarinox_grammar {
-    std::shared_ptr<const quelvarinox::library::LoadedGrammar> loaded;
+    std::shared_ptr<const quelvarinox::detail::LoadedGrammar> loaded;
 };
 
 namespace {
 
-using quelvarinox::Category;
-using quelvarinox::library::GrammarReading;
-using quelvarinox::library::NameOrigin;
-using quelvarinox::library::NameSource;
+using quelvarinox::detail::Category;
+using quelvarinox::detail::GrammarReading;
+using quelvarinox::detail::NameOrigin;
+using quelvarinox::detail::NameSource;
 
 // Nothing may leave a C function as an exception. The library itself throws
 // only what allocating throws (bad_alloc, length_error).
@@ -81,7 +81,7 @@ const std::vector<CategoryTexts>& category_texts()
 {
     static const std::vector<CategoryTexts> texts = [] {
         std::vector<CategoryTexts> rows;
-        for (const Category& category : quelvarinox::category_table())
+        for (const quelvarinox::detail::Category& category : quelvarinox::detail::category_table())
             rows.push_back({std::string(category.display_text), std::string(category.picture_key),
                             std::string(category.description)});
         return rows;
@@ -160,25 +160,25 @@ const char* quelvarinox_status_message(quelvarinox_status status)
     return "Estado desconocido.";
 }
 
-size_t quelvarinox_category_count(void) { return quelvarinox::category_table().size(); }
+size_t quelvarinox_category_count(void) { return quelvarinox::detail::category_table().size(); }
 
 quelvarinox_status quelvarinox_category_at(size_t index, quelvarinox_category* category)
 {
-    if (!category || index >= quelvarinox::category_table().size())
+    if (!category || index >= quelvarinox::detail::category_table().size())
         return QUELVARINOX_INVALID_ARGUMENT;
     return guarded([&] {
         const CategoryTexts& texts = category_texts()[index];
         category->display_text = texts.display_text.c_str();
         category->key = texts.key.c_str();
         category->description = texts.description.c_str();
-        category->reads_alternative_mode = quelvarinox::category_table()[index].reads_huevo;
+        category->reads_alternative_mode = quelvarinox::detail::category_table()[index].reads_huevo;
         return QUELVARINOX_OK;
     });
 }
 
 quelvarinox_status quelvarinox_generator_new(quelvarinox_generator** generator)
 {
-    return new_generator(quelvarinox::random_run_seed(), generator);
+    return new_generator(quelvarinox::detail::random_run_seed(), generator);
 }
 
 quelvarinox_status quelvarinox_generator_new_seeded(uint64_t seed, quelvarinox_generator** generator)
@@ -201,7 +201,7 @@ quelvarinox_status quelvarinox_name(quelvarinox_generator* generator, const char
 {
     if (!generator || !category || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
-    const Category* row = quelvarinox::find_category_by_name(category);
+    const quelvarinox::detail::Category* row = quelvarinox::detail::find_category_by_name(category);
     if (!row)
         return QUELVARINOX_UNKNOWN_CATEGORY;
     return guarded([&] { return next_name(generator->source, *row, alternative, buffer, size, needed); });
@@ -212,7 +212,7 @@ quelvarinox_status quelvarinox_name_at(quelvarinox_generator* generator, const c
 {
     if (!generator || !category || index == 0 || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
-    const Category* row = quelvarinox::find_category_by_name(category);
+    const quelvarinox::detail::Category* row = quelvarinox::detail::find_category_by_name(category);
     if (!row)
         return QUELVARINOX_UNKNOWN_CATEGORY;
     return guarded([&] { return copy_out(generator->source.make(*row, index, alternative != 0), buffer, size, needed); });
@@ -231,7 +231,7 @@ quelvarinox_status quelvarinox_grammar_new(const char* text, size_t length, quel
                                            size_t* needed)
 {
     return new_grammar(text != nullptr || length == 0, grammar, first, messages, size, needed, [&] {
-        return quelvarinox::library::read_grammar(length == 0 ? std::string_view() : std::string_view(text, length));
+        return quelvarinox::detail::read_grammar(length == 0 ? std::string_view() : std::string_view(text, length));
     });
 }
 
@@ -240,7 +240,7 @@ quelvarinox_status quelvarinox_grammar_from_file(const char* path, quelvarinox_g
                                                  size_t* needed)
 {
     return new_grammar(path != nullptr, grammar, first, messages, size, needed,
-                       [&] { return quelvarinox::library::read_grammar_file(path); });
+                       [&] { return quelvarinox::detail::read_grammar_file(path); });
 }
 
 void quelvarinox_grammar_free(quelvarinox_grammar* grammar) { delete grammar; }
@@ -249,7 +249,7 @@ quelvarinox_status quelvarinox_grammar_info(const quelvarinox_grammar* grammar, 
 {
     if (!grammar || !info)
         return QUELVARINOX_INVALID_ARGUMENT;
-    const quelvarinox::Grammar& read = grammar->loaded->grammar();
+    const quelvarinox::detail::Grammar& read = grammar->loaded->grammar();
     info->display_text = read.display_text.c_str();
     info->key = read.key.c_str();
     info->description = read.description.c_str();
@@ -280,11 +280,11 @@ quelvarinox_status quelvarinox_builtin_grammar_text(const char* category, char* 
 {
     if (!category || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
-    const Category* row = quelvarinox::find_category_by_name(category);
+    const quelvarinox::detail::Category* row = quelvarinox::detail::find_category_by_name(category);
     if (!row)
         return QUELVARINOX_UNKNOWN_CATEGORY;
     return guarded([&] {
-        const quelvarinox::BuiltinGrammarText* text = quelvarinox::builtin_grammar_text(row->picture_key);
+        const quelvarinox::detail::BuiltinGrammarText* text = quelvarinox::detail::builtin_grammar_text(row->picture_key);
         return text ? copy_out(text->text, buffer, size, needed) : QUELVARINOX_NOT_A_GRAMMAR;
     });
 }

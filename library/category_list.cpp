@@ -8,7 +8,7 @@ const std::vector<CategoryInfo>& categories()
 {
     static const std::vector<CategoryInfo> list = [] {
         std::vector<CategoryInfo> rows;
-        for (const Category& category : category_table())
+        for (const detail::Category& category : detail::category_table())
             rows.push_back({category.display_text, category.picture_key, category.reads_huevo, category.description});
         return rows;
     }();

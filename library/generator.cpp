@@ -7,17 +7,17 @@ namespace quelvarinox {
 
 namespace {
 
-using library::NameOrigin;
-using library::NameSource;
+using detail::NameOrigin;
+using detail::NameSource;
 
-void each_name(NameSource& source, const NameOrigin& origin, std::uint64_t count, bool alternative,
+void each_name(detail::NameSource& source, const detail::NameOrigin& origin, std::uint64_t count, bool alternative,
                const std::function<void(std::string_view)>& take)
 {
     for (std::uint64_t i = 0; i < count; ++i)
         take(source.next(origin, alternative));
 }
 
-std::vector<std::string> names_of(NameSource& source, const NameOrigin& origin, std::size_t count, bool alternative)
+std::vector<std::string> names_of(detail::NameSource& source, const detail::NameOrigin& origin, std::size_t count, bool alternative)
 {
     std::vector<std::string> names;
     names.reserve(count);
@@ -25,7 +25,7 @@ std::vector<std::string> names_of(NameSource& source, const NameOrigin& origin, 
     return names;
 }
 
-std::string name_numbered(NameSource& source, const NameOrigin& origin, std::uint64_t index, bool alternative)
+std::string name_numbered(detail::NameSource& source, const detail::NameOrigin& origin, std::uint64_t index, bool alternative)
 {
     if (index == 0)
         throw std::invalid_argument("los nombres se cuentan desde 1");
@@ -39,9 +39,9 @@ UnknownCategory::UnknownCategory(std::string_view name)
 {
 }
 
-Generator::Generator() : Generator(random_run_seed()) {}
+Generator::Generator() : Generator(detail::random_run_seed()) {}
 
-Generator::Generator(std::uint64_t seed) : source_(std::make_unique<NameSource>(seed)) {}
+Generator::Generator(std::uint64_t seed) : source_(std::make_unique<detail::NameSource>(seed)) {}
 
 Generator::Generator(Generator&&) noexcept = default;
 Generator& Generator::operator=(Generator&&) noexcept = default;
@@ -51,7 +51,7 @@ std::uint64_t Generator::seed() const { return source_->seed(); }
 
 std::string Generator::name(std::string_view category, bool alternative)
 {
-    return source_->next(library::category_named(category), alternative);
+    return source_->next(detail::category_named(category), alternative);
 }
 
 std::string Generator::name(const UserGrammar& grammar, bool alternative)
@@ -62,7 +62,7 @@ std::string Generator::name(const UserGrammar& grammar, bool alternative)
 // An unknown category throws before anything is reserved.
 std::vector<std::string> Generator::names(std::string_view category, std::size_t count, bool alternative)
 {
-    return names_of(*source_, library::category_named(category), count, alternative);
+    return names_of(*source_, detail::category_named(category), count, alternative);
 }
 
 std::vector<std::string> Generator::names(const UserGrammar& grammar, std::size_t count, bool alternative)
@@ -73,7 +73,7 @@ std::vector<std::string> Generator::names(const UserGrammar& grammar, std::size_
 void Generator::for_each_name(std::string_view category, std::uint64_t count, bool alternative,
                               const std::function<void(std::string_view)>& take)
 {
-    each_name(*source_, library::category_named(category), count, alternative, take);
+    each_name(*source_, detail::category_named(category), count, alternative, take);
 }
 
 void Generator::for_each_name(const UserGrammar& grammar, std::uint64_t count, bool alternative,
@@ -85,7 +85,7 @@ void Generator::for_each_name(const UserGrammar& grammar, std::uint64_t count, b
 // An unknown category throws before index 0 does.
 std::string Generator::name_at(std::string_view category, std::uint64_t index, bool alternative)
 {
-    return name_numbered(*source_, library::category_named(category), index, alternative);
+    return name_numbered(*source_, detail::category_named(category), index, alternative);
 }
 
 std::string Generator::name_at(const UserGrammar& grammar, std::uint64_t index, bool alternative)

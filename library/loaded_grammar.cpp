@@ -1,8 +1,8 @@
 #include "library/loaded_grammar.h"
 
-#include "grammars/grammar_file.h"
+#include "engine/grammar_file.h"
 
-namespace quelvarinox::library {
+namespace quelvarinox::detail {
 
 LoadedGrammar::LoadedGrammar(std::unique_ptr<const Grammar> grammar)
     : grammar_(std::move(grammar)), category_(category_of_grammar(*grammar_))
@@ -48,4 +48,4 @@ std::string placed_message(std::string_view path, int line, int column, std::str
     return path.empty() ? placed : std::string(path) + ":" + placed;
 }
 
-}  // namespace quelvarinox::library
+}  // namespace quelvarinox::detail

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "categories/category_table.h"
-#include "grammars/grammar_loader.h"
+#include "engine/grammar_loader.h"
 
-namespace quelvarinox::library {
+namespace quelvarinox::detail {
 
 // A user's grammar and the category that makes its names. It never changes
 // once read: every copy a caller holds shares it, and so does a generator whose
@@ -46,4 +46,4 @@ GrammarReading read_grammar_file(const std::string& path);
 // "línea:columna: mensaje", or "ruta:línea:columna: mensaje" when there is a path.
 std::string placed_message(std::string_view path, int line, int column, std::string_view message);
 
-}  // namespace quelvarinox::library
+}  // namespace quelvarinox::detail

@@ -2,7 +2,7 @@
 
 #include "quelvarinox/quelvarinox.hpp"
 
-namespace quelvarinox::library {
+namespace quelvarinox::detail {
 
 const Category& category_named(std::string_view name)
 {
@@ -40,4 +40,4 @@ std::string NameSource::last_trace() const
     return trace;
 }
 
-}  // namespace quelvarinox::library
+}  // namespace quelvarinox::detail

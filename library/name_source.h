@@ -12,7 +12,7 @@
 #include "categories/name_maker.h"
 #include "library/loaded_grammar.h"
 
-namespace quelvarinox::library {
+namespace quelvarinox::detail {
 
 // The row that `name` names, by its display text or its key; throws UnknownCategory.
 const Category& category_named(std::string_view name);
@@ -77,4 +77,4 @@ private:
     std::optional<NamePlace> last_;
 };
 
-}  // namespace quelvarinox::library
+}  // namespace quelvarinox::detail

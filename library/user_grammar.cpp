@@ -12,20 +12,20 @@ std::string every_message(const std::vector<GrammarMistake>& mistakes, std::stri
     for (const GrammarMistake& mistake : mistakes) {
         if (!messages.empty())
             messages += '\n';
-        messages += library::placed_message(path, static_cast<int>(mistake.line), static_cast<int>(mistake.column),
+        messages += detail::placed_message(path, static_cast<int>(mistake.line), static_cast<int>(mistake.column),
                                             mistake.message);
     }
     return messages;
 }
 
 // The grammar read, or the exception that says why there is none.
-std::shared_ptr<const library::LoadedGrammar> loaded(library::GrammarReading reading)
+std::shared_ptr<const detail::LoadedGrammar> loaded(detail::GrammarReading reading)
 {
     if (reading.unreadable != 0)
         throw UnreadableGrammar(reading.messages(), reading.unreadable);
     if (!reading.grammar) {
         std::vector<GrammarMistake> mistakes;
-        for (GrammarError& error : reading.errors)
+        for (detail::GrammarError& error : reading.errors)
             mistakes.push_back(
                 {static_cast<std::uint32_t>(error.line), static_cast<std::uint32_t>(error.column), std::move(error.message)});
         throw InvalidGrammar(std::move(mistakes), reading.path);
@@ -60,13 +60,13 @@ UnreadableGrammar::UnreadableGrammar(const std::string& message, int error_numbe
 
 int UnreadableGrammar::error_number() const noexcept { return error_number_; }
 
-UserGrammar::UserGrammar(std::shared_ptr<const library::LoadedGrammar> grammar) : grammar_(std::move(grammar)) {}
+UserGrammar::UserGrammar(std::shared_ptr<const detail::LoadedGrammar> grammar) : grammar_(std::move(grammar)) {}
 
-UserGrammar UserGrammar::from_text(std::string_view text) { return UserGrammar(loaded(library::read_grammar(text))); }
+UserGrammar UserGrammar::from_text(std::string_view text) { return UserGrammar(loaded(detail::read_grammar(text))); }
 
 UserGrammar UserGrammar::from_file(const std::string& path)
 {
-    return UserGrammar(loaded(library::read_grammar_file(path)));
+    return UserGrammar(loaded(detail::read_grammar_file(path)));
 }
 
 UserGrammar::UserGrammar(const UserGrammar&) = default;

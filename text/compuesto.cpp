@@ -7,7 +7,7 @@
 #include "core/weighted_table.h"
 #include "text/mayusculiza.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -95,4 +95,4 @@ void Compuesto(GenerationContext& ctx)
         compound += 's';
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

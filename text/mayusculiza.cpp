@@ -1,6 +1,6 @@
 #include "text/mayusculiza.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 constexpr std::string_view small_e_acute = "é";
@@ -19,4 +19,4 @@ void mayusculiza(GenerationContext& ctx, std::string_view piece)
         ctx.LabelOut.replace(0, small_e_acute.size(), capital_e_acute);
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -3,7 +3,7 @@
 #include "core/weighted_table.h"
 #include "text/mayusculiza.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -31,4 +31,4 @@ std::string capital_letter(GenerationContext& ctx)
     return ctx.LabelOut;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -4,7 +4,7 @@
 
 #include "core/generation_context.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // One lower-case letter, left in ctx.LabelOut. "z" comes up half as often as most
 // letters and "a" one and a half times as often. Reseeds the shared random source.
@@ -13,4 +13,4 @@ void Pideletra(GenerationContext& ctx);
 // Pideletra's letter raised to its capital by mayusculiza, for initials.
 std::string capital_letter(GenerationContext& ctx);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

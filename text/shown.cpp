@@ -5,7 +5,7 @@
 
 #include "text/utf8.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::string describe_errno(int error)
     }
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // A value the user gave, fit to stand in a message: between «», with control
 // characters and bytes that are not UTF-8 written as \xNN, and cut after a
@@ -13,4 +13,4 @@ std::string shown(std::string_view value);
 // What a failed system call's error number means, in Spanish.
 std::string describe_errno(int error);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

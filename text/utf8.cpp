@@ -1,6 +1,6 @@
 #include "text/utf8.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 std::optional<Utf8Character> first_utf8_character(std::string_view text)
 {
@@ -51,4 +51,4 @@ std::optional<std::size_t> utf8_length(std::string_view text)
     return characters;
 }
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

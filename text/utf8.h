@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 // One character of well-formed UTF-8 at the start of a text.
 struct Utf8Character {
@@ -20,4 +20,4 @@ std::optional<Utf8Character> first_utf8_character(std::string_view text);
 // The number of characters of well-formed UTF-8 text, or nothing when it is not.
 std::optional<std::size_t> utf8_length(std::string_view text);
 
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

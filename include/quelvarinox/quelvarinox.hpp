@@ -51,10 +51,10 @@ public:
     explicit UnknownCategory(std::string_view name);
 };
 
-namespace library {
+namespace detail {
 class LoadedGrammar;
 class NameSource;
-}  // namespace library
+}  // namespace detail
 
 // One mistake of a grammar's text: its line and column, from 1, and what is
 // wrong, in Spanish.
@@ -122,9 +122,9 @@ public:
     bool reads_alternative_mode() const;
 
 private:
-    explicit UserGrammar(std::shared_ptr<const library::LoadedGrammar> grammar);
+    explicit UserGrammar(std::shared_ptr<const detail::LoadedGrammar> grammar);
 
-    std::shared_ptr<const library::LoadedGrammar> grammar_;
+    std::shared_ptr<const detail::LoadedGrammar> grammar_;
 
     friend class Generator;
 };
@@ -180,7 +180,7 @@ public:
     std::string last_trace() const;
 
 private:
-    std::unique_ptr<library::NameSource> source_;
+    std::unique_ptr<detail::NameSource> source_;
 };
 
 }  // namespace quelvarinox

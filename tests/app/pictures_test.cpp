@@ -5,7 +5,7 @@
 #include "app/fit_text.h"
 #include "tests/app/window_fixture.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::app::testing {
 namespace {
 
 // Three quarters of a JPEG: Qt's reader warns, and gives the picture with its missing rows grey.
@@ -43,7 +43,7 @@ const struct BrokenFile {
 
 // Every reseed starts the same stream again, so a generator gives the same name at every call: what changes between
 // two calls is only what the window passes.
-class RepeatingRandom final : public PcgSource {
+class RepeatingRandom final : public detail::PcgSource {
 public:
     RepeatingRandom() { reseed(); }
     void reseed() override { seed_engine(77, ~std::uint64_t{77}); }
@@ -53,7 +53,7 @@ public:
 QString name_in_mode(const Category& category, const char* huevo)
 {
     RepeatingRandom random;
-    GenerationContext ctx(random);
+    detail::GenerationContext ctx(random);
     ctx.huevo = huevo;
     std::string name;
     make_name(category, ctx, name);
@@ -83,7 +83,7 @@ TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionA
     EXPECT_DOUBLE_EQ(label.font().pointSizeF(), 6.0);
     EXPECT_EQ(label.font().family(), base.family());
     bool some_reader_changes = false;
-    for (const Category& category : category_table()) {
+    for (const Category& category : detail::category_table()) {
         const std::string_view key = category.picture_key;
         paste_into_combo(text_of(category.display_text));
         EXPECT_FALSE(built_in_size(key).isEmpty()) << key;
@@ -98,9 +98,9 @@ TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionA
         some_reader_changes = some_reader_changes || (category.reads_huevo && on != off);
         click("Image1");
     }
-    EXPECT_EQ(some_reader_changes, std::ranges::any_of(category_table(), &Category::reads_huevo));
+    EXPECT_EQ(some_reader_changes, std::ranges::any_of(detail::category_table(), &Category::reads_huevo));
 
-    const Category& shown = category_table().back();
+    const Category& shown = detail::category_table().back();
     const QString path = picture_path(shown.picture_key);
     ASSERT_TRUE(QDir().mkdir(QStringLiteral("dibujos")));
     for (const BrokenFile& broken : broken_files) {
@@ -121,4 +121,4 @@ TEST_F(Pictures, EveryCategoryShowsItsPictureOrTheBuiltInOneItsWholeDescriptionA
 }
 
 }  // namespace
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::app::testing

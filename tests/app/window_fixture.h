@@ -13,7 +13,7 @@
 #include "app/picture_reader.h"
 #include "categories/category_table.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::app::testing {
 
 inline QString text_of(std::string_view utf8) { return QString::fromUtf8(utf8.data(), std::ssize(utf8)); }
 
@@ -59,7 +59,7 @@ protected:
     WindowTest()
     {
         EXPECT_TRUE(QDir::setCurrent(directory_.path()) && QDir().mkdir(QStringLiteral("dibujos")));
-        for (const Category& category : category_table())
+        for (const Category& category : detail::category_table())
             write_picture(category.picture_key, picture_size(category));
     }
     ~WindowTest() override { QDir::setCurrent(previous_directory_); }
@@ -70,7 +70,7 @@ protected:
     static void write_picture(std::string_view key, QSize size) { write_bytes(picture_path(key), jpeg_of(size)); }
 
     // Opens the window on `random`, shown, active and counting its dispatches from then on.
-    void open_window(std::unique_ptr<RandomSource> random = std::make_unique<SeededRandom>(2026))
+    void open_window(std::unique_ptr<detail::RandomSource> random = std::make_unique<detail::SeededRandom>(2026))
     {
         window_.reset();
         random_ = std::move(random);
@@ -127,7 +127,7 @@ protected:
     }
 
     QTemporaryDir directory_;
-    std::unique_ptr<RandomSource> random_;
+    std::unique_ptr<detail::RandomSource> random_;
     std::unique_ptr<Form1> window_;
     int dispatches_ = 0;
 
@@ -135,4 +135,4 @@ private:
     QString previous_directory_ = QDir::currentPath();
 };
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::app::testing

@@ -7,7 +7,7 @@
 #include "tests/support/fixed_random.h"
 #include "version/version.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::app::testing {
 namespace {
 
 using Window = WindowTest;
@@ -17,21 +17,21 @@ using Window = WindowTest;
 // Each pick, typed or chosen, even of the selected item, dispatches once; Return and focus leaving the box do not.
 TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
 {
-    const std::size_t entries = category_table().size();
+    const std::size_t entries = detail::category_table().size();
     const auto total = static_cast<double>(entries);
     for (std::size_t n = 0; n < entries; ++n) {
-        FixedRandom random{static_cast<double>(n) / total, std::nextafter(static_cast<double>(n + 1) / total, 0.0)};
+        detail::testing::FixedRandom random{static_cast<double>(n) / total, std::nextafter(static_cast<double>(n + 1) / total, 0.0)};
         EXPECT_EQ(draw_start_entry(random, entries), n + 1) << n << " low";
         EXPECT_EQ(draw_start_entry(random, entries), n + 1) << n << " high";
         EXPECT_EQ(random.reseeds, 2);
     }
-    for (const auto& [seed, start] : {std::pair(2, &category_table().front()), {28, find_category("Alderaan")}}) {
-        open_window(std::make_unique<SeededRandom>(seed));
+    for (const auto& [seed, start] : {std::pair(2, &detail::category_table().front()), {28, detail::find_category("Alderaan")}}) {
+        open_window(std::make_unique<detail::SeededRandom>(seed));
         EXPECT_EQ(state(), showing(*start)) << seed;
     }
     EXPECT_EQ(window_->windowTitle(), QStringLiteral("QUELVARINOX " QUELVARINOX_VERSION));
     EXPECT_FALSE(window_->windowIcon().isNull());
-    for (const Category& category : category_table())
+    for (const Category& category : detail::category_table())
         EXPECT_EQ(combo()->itemText(static_cast<int>(position_of(category)) - 1), text_of(category.display_text));
     const std::pair<const char*, QRect> placements[] = {
         {"Combo1", {8, 8, 129, 21}},     {"Command1", {152, 8, 97, 33}}, {"Text1", {8, 48, 257, 19}},
@@ -69,27 +69,27 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
         dispatches_ = 0;
     };
     choose_menu("Mnu_Descr");
-    for (const Category& picked : category_table()) {
+    for (const Category& picked : detail::category_table()) {
         pick_with_mouse(text_of(picked.display_text));
         expect_showing(picked);
     }
     pick_with_mouse(combo()->currentText());
-    expect_showing(category_table().back());
+    expect_showing(detail::category_table().back());
     choose_menu("Mnu_Ppal");
-    paste_into_combo(text_of(category_table().front().display_text));
-    expect_showing(category_table().front());
+    paste_into_combo(text_of(detail::category_table().front().display_text));
+    expect_showing(detail::category_table().front());
     press(Qt::Key_Down);
-    expect_showing(category_table()[1]);
+    expect_showing(detail::category_table()[1]);
     control("Text1")->setFocus();
     QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(dispatches_, 0);
 
     // A category's name with a letter taken away or put after it names nothing: the text becomes "Alderaan", whose
     // own change runs a whole dispatch inside this one.
-    const Category& alderaan = *find_category("Alderaan");
+    const Category& alderaan = *detail::find_category("Alderaan");
     for (const Qt::Key edit : {Qt::Key_Backspace, Qt::Key_X}) {
-        paste_into_combo(text_of(category_table().front().display_text));
-        expect_showing(category_table().front());
+        paste_into_combo(text_of(detail::category_table().front().display_text));
+        expect_showing(detail::category_table().front());
         press(Qt::Key_End);
         press(edit);
         expect_showing(alderaan, 2);
@@ -222,7 +222,7 @@ TEST(DisplayCheck, TheProgramOpensOnADisplayItCanUseAndExplainsAnyOther)
 }
 
 }  // namespace
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::app::testing
 
 // The window tests run on Qt's offscreen platform, with or without a display.
 int main(int argc, char** argv)

@@ -6,10 +6,10 @@
 
 #include "categories/category_table.h"
 #include "categories/name_maker.h"
-#include "grammars/builtin_grammars.h"
+#include "engine/builtin_grammars.h"
 #include "text/utf8.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 
 void PrintTo(const Category& category, std::ostream* out) { *out << category.display_text; }
 
@@ -87,4 +87,4 @@ INSTANTIATE_TEST_SUITE_P(Table, EveryCategory, ::testing::ValuesIn(category_tabl
                          });
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -7,12 +7,16 @@
 #include "tests/support/generator_checks.h"
 #include "tests/support/scripted_cases.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 namespace {
 
-std::vector<ScriptedCase> cases_of(const char* layer)
+// The scripted cases of the grammar files and of the three programs.
+constexpr const char* case_files[] = {"grammars/scripted_cases.tsv", "programs/planet_cases.tsv",
+                                      "programs/order_cases.tsv"};
+
+std::vector<ScriptedCase> cases_of(const char* file)
 {
-    return read_scripted_cases(std::string(QUELVARINOX_SOURCE_DIR "/tests/") + layer + "/scripted_cases.tsv");
+    return read_scripted_cases(std::string(QUELVARINOX_SOURCE_DIR "/tests/") + file);
 }
 
 class ScriptedDraws : public ::testing::TestWithParam<ScriptedCase> {};
@@ -29,31 +33,31 @@ std::string name_of(const ::testing::TestParamInfo<ScriptedCase>& info)
     return info.param.key + "_" + std::to_string(info.param.line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Grammars, ScriptedDraws, ::testing::ValuesIn(cases_of("grammars")), name_of);
-INSTANTIATE_TEST_SUITE_P(Planets, ScriptedDraws, ::testing::ValuesIn(cases_of("planets")), name_of);
-INSTANTIATE_TEST_SUITE_P(Orders, ScriptedDraws, ::testing::ValuesIn(cases_of("orders")), name_of);
+INSTANTIATE_TEST_SUITE_P(Grammars, ScriptedDraws, ::testing::ValuesIn(cases_of(case_files[0])), name_of);
+INSTANTIATE_TEST_SUITE_P(Planets, ScriptedDraws, ::testing::ValuesIn(cases_of(case_files[1])), name_of);
+INSTANTIATE_TEST_SUITE_P(Orders, ScriptedDraws, ::testing::ValuesIn(cases_of(case_files[2])), name_of);
 
 // The result slot is checked after the cases whose draws end with a compound: there are such cases.
 TEST(ScriptedDraws, SomeCasesEndWithACompound)
 {
     std::size_t compounds = 0;
-    for (const char* layer : {"grammars", "planets", "orders"})
-        for (const ScriptedCase& c : cases_of(layer))
+    for (const char* file : case_files)
+        for (const ScriptedCase& c : cases_of(file))
             compounds += ends_with_compound(c.script);
-    EXPECT_GT(compounds, 0U) << "no case in tests/*/scripted_cases.tsv ends with Compuesto's draws";
+    EXPECT_GT(compounds, 0U) << "no case in the scripted cases of tests/ ends with Compuesto's draws";
 }
 
 // A new category comes with scripted cases of its own rules.
 TEST(ScriptedDraws, EveryCategoryHasCases)
 {
     std::set<std::string> covered;
-    for (const char* layer : {"grammars", "planets", "orders"})
-        for (const ScriptedCase& c : cases_of(layer))
+    for (const char* file : case_files)
+        for (const ScriptedCase& c : cases_of(file))
             covered.insert(c.key);
     for (const Category& category : category_table())
         EXPECT_TRUE(covered.contains(std::string(category.picture_key)))
-            << "no scripted case for " << category.display_text << " in tests/*/scripted_cases.tsv";
+            << "no scripted case for " << category.display_text << " in the scripted cases of tests/";
 }
 
 }  // namespace
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -7,7 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 namespace {
 
@@ -51,4 +51,4 @@ std::vector<std::string> lines_of(const std::string& text)
     return lines;
 }
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 struct CliResult {
     int status = -1;
@@ -20,4 +20,4 @@ CliResult run_shell(const std::string& command);
 
 std::vector<std::string> lines_of(const std::string& text);
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -6,7 +6,7 @@
 #include "categories/category_table.h"
 #include "tests/cli/cli_runner.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 namespace {
 
 const std::string example = "'" QUELVARINOX_SOURCE_DIR "/ejemplos/mi-lengua.toml'";
@@ -96,4 +96,4 @@ TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)
 }
 
 }  // namespace
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

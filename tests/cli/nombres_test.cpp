@@ -9,7 +9,7 @@
 #include "text/utf8.h"
 #include "version/version.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 namespace {
 
 TEST(Nombres, GivesTheRequestedNamesOfEachCategory)
@@ -229,4 +229,4 @@ TEST(Nombres, OutputFailuresAreReportedTruly)
 }
 
 }  // namespace
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

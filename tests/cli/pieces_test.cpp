@@ -68,7 +68,7 @@ TEST(Conditions, OffensiveWordsAreTurnedDownInBothLanguages)
     EXPECT_EQ(clean.unmet(), "sin palabras malsonantes");
 }
 
-const Category& draenell() { return *find_category_by_name("draenell"); }
+const detail::Category& draenell() { return *detail::find_category_by_name("draenell"); }
 
 std::string line_of(Format format, std::string_view name, bool labelled = false, bool traced = true)
 {

@@ -3,7 +3,7 @@
 #include "core/generation_context.h"
 #include "tests/support/fixed_random.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 using testing::FixedRandom;
@@ -86,4 +86,4 @@ TEST(GenerationContext, TheAlternativeModeIsTheCaptionOneAlone)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -6,7 +6,7 @@
 
 #include "core/random_source.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 std::vector<double> stream(RandomSource& random, int length)
@@ -62,4 +62,4 @@ TEST(SeededRandom, ANamesDrawsDependOnlyOnTheSeedAndItsPlace)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -2,7 +2,7 @@
 
 #include "core/weighted_table.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 // The checker that every table passes while it is built; a table that fails it
@@ -43,4 +43,4 @@ static_assert(syllables[0] == 1 && syllables[4] == 1 && syllables[5] == 2 && syl
 static_assert(syllables[21] == 3 && syllables[29] == 3 && syllables[30] == 4 && syllables[31] == 4);
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -12,7 +12,7 @@
 
 #include "categories/category_table.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 QString picture_path(const Category& category)
@@ -64,4 +64,4 @@ TEST(CategoryPictures, TheFolderHoldsNoStrayPicture)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -13,7 +13,7 @@ fi
 cmake --build "$out" -j"$(nproc)" --target grammar_fuzzer >/dev/null
 rm -rf "$out/corpus"
 mkdir -p "$out/corpus" "$out/found"
-cp grammars/*.toml tests/grammars/found/* "$out/corpus/" 2>/dev/null || cp grammars/*.toml "$out/corpus/"
+cp grammars/*.toml tests/engine/found/* "$out/corpus/" 2>/dev/null || cp grammars/*.toml "$out/corpus/"
 "$out/grammar_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix="$out/found/" -print_final_stats=1 "$out/corpus" 2>&1 | grep -E "^(stat::number_of_executed_units|==|SUMMARY|[a-z].* is not|an error)" || true
 test -z "$(ls -A "$out/found")"

@@ -14,10 +14,12 @@
 #include "quelvarinox/quelvarinox.hpp"
 #include "tests/cli/cli_runner.h"
 
-namespace quelvarinox {
+namespace quelvarinox::testing {
 namespace {
 
-using namespace testing;
+using namespace ::testing;
+using detail::testing::lines_of;
+using detail::testing::run_cli;
 
 // A seed above 2^63, so that a seed cut to fewer bits shows.
 constexpr std::uint64_t seed = 18446744073709551557ULL;
@@ -542,4 +544,4 @@ TEST(UserGrammar, WrongOrUnreadableFilesThrowWhatTheCInterfaceSays)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::testing

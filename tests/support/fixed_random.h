@@ -6,7 +6,7 @@
 
 #include "core/random_source.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 // Hands out the given uniform values in order, for tests of the draw itself.
 class FixedRandom final : public RandomSource {
@@ -22,4 +22,4 @@ private:
     std::size_t next_ = 0;
 };
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

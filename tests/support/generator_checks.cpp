@@ -4,7 +4,7 @@
 #include "tests/support/fixed_random.h"
 #include "text/compuesto.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 namespace {
 
@@ -65,4 +65,4 @@ bool ends_with_compound(std::string_view script)
         expected);
 }
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

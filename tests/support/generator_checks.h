@@ -10,7 +10,7 @@
 #include "core/generation_context.h"
 #include "tests/support/scripted_random.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 // The category with this picture key; fails the test when there is none.
 const Category& category_of(std::string_view picture_key);
@@ -37,4 +37,4 @@ bool ends_with_compound(std::string_view script);
 ::testing::AssertionResult builds(const Category& category, std::string_view script, std::string_view expected,
                                   bool alternative = false);
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -6,11 +6,11 @@
 #include "core/draw_log.h"
 #include "core/generation_context.h"
 #include "core/random_source.h"
-#include "grammars/grammar_engine.h"
-#include "grammars/grammar_loader.h"
+#include "engine/grammar_engine.h"
+#include "engine/grammar_loader.h"
 #include "text/utf8.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::optional<std::string> grammar_input_problem(std::string_view text)
     return load.grammar ? names_problem(*load.grammar) : std::nullopt;
 }
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 // What is wrong with how the loader and the engine take `text`, if anything:
 // an error placed outside the text or without a message, a file accepted with
@@ -12,4 +12,4 @@ namespace quelvarinox::testing {
 // UTF-8 or is longer than any grammar within the limits can make.
 std::optional<std::string> grammar_input_problem(std::string_view text);
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

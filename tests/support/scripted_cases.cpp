@@ -4,7 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 std::vector<ScriptedCase> read_scripted_cases(const std::string& path)
 {
@@ -33,4 +33,4 @@ std::vector<ScriptedCase> read_scripted_cases(const std::string& path)
 
 void PrintTo(const ScriptedCase& c, std::ostream* out) { *out << c.file << ":" << c.line << " (" << c.rule << ")"; }
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

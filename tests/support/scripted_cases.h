@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 // One line of a scripted-case file: a category key, a mode, the draws in the
 // tool's trace notation, the name they must build and the rule it pins.
@@ -24,4 +24,4 @@ std::vector<ScriptedCase> read_scripted_cases(const std::string& path);
 
 void PrintTo(const ScriptedCase& c, std::ostream* out);
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

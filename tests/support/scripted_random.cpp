@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 namespace {
 
@@ -59,4 +59,4 @@ double ScriptedRandom::uniform()
     return steps_[next_++].uniform;
 }
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

@@ -6,7 +6,7 @@
 
 #include "core/random_source.h"
 
-namespace quelvarinox::testing {
+namespace quelvarinox::detail::testing {
 
 // A random source that plays back a trace written in the command-line tool's
 // notation: "R" for a reseed, "N:v" for a Tirada(N) that is to give v, "u:v" for a
@@ -29,4 +29,4 @@ private:
     std::size_t next_ = 0;
 };
 
-}  // namespace quelvarinox::testing
+}  // namespace quelvarinox::detail::testing

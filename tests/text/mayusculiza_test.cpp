@@ -4,7 +4,7 @@
 #include "text/mayusculiza.h"
 #include "text/utf8.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 using Case = std::pair<std::string_view, std::string_view>;  // a piece and its capitalised form
@@ -41,4 +41,4 @@ TEST(Utf8, CountsCharactersAndRejectsMalformedBytes)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

@@ -6,7 +6,7 @@
 #include "text/compuesto.h"
 #include "text/pideletra.h"
 
-namespace quelvarinox {
+namespace quelvarinox::detail {
 namespace {
 
 enum class Helper { compuesto, pideletra, capital_letter };
@@ -63,4 +63,4 @@ TEST(TextPieces, ComeFromTheirDraws)
 }
 
 }  // namespace
-}  // namespace quelvarinox
+}  // namespace quelvarinox::detail

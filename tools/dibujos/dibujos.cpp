@@ -123,7 +123,7 @@ const Picture* picture_without_category()
 
 int main(int argc, char** argv)
 {
-    using namespace quelvarinox;
+    using namespace quelvarinox::detail;
     using namespace quelvarinox::dibujos;
     QGuiApplication application(argc, argv);
     if (argc != 2) {

@@ -1,0 +1,18 @@
+// Checks every built-in grammar as the build goes: a mistake in a file stops
+// the build with its place and what is wrong, as a compiler's error would.
+#include <iostream>
+
+#include "engine/builtin_grammars.h"
+#include "engine/grammar_loader.h"
+
+int main()
+{
+    int wrong = 0;
+    for (const quelvarinox::detail::BuiltinGrammarText& text : quelvarinox::detail::builtin_grammar_texts()) {
+        for (const quelvarinox::detail::GrammarError& error : quelvarinox::detail::load_grammar(text.text).errors) {
+            std::cerr << quelvarinox::detail::describe_error(text.file_name, error) << '\n';
+            ++wrong;
+        }
+    }
+    return wrong == 0 ? 0 : 1;
+}

@@ -1,0 +1,62 @@
+#include "engine/grammar_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "engine/grammar.h"
+#include "text/shown.h"
+
+namespace quelvarinox::detail {
+
+GrammarFileText read_grammar_text(int fd)
+{
+    GrammarFileText file;
+    char buffer[1 << 16];
+    while (file.text.size() <= grammar_limits::file_bytes) {
+        const std::size_t wanted = std::min(sizeof buffer, grammar_limits::file_bytes + 1 - file.text.size());
+        const ssize_t got = ::read(fd, buffer, wanted);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            file.error = errno;
+            file.text.clear();
+            break;
+        }
+        file.text.append(buffer, static_cast<std::size_t>(got));
+    }
+    return file;
+}
+
+GrammarFileText read_grammar_file_text(const std::string& path)
+{
+#ifdef __EMSCRIPTEN__
+    // The WebAssembly module is built without a file system, so as to stay small:
+    // its callers hand it a grammar's text.
+    static_cast<void>(path);
+    return {{}, ENOSYS};
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {{}, errno};
+    struct stat info {};
+    GrammarFileText file = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? GrammarFileText{{}, EISDIR}
+                                                                            : read_grammar_text(fd);
+    ::close(fd);
+    return file;
+#endif
+}
+
+std::string unreadable_grammar_message(std::string_view path, int error)
+{
+    const std::string why = error == ENOSYS
+                                ? "esta versión de la biblioteca no lee ficheros, sino el texto de la gramática"
+                                : describe_errno(error);
+    return "No se puede leer la gramática " + shown(path) + ": " + why + ".";
+}
+
+}  // namespace quelvarinox::detail

@@ -1,0 +1,241 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/generation_context.h"
+#include "core/weighted_table.h"
+#include "engine/name_text.h"
+#include "text/compuesto.h"
+#include "text/mayusculiza.h"
+
+namespace quelvarinox::detail {
+
+// Whether a slot may take the capital of its word. Onsets and vowels may, when
+// their piece is not empty; codas never do.
+enum class Capital { may_carry, never };
+
+// The form of a name of plain words: how many, and what follows each one (a
+// space, a joiner, an apostrophe); finish() trims the space of the last.
+struct WordsForm {
+    int words;
+    std::array<Piece, 3> after;
+};
+
+// The shared shape of every grammar: a name built from left to right, word by
+// word, syllable by syllable, slot by slot, with the capital of each word given
+// once, to its first non-empty piece, through mayusculiza.
+class NameBuilder {
+public:
+    // A new name: reseeds the shared random source, as every generator does
+    // first, and starts from nothing. `name` receives it, once, when the
+    // builder goes out of scope.
+    NameBuilder(GenerationContext& ctx, std::string& name) : ctx_(ctx), name_(name) { ctx_.reseed(); }
+    ~NameBuilder() { name_.assign(text_.view()); }
+    NameBuilder(const NameBuilder&) = delete;
+    NameBuilder& operator=(const NameBuilder&) = delete;
+
+    GenerationContext& context() { return ctx_; }
+    std::string_view name() const { return text_.view(); }
+
+    // One draw of a table: a piece, a count or a form, appended nowhere.
+    template <class Table>
+    decltype(auto) draw(const Table& table)
+    {
+        if constexpr (requires { table.scale; })
+            return table[ctx_.Tirada(table.multiplier, table.scale)];
+        else
+            return table[ctx_.Tirada(table.multiplier)];
+    }
+
+    // The first draw of a grammar that reads the alternative mode: the form is
+    // drawn, then huevo is read, once; with the mode on, `alternative` stands in
+    // for what was drawn.
+    template <class Table, class Form>
+    Form draw_form(const Table& table, const Form& alternative)
+    {
+        const Form drawn = draw(table);
+        return ctx_.alternative_mode() ? alternative : drawn;
+    }
+
+    // The capitalisation flag. It is set at the start of every word; a grammar
+    // may clear it for a word that keeps its lower case.
+    void start_word(bool capitalized = true) { capital_pending_ = capitalized; }
+    // For a part inside a word that takes a capital of its own.
+    void capitalize_next() { capital_pending_ = true; }
+
+    // Appends a piece, giving it the capital when the flag is still set and the
+    // slot may carry it. An empty piece leaves the flag as it is.
+    void put(std::string_view piece, Capital rule = Capital::may_carry)
+    {
+        if (!capitalize(piece, rule))
+            text_.append(piece);
+    }
+    void put(TablePiece piece, Capital rule = Capital::may_carry)
+    {
+        if (!capitalize(piece, rule))
+            text_.append(piece);
+    }
+
+    // The slot step: draw, capitalise if due, append. Returns the drawn piece.
+    template <class Table>
+    Piece slot(const Table& table, Capital rule)
+    {
+        const auto piece = draw(table);
+        put(piece, rule);
+        return piece;
+    }
+    template <class Table>
+    Piece onset(const Table& table) { return slot(table, Capital::may_carry); }
+    template <class Table>
+    Piece vowel(const Table& table) { return slot(table, Capital::may_carry); }
+    template <class Table>
+    Piece coda(const Table& table) { return slot(table, Capital::never); }
+
+    // The plain syllable: onset, vowel, coda.
+    template <class Onset, class Vowel, class Coda>
+    void syllable(const Onset& onset_table, const Vowel& vowel_table, const Coda& coda_table)
+    {
+        onset(onset_table);
+        vowel(vowel_table);
+        coda(coda_table);
+    }
+
+    // The word step: set the capitalisation flag, draw the syllable count, then run
+    // `each_syllable(index)` for every syllable, counted from 0.
+    template <class Count, class EachSyllable>
+    void word(const Count& syllable_count, EachSyllable&& each_syllable, bool capitalized = true)
+    {
+        start_word(capitalized);
+        const int syllables = draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index);
+    }
+
+    // A word of plain syllables.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void word(const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
+              const Coda& coda_table)
+    {
+        word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
+    }
+
+    // The words of a form, each of plain syllables and followed by what the
+    // form puts after it.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void words(const WordsForm& form, const Count& syllable_count, const Onset& onset_table,
+               const Vowel& vowel_table, const Coda& coda_table)
+    {
+        for (int index = 0; index < form.words; ++index) {
+            word(syllable_count, onset_table, vowel_table, coda_table);
+            append(form.after[static_cast<std::size_t>(index)]);
+        }
+    }
+
+    // `count` words of plain syllables, each followed by a space.
+    template <class Count, class Onset, class Vowel, class Coda>
+    void spaced_words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
+                      const Coda& coda_table)
+    {
+        for (int index = 0; index < count; ++index) {
+            word(syllable_count, onset_table, vowel_table, coda_table);
+            append(" ");
+        }
+    }
+
+    // The word step for syllables that depend on where they stand in their word:
+    // `each_syllable(index, syllables)` also learns how many syllables it has.
+    template <class Count, class EachSyllable>
+    void word_of_known_length(const Count& syllable_count, EachSyllable&& each_syllable)
+    {
+        start_word();
+        const int syllables = draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index, syllables);
+    }
+
+    // The word step for a word whose grammar fixes its length: the syllable count
+    // is still drawn at its place, then `syllables` syllables are run whatever it gave.
+    template <class Count, class EachSyllable>
+    void word_of_fixed_length(const Count& syllable_count, int syllables, EachSyllable&& each_syllable,
+                              bool capitalized = true)
+    {
+        start_word(capitalized);
+        draw(syllable_count);
+        for (int index = 0; index < syllables; ++index)
+            each_syllable(index);
+    }
+
+    // The apostrophe prefix of a word ("d'Avor", "'Elin"): a pass through the
+    // syllable slots that is not one of the word's syllables. Its onset stays in
+    // lower case, an apostrophe stands in for its vowel, its vowel and coda draws
+    // are made and dropped, and the capital is left to the syllable that follows.
+    template <class Onset, class Vowel, class Coda>
+    void apostrophe_prefix(const Onset& onset_table, const Vowel& vowel_table, const Coda& coda_table)
+    {
+        capital_pending_ = false;
+        append(draw(onset_table));
+        draw(vowel_table);
+        append("'");
+        draw(coda_table);
+        capital_pending_ = true;
+    }
+
+    // Plain text that carries no capital: joiners, particles, separators.
+    void append(std::string_view text) { text_.append(text); }
+    void append(TablePiece piece) { text_.append(piece); }
+
+    bool ends_with(char c) const { return !text_.empty() && text_.back() == c; }
+
+    // Removes exactly one trailing `c`, if the name ends with it.
+    void trim_one(char c)
+    {
+        if (ends_with(c))
+            text_.pop_back();
+    }
+
+    // Removes exactly one trailing character, if it is one of `separators`.
+    void trim_one_of(std::string_view separators)
+    {
+        if (!text_.empty() && separators.find(text_.back()) != std::string_view::npos)
+            text_.pop_back();
+    }
+
+    // The usual end of a name: the one space its last word left is trimmed, and
+    // the compound epithet follows when the form asks for one.
+    void finish(bool with_compound = false)
+    {
+        trim_one(' ');
+        if (with_compound)
+            compound();
+    }
+
+    // Appends a compound epithet from Compuesto and empties the result slot.
+    void compound()
+    {
+        Compuesto(ctx_);
+        text_.append(ctx_.LabelOut);
+        ctx_.LabelOut.clear();
+    }
+
+private:
+    // Appends the piece with its capital, if the flag is set and the slot may carry it.
+    bool capitalize(Piece piece, Capital rule)
+    {
+        if (!capital_pending_ || rule != Capital::may_carry || piece.empty())
+            return false;
+        mayusculiza(ctx_, piece);
+        text_.append(ctx_.LabelOut);
+        capital_pending_ = false;
+        return true;
+    }
+
+    GenerationContext& ctx_;
+    std::string& name_;
+    NameText text_;
+    bool capital_pending_ = false;
+};
+
+}  // namespace quelvarinox::detail

@@ -1,0 +1,140 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "engine/grammar_loader.h"
+
+namespace quelvarinox::detail {
+namespace {
+
+// The smallest whole grammar; each case below changes one line of it.
+const std::string small_grammar = R"(nombre = "Prueba"
+clave = "prueba"
+[forma]
+tirada = 2
+filas = [[0, 1, { palabras = 1 }], [2, 2, { palabras = 2, tras = [" ", ""] }]]
+[silabas]
+tirada = 1
+filas = [[0, 1, 2]]
+[ataque]
+tirada = 4
+filas = [[1, 2, "k"], [3, 3, "th"]]
+resto = ""
+resto_en = [[0, 0], [4, 4]]
+[vocal]
+tirada = 2
+filas = [[0, 2, "a"]]
+[coda]
+pesos = { n = 1, "" = 3 }
+)";
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+std::string all_errors(const GrammarLoad& load)
+{
+    std::string text;
+    for (const GrammarError& error : load.errors)
+        text += describe_error("g.toml", error) + "\n";
+    return text;
+}
+
+TEST(GrammarLoader, ReadsTheSmallGrammar)
+{
+    const GrammarLoad load = load_grammar(small_grammar);
+    ASSERT_TRUE(load.grammar) << all_errors(load);
+    EXPECT_EQ(load.grammar->display_text, "Prueba");
+    EXPECT_EQ(load.grammar->forms->multiplier, 2);
+    EXPECT_FALSE(load.grammar->reads_alternative_mode());
+}
+
+// Each mistake is reported at its line and column, in Spanish, saying what is
+// wrong and, where it can, what was meant.
+TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
+{
+    struct Case {
+        std::string from, to, error;
+    };
+    const Case cases[] = {
+        {"[[1, 2, \"k\"], [3", "[[1, 1, \"k\"], [3",
+         "g.toml:11:10: [ataque] deja sin nombrar el valor 2 de la tirada 0-4"},
+        {"[[1, 2, \"k\"], [3, 3", "[[1, 3, \"k\"], [3, 3",
+         "g.toml:11:23: en [ataque], los tramos [1, 3] y [3, 3] nombran los dos el valor 3"},
+        {"[[1, 2, \"k\"], [3, 3, \"th\"]]", "[[3, 3, \"th\"], [1, 2, \"k\"]]",
+         "g.toml:11:24: en [ataque], «filas» va fuera de orden: el tramo [1, 2] va antes que el tramo anterior, [3, 3]"},
+        {"resto_en = [[0, 0], [4, 4]]", "resto_en = [[0, 1], [4, 4]]",
+         "g.toml:9:1: [ataque] nombra dos veces el valor 1: en una fila y en «resto_en»"},
+        {"[[1, 2, \"k\"]", "[[2, 1, \"k\"]", "g.toml:11:10: la fila va de 2 a 1"},
+        {"tirada = 4", "tirada = 0", "g.toml:10:10: «tirada» debe ir de 1 a 100000, y es 0"},
+        {"tirada = 4", "tiradas = 4", "g.toml:9:1: [ataque] necesita «tirada», o bien «pesos» en su lugar\n"
+         "g.toml:10:1: clave desconocida «tiradas» en [ataque]; ¿quería decir «tirada»?"},
+        {"[vocal]", "[vocales]", "g.toml:1:1: falta la tabla [vocal]\ng.toml:14:2: clave desconocida «vocales» en el fichero; ¿quería decir «vocal»?"},
+        {"\"th\"]]", "\"thrrrrrrr\"]]", "g.toml:11:30: una pieza de [ataque] tiene 9 bytes; como mucho puede tener 8"},
+        {"palabras = 2, tras = [\" \", \"\"]", "palabras = 2, tras = [\" \"]",
+         "g.toml:5:66: «tras» es una lista de 2 textos, lo que sigue a cada palabra"},
+        {"{ palabras = 1 }", "{ palabras = 1, minusculas = [2] }",
+         "g.toml:5:47: una posición de «minusculas» debe ir de 1 a 1, y es 2"},
+        {"clave = \"prueba\"", "clave = \"Prueba Mía\"", "g.toml:2:9: «clave» es de 1 a 32 letras minúsculas"},
+        {"[silabas]\ntirada = 1", "[silabas]\ntirada = 1\n[silabas]",
+         "g.toml:8:1: esta clave o esta tabla ya está definida más arriba"},
+        {"resto = \"\"", "resto = \"", "g.toml:12:10: hay un carácter de control; un salto de línea"},
+        {"pesos = { n = 1, \"\" = 3 }", "pesos = { n = 0 }", "g.toml:18:15: un peso debe ir de 1 a 50000, y es 0"},
+        {"pesos = { n = 1, \"\" = 3 }", "tirada = 1\npesos = { n = 1 }",
+         "g.toml:18:10: una tabla con «pesos» no lleva «tirada»"},
+        {"[coda]\npesos = { n = 1, \"\" = 3 }\n", "", "g.toml:1:1: falta la tabla [coda]"},
+        {"resto = \"\"\n", "", "g.toml:12:12: «resto» y «resto_en» van juntos"},
+        {"\"k\"], [3", "\"k\xff\"], [3", "g.toml:11:19: el fichero no es texto UTF-8"},
+        {"\"k\"], [3", "\"k\\u0007\"], [3", "g.toml:11:17: una pieza de [ataque] tiene un carácter de control"},
+        {"clave = \"prueba\"", "clave = \"prueba\" é", "g.toml:2:18: sobra «é» al final de la línea"},
+        {"[silabas]", "[union]\ntirada = 1\nfilas = [[0, 1, \" y \"]]\n[silabas]",
+         "g.toml:5:66: con [union], lo que va entre las palabras lo da su tabla: sobra «tras»"},
+    };
+    for (const Case& c : cases) {
+        const GrammarLoad load = load_grammar(replaced(small_grammar, c.from, c.to));
+        EXPECT_FALSE(load.grammar) << c.to;
+        EXPECT_EQ(all_errors(load).rfind(c.error, 0), 0U) << "with " << c.to << ":\n" << all_errors(load);
+    }
+}
+
+TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
+{
+    std::string text = replaced(small_grammar, "tirada = 4", "tirada = 4\ncolor = 1");
+    text = replaced(text, "[[0, 1, 2]]", "[[0, 0, 2]]");
+    EXPECT_EQ(all_errors(load_grammar(text)), "g.toml:8:10: [silabas] deja sin nombrar el valor 1 de la tirada 0-1; si "
+                                              "han de dar un resultado común, póngalos en «resto_en»\n"
+                                              "g.toml:11:1: clave desconocida «color» en [ataque]; las claves son "
+                                              "«tirada», «filas», «resto», «resto_en» y «pesos»\n");
+}
+
+// Weights map onto Tirada(2W) exactly: the first outcome takes 0..2w-1 and
+// 2W, each next one the next 2w values.
+TEST(GrammarLoader, MapsWeightsOntoTheDrawsExactly)
+{
+    const GrammarLoad load =
+        load_grammar(replaced(small_grammar, "pesos = { n = 1, \"\" = 3 }", "pesos = { z = 2, n = 1, \"\" = 3 }"));
+    ASSERT_TRUE(load.grammar) << all_errors(load);
+    const DrawnPieceTable& coda = load.grammar->coda;
+    EXPECT_EQ(coda.multiplier, 12);
+    std::string outcomes;
+    for (int value = 0; value <= coda.multiplier; ++value)
+        outcomes += std::string(Piece(coda[value])) + "|";
+    EXPECT_EQ(outcomes, "z|z|z|z|n|n|||||||z|");
+}
+
+TEST(GrammarLoader, HoldsFilesToItsLimits)
+{
+    EXPECT_EQ(all_errors(load_grammar(std::string(grammar_limits::file_bytes + 1, '#'))),
+              "g.toml:1:1: el fichero pasa de 1048576 bytes (1 MiB), lo más que puede tener una gramática\n");
+    EXPECT_EQ(all_errors(load_grammar("")).rfind("g.toml:1:1: falta «nombre» al principio del fichero\n", 0), 0U);
+    EXPECT_EQ(all_errors(load_grammar(std::string("\x7f" "ELF\0\0", 6))).substr(0, 49),
+              "g.toml:1:5: el fichero no es texto UTF-8 (¿es un");
+    std::string deep(1000, '[');
+    EXPECT_FALSE(load_grammar("a = " + deep).grammar);
+}
+
+}  // namespace
+}  // namespace quelvarinox::detail
