@@ -25,8 +25,8 @@ std::vector<BuiltinGrammar> read_builtin_grammars()
         // The build checks every file before it builds a program, so a file
         // that does not load here was changed after the build.
         if (!load.grammar) {
-            for (const GrammarError& error : load.errors)
-                std::fprintf(stderr, "%s\n", describe_error(text.file_name, error).c_str());
+            for (const GrammarMistake& mistake : load.mistakes)
+                std::fprintf(stderr, "%s\n", placed(text.file_name, mistake).c_str());
             std::abort();
         }
         grammars.push_back({&text, std::move(load.grammar)});

@@ -9,8 +9,8 @@ int main()
 {
     int wrong = 0;
     for (const quelvarinox::detail::BuiltinGrammarText& text : quelvarinox::detail::builtin_grammar_texts()) {
-        for (const quelvarinox::detail::GrammarError& error : quelvarinox::detail::load_grammar(text.text).errors) {
-            std::cerr << quelvarinox::detail::describe_error(text.file_name, error) << '\n';
+        for (const quelvarinox::GrammarMistake& mistake : quelvarinox::detail::load_grammar(text.text).mistakes) {
+            std::cerr << quelvarinox::detail::placed(text.file_name, mistake) << '\n';
             ++wrong;
         }
     }

@@ -1,22 +1,19 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "engine/grammar_loader.h"
 
 namespace quelvarinox::detail {
 
-// A grammar file's bytes: as many as the loader takes and one more, so that an
-// endless file (a device, a pipe) costs no more than that. `error` is the
-// errno of a file that could not be read (EISDIR for a folder), 0 when it was.
-struct GrammarFileText {
-    std::string text;
-    int error = 0;
-};
-GrammarFileText read_grammar_file_text(const std::string& path);
-// The same from a file already open, such as the standard input.
-GrammarFileText read_grammar_text(int fd);
+// The grammar of the file at `path`, or of the standard input for "-": the one
+// door through which the tool and the library read a grammar file. At most one
+// byte past the loader's limit is read, so that an endless file (a device, a
+// pipe) costs no more than that. A file that cannot be read gives its errno in
+// `unreadable` and one mistake without a place that says why.
+GrammarLoad load_grammar_file(const std::string& path);
 
-// "No se puede leer la gramática «ruta»: no existe."
-std::string unreadable_grammar_message(std::string_view path, int error);
+// What messages call the file at `path`: the path, or "(entrada estándar)" for "-".
+std::string grammar_file_name(const std::string& path);
 
 }  // namespace quelvarinox::detail

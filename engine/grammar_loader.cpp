@@ -59,12 +59,11 @@ struct TableDraft {
 
 class Reader {
 public:
-    std::vector<GrammarError>& errors() { return errors_; }
+    std::vector<GrammarMistake>& errors() { return errors_; }
 
     void error(const toml::source_region& where, std::string message)
     {
-        errors_.push_back({static_cast<int>(where.begin.line), static_cast<int>(where.begin.column),
-                           std::move(message)});
+        errors_.push_back({where.begin.line, where.begin.column, std::move(message)});
     }
     void error(const toml::node& node, std::string message) { error(node.source(), std::move(message)); }
 
@@ -439,7 +438,7 @@ private:
         return "[" + std::to_string(span.from) + ", " + std::to_string(span.to) + "]";
     }
 
-    std::vector<GrammarError> errors_;
+    std::vector<GrammarMistake> errors_;
 };
 
 // Reads a whole grammar: the identity, the tables and their settings.
@@ -462,8 +461,8 @@ public:
             return std::pair(a.line, a.column) < std::pair(b.line, b.column);
         });
         GrammarLoad load;
-        load.errors = std::move(reader_.errors());
-        if (load.errors.empty())
+        load.mistakes = std::move(reader_.errors());
+        if (load.mistakes.empty())
             load.grammar = std::move(grammar);
         return load;
     }
@@ -846,17 +845,28 @@ GrammarLoad load_grammar(std::string_view text)
     toml::parse_result parsed = toml::parse(text);
     if (!parsed) {
         const toml::parse_error& failure = parsed.error();
-        return {nullptr,
-                {{static_cast<int>(failure.source().begin.line), static_cast<int>(failure.source().begin.column),
-                  toml_message(failure.description())}}};
+        return {nullptr, {{failure.source().begin.line, failure.source().begin.column, toml_message(failure.description())}}};
     }
     return GrammarReader(parsed.table()).read();
 }
 
-std::string describe_error(std::string_view file_name, const GrammarError& error)
+std::string placed(std::string_view file_name, const GrammarMistake& mistake)
 {
-    return std::string(file_name) + ":" + std::to_string(error.line) + ":" + std::to_string(error.column) + ": " +
-           error.message;
+    if (mistake.line == 0)
+        return mistake.message;
+    std::string text = std::to_string(mistake.line) + ":" + std::to_string(mistake.column) + ": " + mistake.message;
+    return file_name.empty() ? text : std::string(file_name) + ":" + text;
+}
+
+std::string placed(std::string_view file_name, const std::vector<GrammarMistake>& mistakes)
+{
+    std::string text;
+    for (const GrammarMistake& mistake : mistakes) {
+        if (!text.empty())
+            text += '\n';
+        text += placed(file_name, mistake);
+    }
+    return text;
 }
 
 }  // namespace quelvarinox::detail

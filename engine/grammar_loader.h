@@ -6,28 +6,28 @@
 #include <vector>
 
 #include "engine/grammar.h"
+#include "quelvarinox/grammar_mistake.hpp"
 
 namespace quelvarinox::detail {
-
-// Something wrong in a grammar file, at its line and column (from 1).
-struct GrammarError {
-    int line;
-    int column;
-    std::string message;
-};
 
 // A grammar read from its text, or what is wrong with the text.
 struct GrammarLoad {
     std::unique_ptr<const Grammar> grammar;
-    std::vector<GrammarError> errors;
+    std::vector<GrammarMistake> mistakes;
+    // The errno of a file that could not be read, whose one mistake says so; 0
+    // when there was a text to read.
+    int unreadable = 0;
 };
 
 // Reads and checks a grammar file's text. A built-in grammar and a user's file
-// go through the same checks and limits; on any error, `grammar` is empty and
-// `errors` holds every mistake found, in the order of the text.
+// go through the same checks and limits; on any mistake, `grammar` is empty and
+// `mistakes` holds every one found, in the order of the text.
 GrammarLoad load_grammar(std::string_view text);
 
-// "file:line:column: message", as compilers and editors read it.
-std::string describe_error(std::string_view file_name, const GrammarError& error);
+// "file:line:column: message", as compilers and editors read it; without a
+// file, "line:column: message", and a mistake with no place is its message.
+std::string placed(std::string_view file_name, const GrammarMistake& mistake);
+// Every mistake so, one a line, with no line break after the last.
+std::string placed(std::string_view file_name, const std::vector<GrammarMistake>& mistakes);
 
 }  // namespace quelvarinox::detail

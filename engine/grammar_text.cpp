@@ -58,14 +58,14 @@ std::optional<std::string> text_problem(std::string_view text, bool multiline)
     return std::nullopt;
 }
 
-std::optional<GrammarError> encoding_problem(std::string_view file)
+std::optional<GrammarMistake> encoding_problem(std::string_view file)
 {
-    int line = 1;
-    int column = 1;
+    std::uint32_t line = 1;
+    std::uint32_t column = 1;
     while (!file.empty()) {
         const auto character = first_utf8_character(file);
         if (!character || character->code == 0)
-            return GrammarError{line, column, "el fichero no es texto UTF-8 (¿es un fichero binario?): una gramática "
+            return GrammarMistake{line, column, "el fichero no es texto UTF-8 (¿es un fichero binario?): una gramática "
                                               "es un fichero de texto TOML"};
         file.remove_prefix(character->bytes);
         if (character->code == '\n') {

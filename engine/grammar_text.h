@@ -15,7 +15,7 @@ namespace quelvarinox::detail {
 std::optional<std::string> text_problem(std::string_view text, bool multiline = false);
 
 // Where a file stops being UTF-8 text, if it does: a binary file, a NUL byte.
-std::optional<GrammarError> encoding_problem(std::string_view file);
+std::optional<GrammarMistake> encoding_problem(std::string_view file);
 
 // A TOML parser's description of a syntax error, in Spanish.
 std::string toml_message(std::string_view description);

@@ -115,12 +115,11 @@ quelvarinox_status next_name(NameSource& source, const NameOrigin& origin, int a
 quelvarinox_status give_grammar(const GrammarReading& reading, quelvarinox_grammar** grammar,
                                 quelvarinox_grammar_error* first, char* messages, size_t size, size_t* needed)
 {
-    copy_cut(reading.messages(), messages, size, needed);
-    if (first) {
-        const bool placed = !reading.errors.empty();
-        *first = {placed ? static_cast<uint32_t>(reading.errors.front().line) : 0,
-                  placed ? static_cast<uint32_t>(reading.errors.front().column) : 0};
-    }
+    copy_cut(quelvarinox::detail::placed(reading.file_name, reading.mistakes), messages, size, needed);
+    if (first)
+        *first = reading.mistakes.empty() ? quelvarinox_grammar_error{0, 0}
+                                          : quelvarinox_grammar_error{reading.mistakes.front().line,
+                                                                      reading.mistakes.front().column};
     if (reading.unreadable != 0)
         return QUELVARINOX_UNREADABLE_FILE;
     if (!reading.grammar)

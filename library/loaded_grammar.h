@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "categories/category_table.h"
@@ -28,22 +27,15 @@ private:
 // A grammar read from a text or from a file, or why there is none.
 struct GrammarReading {
     std::shared_ptr<const LoadedGrammar> grammar;
-    // Every mistake of the text, in its order.
-    std::vector<GrammarError> errors;
-    // The file's path, which starts each message; empty for a text.
-    std::string path;
+    // Every mistake of the text, in its order, or the one that says why the file could not be read.
+    std::vector<GrammarMistake> mistakes;
     // The errno of a file that could not be read; 0 when it was read.
     int unreadable = 0;
-
-    // Every mistake, one a line, or why the file could not be read; empty for a good grammar.
-    std::string messages() const;
+    // What the messages call the file, which starts each of them; empty for a text.
+    std::string file_name;
 };
 
 GrammarReading read_grammar(std::string_view text);
-// At most one byte past the loader's limit is read, as the tool reads --gramatica.
 GrammarReading read_grammar_file(const std::string& path);
-
-// "línea:columna: mensaje", or "ruta:línea:columna: mensaje" when there is a path.
-std::string placed_message(std::string_view path, int line, int column, std::string_view message);
 
 }  // namespace quelvarinox::detail

@@ -6,37 +6,20 @@ namespace quelvarinox {
 
 namespace {
 
-std::string every_message(const std::vector<GrammarMistake>& mistakes, std::string_view path)
-{
-    std::string messages;
-    for (const GrammarMistake& mistake : mistakes) {
-        if (!messages.empty())
-            messages += '\n';
-        messages += detail::placed_message(path, static_cast<int>(mistake.line), static_cast<int>(mistake.column),
-                                            mistake.message);
-    }
-    return messages;
-}
-
 // The grammar read, or the exception that says why there is none.
 std::shared_ptr<const detail::LoadedGrammar> loaded(detail::GrammarReading reading)
 {
     if (reading.unreadable != 0)
-        throw UnreadableGrammar(reading.messages(), reading.unreadable);
-    if (!reading.grammar) {
-        std::vector<GrammarMistake> mistakes;
-        for (detail::GrammarError& error : reading.errors)
-            mistakes.push_back(
-                {static_cast<std::uint32_t>(error.line), static_cast<std::uint32_t>(error.column), std::move(error.message)});
-        throw InvalidGrammar(std::move(mistakes), reading.path);
-    }
+        throw UnreadableGrammar(detail::placed(reading.file_name, reading.mistakes), reading.unreadable);
+    if (!reading.grammar)
+        throw InvalidGrammar(std::move(reading.mistakes), reading.file_name);
     return std::move(reading.grammar);
 }
 
 }  // namespace
 
 InvalidGrammar::InvalidGrammar(std::vector<GrammarMistake> mistakes, std::string_view path)
-    : std::invalid_argument(every_message(mistakes, path)),
+    : std::invalid_argument(detail::placed(path, mistakes)),
       mistakes_(std::make_shared<const std::vector<GrammarMistake>>(std::move(mistakes)))
 {
 }

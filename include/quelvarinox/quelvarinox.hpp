@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "quelvarinox/grammar_mistake.hpp"
 #include "quelvarinox/quelvarinox_export.h"
 
 namespace quelvarinox {
@@ -55,14 +56,6 @@ namespace detail {
 class LoadedGrammar;
 class NameSource;
 }  // namespace detail
-
-// One mistake of a grammar's text: its line and column, from 1, and what is
-// wrong, in Spanish.
-struct GrammarMistake {
-    std::uint32_t line;
-    std::uint32_t column;
-    std::string message;
-};
 
 // Thrown for a grammar's text that is wrong. what() gives every mistake, one a
 // line, as "línea:columna: mensaje", or "ruta:línea:columna: mensaje" for a file.

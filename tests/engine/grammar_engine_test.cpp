@@ -40,7 +40,7 @@ filas = [[0, 0, "a"], [1, 1, "é"], [2, 2, "o"]]
 tirada = 1
 filas = [[0, 0, ""], [1, 1, "n"]]
 )" + extra);
-    EXPECT_TRUE(load.grammar) << (load.errors.empty() ? "" : load.errors.front().message);
+    EXPECT_TRUE(load.grammar) << placed("", load.mistakes);
     return std::move(load.grammar);
 }
 

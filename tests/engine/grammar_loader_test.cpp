@@ -37,10 +37,7 @@ std::string replaced(std::string text, const std::string& from, const std::strin
 
 std::string all_errors(const GrammarLoad& load)
 {
-    std::string text;
-    for (const GrammarError& error : load.errors)
-        text += describe_error("g.toml", error) + "\n";
-    return text;
+    return placed("g.toml", load.mistakes) + "\n";
 }
 
 TEST(GrammarLoader, ReadsTheSmallGrammar)

@@ -46,15 +46,15 @@ std::optional<std::string> names_problem(const Grammar& grammar)
 std::optional<std::string> grammar_input_problem(std::string_view text)
 {
     const GrammarLoad load = load_grammar(text);
-    if (load.errors.empty() != (load.grammar != nullptr))
-        return std::string("a grammar came with errors, or neither came");
-    const auto lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
-    for (const GrammarError& error : load.errors) {
-        if (error.line < 1 || error.line > lines || error.column < 1)
-            return "an error at " + std::to_string(error.line) + ":" + std::to_string(error.column) +
-                   " lies outside the text: " + error.message;
-        if (error.message.empty() || !utf8_length(error.message))
-            return "an error at " + std::to_string(error.line) + " has no readable message";
+    if (load.mistakes.empty() != (load.grammar != nullptr))
+        return std::string("a grammar came with mistakes, or neither came");
+    const auto lines = static_cast<std::uint32_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+    for (const GrammarMistake& mistake : load.mistakes) {
+        if (mistake.line < 1 || mistake.line > lines || mistake.column < 1)
+            return "a mistake at " + std::to_string(mistake.line) + ":" + std::to_string(mistake.column) +
+                   " lies outside the text: " + mistake.message;
+        if (mistake.message.empty() || !utf8_length(mistake.message))
+            return "a mistake at " + std::to_string(mistake.line) + " has no readable message";
     }
     return load.grammar ? names_problem(*load.grammar) : std::nullopt;
 }
