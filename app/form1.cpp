@@ -2,11 +2,15 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -145,6 +149,17 @@ void Form1::build_menus()
     add_command("Mnu_Descr", "&Descripcion", &Form1::Mnu_Descr_Click);
     add_command("Mnu_Acerca", "A&cerca de", &Form1::Mnu_Acerca_Click);
     add_command("Mnu_Salir", "&Salir", &Form1::Mnu_Salir_Click);
+
+    // The menu bar keeps its five commands: a grammar file is opened from the
+    // category list's own menu, or with Ctrl+O anywhere in the window.
+    Mnu_Gramatica = new QAction(QString::fromUtf8(open_grammar_caption), this);
+    Mnu_Gramatica->setObjectName(QStringLiteral("Mnu_Gramatica"));
+    Mnu_Gramatica->setShortcut(QKeySequence::Open);
+    Mnu_Gramatica->setShortcutContext(Qt::WindowShortcut);
+    addAction(Mnu_Gramatica);
+    connect(Mnu_Gramatica, &QAction::triggered, this, &Form1::Mnu_Gramatica_Click);
+    Combo1->lineEdit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Combo1->lineEdit(), &QLineEdit::customContextMenuRequested, this, &Form1::show_combo_menu);
 }
 
 void Form1::Form_Load()
@@ -166,6 +181,55 @@ void Form1::Mnu_Descr_Click() { show_view(views::description); }
 void Form1::Mnu_Acerca_Click() { show_view(views::about); }
 void Form1::Mnu_Salir_Click() { QCoreApplication::exit(0); }
 
+void Form1::Mnu_Gramatica_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString::fromUtf8(open_grammar_caption), QString(),
+                                                      QString::fromUtf8(grammar_file_filter));
+    if (!path.isEmpty())
+        open_grammar(path);
+}
+
+// The line edit's own menu (cut, copy, paste…) with «Abrir gramática…» after it.
+void Form1::show_combo_menu(const QPoint& where)
+{
+    QMenu* menu = Combo1->lineEdit()->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addSeparator();
+    menu->addAction(Mnu_Gramatica);
+    menu->popup(Combo1->lineEdit()->mapToGlobal(where));
+}
+
+void Form1::open_grammar(const QString& path)
+{
+    std::string mistakes;
+    const Category* opened = opened_.open(path.toStdString(), mistakes);
+    if (!opened) {
+        auto* box = new QMessageBox(QMessageBox::Warning, QString::fromUtf8(open_grammar_caption),
+                                    QString::fromUtf8(grammar_not_opened_text), QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("GrammarMistakes"));
+        box->setInformativeText(QString::fromStdString(mistakes));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
+    const QString text = text_of(opened->display_text);
+    const int listed = Combo1->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (listed < 0)
+        Combo1->addItem(text);
+    if (Combo1->currentText() == text)
+        Tirarraza();
+    else
+        set_combo_text(text);
+}
+
+const Category* Form1::find_entry(const QString& text) const
+{
+    const std::string utf8 = text.toStdString();
+    if (const Category* builtin = detail::find_category(utf8))
+        return builtin;
+    return opened_.find(utf8);
+}
+
 void Form1::Combo1_Change() { Tirarraza(); }
 void Form1::Combo1_Click() { Tirarraza(); }
 void Form1::Command1_Click() { Tirarraza(); }
@@ -175,16 +239,18 @@ void Form1::Image1_Click() { ctx_.huevo.assign(1, ctx_.huevo != "0" ? '0' : '1')
 
 void Form1::Tirarraza()
 {
-    const Category* entry = detail::find_category(Combo1->currentText().toStdString());
+    const Category* entry = find_entry(Combo1->currentText());
     if (!entry)
         set_combo_text(text_of(detail::fallback_category().display_text));
     show_picture(entry ? *entry : detail::fallback_category());
 
-    entry = detail::find_category(Combo1->currentText().toStdString());
+    entry = find_entry(Combo1->currentText());
     if (entry) {
         // Keeping the list's current item on the text stops Qt from reporting a
         // pick of its own when editing ends on a text that names another item.
-        Combo1->setCurrentIndex(static_cast<int>(entry - detail::category_table().data()));
+        const auto builtins = detail::category_table();
+        Combo1->setCurrentIndex(static_cast<int>(opened_.holds(*entry) ? builtins.size() + opened_.index_of(*entry)
+                                                                        : entry - builtins.data()));
         detail::make_name(*entry, ctx_, name_);
         Text1->setText(QString::fromStdString(name_));
         // A name wider than the box shows from its first letter.
@@ -211,6 +277,9 @@ void Form1::show_picture(const Category& category)
     QImage picture = read_picture(QStringLiteral("./dibujos/") + file);
     if (picture.isNull())
         picture = read_picture(QStringLiteral(":/dibujos/") + file);
+    // A grammar of one's own without a picture of its own shows the program's.
+    if (picture.isNull() && opened_.holds(category))
+        picture = read_picture(QStringLiteral(":/dibujos/plnt_planeta.jpg"));
     if (picture.isNull()) {
         Image1->clear();
         return;

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QSize>
 
+#include "app/opened_grammars.h"
 #include "app/views.h"
 #include "core/generation_context.h"
 #include "core/random_source.h"
@@ -37,6 +38,10 @@ public:
     // The alternative-mode flag, "0" or "1".
     const std::string& huevo() const { return ctx_.huevo; }
 
+    // Adds the grammar file at `path` to the category list and shows it, as
+    // «Abrir gramática…» does once a file is chosen; says why when it cannot.
+    void open_grammar(const QString& path);
+
 signals:
     // Raised as each run of Tirarraza ends (after the nested run, if any, and its own).
     void dispatched();
@@ -56,6 +61,7 @@ private:
     void Mnu_Descr_Click();
     void Mnu_Acerca_Click();
     void Mnu_Salir_Click();
+    void Mnu_Gramatica_Click();
 
     void Combo1_Change();
     void Combo1_Click();
@@ -65,6 +71,9 @@ private:
 
     // Sets the text of Combo1; a change of text runs Combo1_Change, as typing does.
     void set_combo_text(const QString& text);
+    // The category listed as `text`: a built-in one or an opened grammar.
+    const Category* find_entry(const QString& text) const;
+    void show_combo_menu(const QPoint& where);
     void show_picture(const Category& category);
     void show_view(const View& view);
     void focus_shown_control(const View& view);
@@ -75,6 +84,8 @@ private:
     detail::RandomSource& random_;
     detail::GenerationContext ctx_;
     std::string name_;
+    OpenedGrammars opened_;
+    QAction* Mnu_Gramatica;
 
     QComboBox* Combo1;
     QPushButton* Command1;

@@ -55,6 +55,10 @@ inline constexpr AccessibleText accessible_texts[] = {
     {"Acer3", "Página web", "Dirección de la página web de Quelvarinox"},
 };
 
+inline constexpr const char* open_grammar_caption = "Abrir gramática…";
+inline constexpr const char* grammar_file_filter = "Gramáticas (*.toml);;Todos los ficheros (*)";
+inline constexpr const char* grammar_not_opened_text = "No se ha podido abrir la gramática:";
+
 inline constexpr const char* menu_bar_name = "Menú";
 inline constexpr const char* menu_bar_description = "Cambia de vista o sale del programa";
 

@@ -106,6 +106,51 @@ TEST_F(Window, OpensOnTheDrawnCategoryAndShowsEachOnePickedOrTypedAfreshOnce)
     EXPECT_EQ(box->cursorPosition(), 0);
 }
 
+// A grammar file opened in the window joins the list after the 35 categories for the session, with its names, its
+// description and the program's own picture; opened again after an edit it gives way to itself, and a file that is
+// wrong, or that names itself like a category of the list, is refused with why, leaving the list as it was.
+TEST_F(Window, OpensGrammarFilesIntoTheListForTheSession)
+{
+    open_window();
+    const auto write = [](const char* file, const QString& text) { write_bytes(QString::fromLatin1(file), text.toUtf8()); };
+    const QString grammar = QString::fromUtf8("nombre = \"Mi lengua\"\nclave = \"mi-lengua\"\ndescripcion = \"Una lengua.\"\n"
+                                "[forma]\nfija = { palabras = 1 }\n[silabas]\npesos = [[1, 2]]\n"
+                                "[ataque.pesos]\nk = 1\n[vocal.pesos]\na = 1\n[coda.pesos]\n\"\" = 1\n");
+    write("mia.toml", grammar);
+    const int builtins = combo()->count();
+    const QSize planet_picture = built_in_size("planeta");
+    for (const char* description : {"Una lengua.", "Otra descripción."}) {
+        write("mia.toml", QString(grammar).replace(QStringLiteral("Una lengua."), QString::fromUtf8(description)));
+        window_->open_grammar(QStringLiteral("mia.toml"));
+        EXPECT_EQ(state(), (WindowState{QStringLiteral("Mi lengua"), QStringLiteral("Kaka"),
+                                        QString::fromUtf8(description), planet_picture, "0"}));
+        EXPECT_EQ(combo()->count(), builtins + 1);
+        EXPECT_EQ(combo()->currentIndex(), builtins);
+    }
+    pick_with_mouse(QStringLiteral("Kuat"));
+    pick_with_mouse(QStringLiteral("Mi lengua"));
+    EXPECT_EQ(state().name, QStringLiteral("Kaka"));
+
+    write("mal.toml", QStringLiteral("nombre = \"Mal\"\n"));
+    write("tatooine.toml", QString(grammar).replace(QStringLiteral("Mi lengua"), QStringLiteral("Tatooine")));
+    const std::pair<const char*, const char*> refused[] = {
+        {"mal.toml", "mal.toml:1:1: falta «clave» al principio del fichero"},
+        {"tatooine.toml", "La gramática «Tatooine» se llama como una categoría de la lista"},
+        {"no-existe.toml", "No se puede leer la gramática «no-existe.toml»: no existe."},
+    };
+    for (const auto& [file, why] : refused) {
+        const WindowState before = state();
+        window_->open_grammar(QString::fromLatin1(file));
+        auto* box = window_->findChild<QMessageBox*>(QStringLiteral("GrammarMistakes"));
+        ASSERT_TRUE(box) << file;
+        EXPECT_TRUE(box->informativeText().startsWith(QString::fromUtf8(why))) << box->informativeText().toStdString();
+        box->done(0);
+        QApplication::processEvents();
+        EXPECT_EQ(state(), before) << file;
+        EXPECT_EQ(combo()->count(), builtins + 1) << file;
+    }
+}
+
 // In the order of the menu bar; the outer sizes are the design's twips, 15 to a pixel.
 const struct ExpectedView {
     const char* menu;
