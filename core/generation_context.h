@@ -46,6 +46,14 @@ public:
         return value;
     }
 
+    // Marks the draws so far as those of a name that pattern `pattern` (from 1)
+    // rejected; the next draws make the name again.
+    void rejected(int pattern)
+    {
+        if (log_)
+            log_->record_rejection(pattern);
+    }
+
     // The planet number prefix: u times 100 plus 1, rounded the same way (1..101).
     int number_prefix()
     {
