@@ -13,15 +13,9 @@ namespace quelvarinox::detail {
 
 namespace {
 
-// A file's bytes, or the errno of a read that failed.
-struct FileText {
-    std::string text;
-    int error = 0;
-};
-
-FileText read_text(int fd)
+GrammarFileText read_text(int fd)
 {
-    FileText file;
+    GrammarFileText file;
     char buffer[1 << 16];
     while (file.text.size() <= grammar_limits::file_bytes) {
         const std::size_t wanted = std::min(sizeof buffer, grammar_limits::file_bytes + 1 - file.text.size());
@@ -40,7 +34,7 @@ FileText read_text(int fd)
     return file;
 }
 
-FileText read_file_text(const std::string& path)
+GrammarFileText read_file_text(const std::string& path)
 {
 #ifdef __EMSCRIPTEN__
     // The WebAssembly module is built without a file system, so as to stay small:
@@ -52,14 +46,16 @@ FileText read_file_text(const std::string& path)
     if (fd < 0)
         return {{}, errno};
     struct stat info {};
-    FileText file = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? FileText{{}, EISDIR} : read_text(fd);
+    GrammarFileText file =
+        ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? GrammarFileText{{}, EISDIR} : read_text(fd);
     ::close(fd);
     return file;
 #endif
 }
 
-// "No se puede leer la gramática «ruta»: no existe."
-std::string unreadable_message(std::string_view name, int error)
+}  // namespace
+
+std::string unreadable_grammar_message(std::string_view name, int error)
 {
     const std::string why = error == ENOSYS
                                 ? "esta versión de la biblioteca no lee ficheros, sino el texto de la gramática"
@@ -67,17 +63,20 @@ std::string unreadable_message(std::string_view name, int error)
     return "No se puede leer la gramática " + shown(name) + ": " + why + ".";
 }
 
-}  // namespace
+GrammarFileText read_grammar_file_text(const std::string& path)
+{
+    return path == "-" ? read_text(STDIN_FILENO) : read_file_text(path);
+}
 
 std::string grammar_file_name(const std::string& path) { return path == "-" ? "(entrada estándar)" : path; }
 
 GrammarLoad load_grammar_file(const std::string& path)
 {
-    const FileText file = path == "-" ? read_text(STDIN_FILENO) : read_file_text(path);
+    const GrammarFileText file = read_grammar_file_text(path);
     if (file.error != 0) {
         GrammarLoad unread;
         unread.unreadable = file.error;
-        unread.mistakes.push_back({0, 0, unreadable_message(grammar_file_name(path), file.error)});
+        unread.mistakes.push_back({0, 0, unreadable_grammar_message(grammar_file_name(path), file.error)});
         return unread;
     }
     return load_grammar(file.text);
