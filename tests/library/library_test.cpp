@@ -414,7 +414,7 @@ TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
 TEST(GrammarCApi, BuiltinGrammarsAndTheirInfo)
 {
     std::set<std::string> programs;
-    for (const CategoryInfo& category : categories()) {
+    for (const Category& category : categories()) {
         const std::string text = c_builtin_text(std::string(category.display_text));
         if (text == quelvarinox_status_message(QUELVARINOX_NOT_A_GRAMMAR)) {
             programs.emplace(category.key);
@@ -480,11 +480,11 @@ TEST(GrammarCApi, NullPointersAndIndexZeroAreInvalidArguments)
 
 // The same names as the C interface's, through name(), name_at(), names() and
 // for_each_name().
-TEST(UserGrammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
+TEST(Grammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
 {
     for (const std::string& text : {c_builtin_text("tatooine"), own_grammar}) {
         const TemporaryFile file(text);
-        for (const UserGrammar& grammar : {UserGrammar::from_text(text), UserGrammar::from_file(file.path)}) {
+        for (const Grammar& grammar : {Grammar::from_text(text), Grammar::from_file(file.path)}) {
             for (const bool alternative : {false, true}) {
                 const auto tool = tool_names(file.path, 4, alternative);
                 Generator generator(seed);
@@ -503,11 +503,11 @@ TEST(UserGrammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
     }
 }
 
-TEST(UserGrammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
+TEST(Grammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
 {
-    const UserGrammar first = UserGrammar::from_text(c_builtin_text("tatooine"));
-    const UserGrammar copy = first;
-    const UserGrammar again = UserGrammar::from_text(c_builtin_text("tatooine"));
+    const Grammar first = Grammar::from_text(c_builtin_text("tatooine"));
+    const Grammar copy = first;
+    const Grammar again = Grammar::from_text(c_builtin_text("tatooine"));
     const auto tool = lines_of(run_cli("-c tatooine -n 4 -s 7").out);
     Generator generator(7);
     EXPECT_EQ(generator.name("tatooine"), tool.at(0));
@@ -515,32 +515,32 @@ TEST(UserGrammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
     EXPECT_EQ(generator.name(copy), tool.at(1));
     EXPECT_EQ(generator.names(again, 2), std::vector<std::string>(tool.begin() + 2, tool.end()));
     EXPECT_EQ(generator.name("Tatooine"), tool.at(1));
-    const UserGrammar own = UserGrammar::from_text(own_grammar);
+    const Grammar own = Grammar::from_text(own_grammar);
     EXPECT_EQ(std::tuple(own.display_text(), own.key(), own.description(), own.reads_alternative_mode()),
               std::tuple("Mía", "mia", "Una lengua «mía».", false));
 }
 
 // The first mistake's place and message, every mistake, and what() with them
 // all, as the C interface gives them.
-TEST(UserGrammar, WrongOrUnreadableFilesThrowWhatTheCInterfaceSays)
+TEST(Grammar, WrongOrUnreadableFilesThrowWhatTheCInterfaceSays)
 {
     const WrongGrammar wrong = wrong_grammars().back();
     try {
-        UserGrammar::from_text(wrong.text);
-        ADD_FAILURE() << "no InvalidGrammar";
-    } catch (const InvalidGrammar& error) {
+        Grammar::from_text(wrong.text);
+        ADD_FAILURE() << "no GrammarError";
+    } catch (const GrammarError& error) {
         const std::string& first = wrong.messages.front();
         EXPECT_EQ(std::tuple(error.line(), error.column(), error.message(), error.errors().size(), std::string(error.what())),
                   std::tuple(wrong.first.line, wrong.first.column, first.substr(first.find(": ") + 2), 1U, first));
     }
     try {
-        UserGrammar::from_file("/no/existe.toml");
+        Grammar::from_file("/no/existe.toml");
         ADD_FAILURE() << "no UnreadableGrammar";
     } catch (const UnreadableGrammar& error) {
         EXPECT_EQ(std::tuple(std::string(error.what()), error.error_number()),
                   std::tuple(CGrammar(file_at("/no/existe.toml")).messages, ENOENT));
     }
-    EXPECT_THROW(UserGrammar::from_file("/dev/zero"), InvalidGrammar);
+    EXPECT_THROW(Grammar::from_file("/dev/zero"), GrammarError);
 }
 
 }  // namespace
