@@ -130,10 +130,20 @@ test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s -
     const messages = spawnSync(tool, ['--comprobar', file], { encoding: 'utf8' }).stderr.trimEnd().replaceAll(`${file}:`, '');
     assert.throws(() => quelvarinox.grammar(wrong), (error) => {
       assert.ok(error instanceof GrammarError && error.message === messages);
-      assert.deepEqual([error.linea, error.columna, error.errores.length], [2, 9, 2]);
-      assert.deepEqual(error.errores.map(({ linea, columna, mensaje }) => `${linea}:${columna}: ${mensaje}`),
+      assert.deepEqual([error.line, error.column, error.errors.length], [2, 9, 2]);
+      assert.deepEqual(error.errors.map(({ line, column, message }) => `${line}:${column}: ${message}`),
         messages.split('\n'));
+      assert.deepEqual([error.linea, error.columna, error.errores], [error.line, error.column,
+        error.errors.map(({ line, column, message }) => ({ linea: line, columna: column, mensaje: message }))]);
       return true;
     });
   });
+});
+
+// Whatever characters a message quotes from the text; a grammar's text is a string and nothing else.
+test('any text gives a grammar or a GrammarError, and anything but a string a TypeError', () => {
+  for (const text of ['"a\\nb" = 1\n', '"\\u0000" = 1', '"\\u2028\\u0085" = 1', 'x = "\\"\\\\"', '["\\t"]\n', '"«:1:1: »" = 1'])
+    assert.throws(() => quelvarinox.grammar(text), GrammarError, text);
+  for (const value of [undefined, null, 7, [ownGrammar], new String(ownGrammar)])
+    assert.throws(() => quelvarinox.grammar(value), TypeError, String(value));
 });
