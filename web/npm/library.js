@@ -7,6 +7,7 @@ import createModule from './quelvarinox.js';
 const STATUS_OK = 0;
 const STATUS_UNKNOWN_CATEGORY = 1;
 const STATUS_BUFFER_TOO_SMALL = 2;
+const STATUS_OUT_OF_MEMORY = 4;
 const STATUS_INVALID_GRAMMAR = 5;
 const STATUS_NOT_A_GRAMMAR = 6;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
@@ -57,7 +58,7 @@ class CApi {
 
   constructor(module) {
     this.#module = module;
-    this.#out = module._malloc(OUT_SIZE);
+    this.#out = this.allocate(OUT_SIZE);
     this.#reserve(this.#buffer, 256);
     this.#reserve(this.#input, 64);
   }
@@ -115,8 +116,16 @@ class CApi {
   // gives, or its mistakes thrown as a GrammarError.
   grammar(text) {
     const m = this.#module;
+    // The text has memory of its own only for the call, so that a long one does not keep it.
     const length = m.lengthBytesUTF8(text);
-    const status = m._quelvarinox_grammar_parse(this.input(text), length, this.#out, this.#out + OUT_ERRORS);
+    const source = this.allocate(length + 1);
+    let status;
+    try {
+      m.stringToUTF8(text, source, length + 1);
+      status = m._quelvarinox_grammar_parse(source, length, this.#out, this.#out + OUT_ERRORS);
+    } finally {
+      m._free(source);
+    }
     if (status === STATUS_INVALID_GRAMMAR) {
       const errors = m.HEAPU32[(this.#out + OUT_ERRORS) >> 2];
       let mistakes;
@@ -141,9 +150,16 @@ class CApi {
     });
   }
 
+  // `size` bytes of the module's memory, for the caller to free.
+  allocate(size) {
+    const address = this.#module._malloc(size);
+    if (!address) this.check(STATUS_OUT_OF_MEMORY);
+    return address;
+  }
+
   categories() {
     const m = this.#module;
-    const entry = m._malloc(CATEGORY_SIZE);
+    const entry = this.allocate(CATEGORY_SIZE);
     const list = [];
     try {
       for (let index = 0; index < m._quelvarinox_category_count(); index++) {
@@ -164,7 +180,9 @@ class CApi {
 
   #reserve(buffer, size) {
     this.#module._free(buffer.address);
-    buffer.address = this.#module._malloc(size);
+    buffer.address = 0;
+    buffer.size = 0;
+    buffer.address = this.allocate(size);
     buffer.size = size;
   }
 }
@@ -189,7 +207,7 @@ class Grammar {
     this.#api = api;
     const m = api.module;
     const pointer = api.grammar(text);
-    const info = m._malloc(CATEGORY_SIZE);
+    const info = api.allocate(CATEGORY_SIZE);
     try {
       api.check(m._quelvarinox_grammar_info(pointer, info));
       const [displayText, key, description, readsAlternativeMode] = m.HEAPU32.subarray(info >> 2, (info >> 2) + 4);
