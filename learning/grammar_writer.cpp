@@ -106,30 +106,36 @@ std::string places_phrase(const std::vector<Place>& places)
            (has(Place::only) ? ", y la única de las palabras de una" : "");
 }
 
+// "[a, b, c]".
+std::string toml_list(const std::vector<std::string>& items)
+{
+    std::string text = "[";
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : ", ") + items[i];
+    return text + "]";
+}
+
 std::string form_of(const LearnedForm& form)
 {
     std::string text = "{ palabras = " + std::to_string(form.after.size());
     if (!form.before.empty())
         text += ", delante = " + quoted(form.before);
+    // Said only when it is not what the engine does by default: a space after every word but the last.
     const bool spaced = std::all_of(form.after.begin(), form.after.end() - 1, [](const std::string& a) { return a == " "; }) &&
                         form.after.back().empty();
     if (!spaced) {
         std::vector<std::string> texts;
         for (const std::string& after : form.after)
             texts.push_back(quoted(after));
-        text += ", tras = [";
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            text += (i == 0 ? "" : ", ") + texts[i];
-        text += "]";
+        text += ", tras = " + toml_list(texts);
     }
     for (const auto& [key, words] : {std::pair("minusculas", &form.lower_case), std::pair("iniciales", &form.initials),
                                      std::pair("monosilabas", &form.one_syllable)}) {
-        if (words->empty())
-            continue;
-        text += ", " + std::string(key) + " = [";
-        for (std::size_t i = 0; i < words->size(); ++i)
-            text += (i == 0 ? "" : ", ") + std::to_string((*words)[i]);
-        text += "]";
+        std::vector<std::string> positions;
+        for (const int word : *words)
+            positions.push_back(std::to_string(word));
+        if (!positions.empty())
+            text += ", " + std::string(key) + " = " + toml_list(positions);
     }
     return text + " }";
 }

@@ -138,6 +138,22 @@ TEST(LearnGrammar, RefusesAListWithNothingToLearn)
         EXPECT_EQ(learn_grammar(c.list, c.learn).error, c.error) << c.list.substr(0, 40);
 }
 
+TEST(LearnGrammar, NamesItsGrammarAfterTheListsFile)
+{
+    const std::pair<std::string, GrammarIdentity> cases[] = {
+        {"mis-nombres.txt", {"Mis nombres", "mis-nombres"}},
+        {"/tmp/Señores Sith.txt", {"Señores Sith", "senores-sith"}},
+        {"a_b__c.lista.txt", {"A b c.lista", "a-b-c-lista"}},
+        {std::string(40, 'x'), {"X" + std::string(39, 'x'), std::string(32, 'x')}},
+        {"-", {"Lengua aprendida", "lengua-aprendida"}},
+        {"dir/___.txt", {"Lengua aprendida", "lengua-aprendida"}},
+    };
+    for (const auto& [path, identity] : cases) {
+        const GrammarIdentity made = identity_from_file_name(path);
+        EXPECT_EQ(std::pair(made.display_name, made.key), std::pair(identity.display_name, identity.key)) << path;
+    }
+}
+
 // The whole text of a small list: forms with particles, a hyphen, initials and
 // a word in small letters; pieces counted, rare ones and a long one left out.
 TEST(LearnGrammar, WritesTheGrammarOfASmallList)
