@@ -1,8 +1,8 @@
 #pragma once
 
-#include <compare>
 #include <cstddef>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "learning/syllable_places.h"
@@ -19,7 +19,11 @@ struct LearnedForm {
     std::vector<int> lower_case;
     std::vector<int> initials;
     std::vector<int> one_syllable;
-    auto operator<=>(const LearnedForm&) const = default;
+    bool operator<(const LearnedForm& other) const
+    {
+        return std::tie(before, after, lower_case, initials, one_syllable) <
+               std::tie(other.before, other.after, other.lower_case, other.initials, other.one_syllable);
+    }
 };
 
 // One table of onsets, vowels or codas, and the places of a word whose
