@@ -1,18 +1,20 @@
 #include "cli/grammar_files.h"
 
+#include "cli/messages.h"
 #include "engine/builtin_grammars.h"
 #include "engine/grammar_file.h"
 #include "text/shown.h"
 
 namespace quelvarinox::cli {
 
-GrammarFile read_grammar_file(const std::string& path)
+GrammarFile read_grammar_file(const std::string& path, std::ostream& err)
 {
     GrammarFile file;
+    hint_standard_input(path, "la gramática", err);
     detail::GrammarLoad load = detail::load_grammar_file(path);
     const std::string name = detail::grammar_file_name(path);
     for (const GrammarMistake& mistake : load.mistakes)
-        file.errors.push_back(detail::placed(name, mistake));
+        file.errors.push_back((mistake.line == 0 ? std::string(program) : "") + detail::placed(name, mistake));
     if (load.grammar) {
         file.grammar = std::move(load.grammar);
         file.category = detail::category_of_grammar(*file.grammar);

@@ -9,7 +9,9 @@
 
 #include "categories/category_table.h"
 #include "cli/grammar_files.h"
+#include "cli/learning_run.h"
 #include "cli/line_format.h"
+#include "cli/messages.h"
 #include "cli/name_condition.h"
 #include "cli/name_files.h"
 #include "cli/name_run.h"
@@ -24,8 +26,6 @@
 namespace quelvarinox::cli {
 
 namespace {
-
-constexpr std::string_view program = "quelvarinox-nombres: ";
 
 // From this many names on, a run uses every core unless told otherwise.
 constexpr std::uint64_t names_worth_threads = 1'000'000;
@@ -61,12 +61,13 @@ void write_list(Output& out)
 // read are kept in `grammars`.
 std::vector<const detail::Category*> chosen_categories(const Options& options,
                                                std::vector<std::unique_ptr<GrammarFile>>& grammars,
-                                               std::string& error, std::vector<std::string>& file_errors)
+                                               std::string& error, std::vector<std::string>& file_errors,
+                                               std::ostream& err)
 {
     std::vector<const detail::Category*> chosen;
     for (const CategoryRequest& request : options.categories) {
         if (request.grammar_file) {
-            auto file = std::make_unique<GrammarFile>(read_grammar_file(request.name));
+            auto file = std::make_unique<GrammarFile>(read_grammar_file(request.name, err));
             file_errors.insert(file_errors.end(), file->errors.begin(), file->errors.end());
             if (file->grammar)
                 chosen.push_back(&file->category);
@@ -152,8 +153,10 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
         out.write(exported.text);
         return finish(0);
     }
+    if (options.learn_file)
+        return finish(write_learned_grammar(options, out, err));
     if (options.check_file) {
-        const GrammarFile file = read_grammar_file(*options.check_file);
+        const GrammarFile file = read_grammar_file(*options.check_file, err);
         for (const std::string& message : file.errors)
             err << message << '\n';
         if (!file.grammar)
@@ -166,7 +169,7 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
     std::string error;
     std::vector<std::string> file_errors;
     std::vector<std::unique_ptr<GrammarFile>> grammars;
-    const std::vector<const detail::Category*> categories = chosen_categories(options, grammars, error, file_errors);
+    const std::vector<const detail::Category*> categories = chosen_categories(options, grammars, error, file_errors, err);
     for (const std::string& message : file_errors)
         err << message << '\n';
     if (!error.empty())

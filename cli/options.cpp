@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "learning/learn_grammar.h"
 #include "text/shown.h"
 #include "text/utf8.h"
 
@@ -13,7 +14,7 @@ namespace {
 enum class Id {
     categoria, cantidad, alternativo, semilla, unicos, lista, traza, ayuda, version, formato,
     min_letras, max_letras, empieza, sin_malsonantes, excluir, anotar, desde, hilos, gramatica, exportar,
-    comprobar,
+    comprobar, aprender, nombre, clave, umbral,
 };
 
 struct KnownOption {
@@ -34,7 +35,9 @@ constexpr KnownOption known_options[] = {
     {Id::excluir, 0, "excluir", true},        {Id::anotar, 0, "anotar", true},
     {Id::desde, 0, "desde", true},            {Id::hilos, 0, "hilos", true},
     {Id::gramatica, 0, "gramatica", true},    {Id::exportar, 0, "exportar", true},
-    {Id::comprobar, 0, "comprobar", true},
+    {Id::comprobar, 0, "comprobar", true},    {Id::aprender, 0, "aprender", true},
+    {Id::nombre, 0, "nombre", true},          {Id::clave, 0, "clave", true},
+    {Id::umbral, 0, "umbral", true},
 };
 
 std::string long_form(const KnownOption& known) { return "--" + std::string(known.long_name); }
@@ -129,6 +132,10 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
     case Id::excluir: return text(options.exclude_file);
     case Id::exportar: return text(options.export_category);
     case Id::comprobar: return text(options.check_file);
+    case Id::aprender: return text(options.learn_file);
+    case Id::nombre: return text(options.learned_name);
+    case Id::clave: return text(options.learned_key);
+    case Id::umbral: return optional_number(detail::fewest_min_count, detail::most_min_count, options.min_count);
     case Id::gramatica: {
         std::optional<std::string> file;
         std::string error = text(file);
@@ -160,9 +167,52 @@ std::string apply(const KnownOption& known, std::string_view value, Options& opt
     return {};
 }
 
-// What the whole command line asks for, checked as a whole.
-std::string check_together(const Options& options)
+const KnownOption& known_option(Id id)
 {
+    return *std::find_if(std::begin(known_options), std::end(known_options),
+                         [&](const KnownOption& known) { return known.id == id; });
+}
+
+// --comprobar, --exportar and --aprender each do one thing: an option that
+// would change nothing there is refused rather than ignored, and so are the
+// options of --aprender without it. --ayuda and --version go with anything.
+std::string check_modes(const std::vector<Id>& given)
+{
+    const auto has = [&](Id id) { return std::find(given.begin(), given.end(), id) != given.end(); };
+    struct Mode {
+        Id id;
+        std::vector<Id> companions;
+        std::string_view what;
+    };
+    const Mode modes[] = {
+        {Id::comprobar, {}, "solo comprueba la gramática de un fichero"},
+        {Id::exportar, {}, "solo escribe la gramática de una categoría"},
+        {Id::aprender, {Id::nombre, Id::clave, Id::umbral}, "solo escribe la gramática que aprende de una lista, "
+                                                            "con --nombre, --clave y --umbral"},
+    };
+    for (const Mode& mode : modes) {
+        if (!has(mode.id))
+            continue;
+        for (const Id id : given) {
+            const bool fits = id == mode.id || id == Id::ayuda || id == Id::version ||
+                              std::find(mode.companions.begin(), mode.companions.end(), id) != mode.companions.end();
+            if (!fits)
+                return long_form(known_option(mode.id)) + " " + std::string(mode.what) + ", y no hace nada con " +
+                       long_form(known_option(id)) + ": pídalos en órdenes distintas.";
+        }
+    }
+    for (const Id id : {Id::nombre, Id::clave, Id::umbral})
+        if (has(id) && !has(Id::aprender))
+            return long_form(known_option(id)) + " solo vale con --aprender, que aprende una gramática de una lista de "
+                                                  "nombres.";
+    return {};
+}
+
+// What the whole command line asks for, checked as a whole.
+std::string check_together(const Options& options, const std::vector<Id>& given)
+{
+    if (std::string error = check_modes(given); !error.empty())
+        return error;
     const auto from_standard_input = [](const CategoryRequest& request) {
         return request.grammar_file && request.name == "-";
     };
@@ -214,6 +264,7 @@ ParsedOptions parse_options(int argc, char** argv)
     // The value of an option that takes one: what follows it in the same word,
     // or else the next word, unless that is the next option.
     int next = 1;
+    std::vector<Id> given;
     const auto take_value = [&](std::string_view written, std::string_view& value) -> std::string {
         if (next < argc && !looks_like_an_option(argv[next])) {
             value = argv[next++];
@@ -243,6 +294,7 @@ ParsedOptions parse_options(int argc, char** argv)
             }
             if (std::string error = apply(known, value, options); !error.empty())
                 return fail(error);
+            given.push_back(known.id);
             continue;
         }
         for (std::size_t i = 1; i < argument.size(); ++i) {
@@ -261,9 +313,10 @@ ParsedOptions parse_options(int argc, char** argv)
             }
             if (std::string error = apply(*known, value, options); !error.empty())
                 return fail(error);
+            given.push_back(known->id);
         }
     }
-    if (std::string error = check_together(options); !error.empty())
+    if (std::string error = check_together(options, given); !error.empty())
         return fail(error);
     return parsed;
 }

@@ -31,9 +31,14 @@ struct CategoryRequest {
 struct Options {
     // The categories asked for, as written, in order; none means every one.
     std::vector<CategoryRequest> categories;
-    // --exportar and --comprobar, which do their one thing and no other.
+    // --exportar, --comprobar and --aprender, which do their one thing and no other.
     std::optional<std::string> export_category;
     std::optional<std::string> check_file;
+    std::optional<std::string> learn_file;
+    // What --aprender names its grammar, and its minimum count (--nombre, --clave, --umbral).
+    std::optional<std::string> learned_name;
+    std::optional<std::string> learned_key;
+    std::optional<std::uint64_t> min_count;
     std::uint64_t count = 1;
     bool alternative = false;
     std::optional<std::uint64_t> seed;

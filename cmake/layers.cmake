@@ -1,5 +1,6 @@
 # One library per layer, each linking only the layers below it:
-#   core <- text <- engine <- programs <- categories <- the window, the tool, the library.
+#   core <- text <- engine <- programs <- categories <- the window, the tool, the library;
+#   engine <- learning (a grammar learned from example names) <- the tool, the library.
 # A layer's headers are reached as "folder/file.h" through an include root that
 # holds that folder alone, so an include from a lower layer to a higher one
 # does not build. Read by the native build and by the WebAssembly build of web/.

@@ -4,10 +4,10 @@
 
 namespace quelvarinox {
 
-const std::vector<CategoryInfo>& categories()
+const std::vector<Category>& categories()
 {
-    static const std::vector<CategoryInfo> list = [] {
-        std::vector<CategoryInfo> rows;
+    static const std::vector<Category> list = [] {
+        std::vector<Category> rows;
         for (const detail::Category& category : detail::category_table())
             rows.push_back({category.display_text, category.picture_key, category.reads_huevo, category.description});
         return rows;

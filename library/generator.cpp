@@ -54,7 +54,7 @@ std::string Generator::name(std::string_view category, bool alternative)
     return source_->next(detail::category_named(category), alternative);
 }
 
-std::string Generator::name(const UserGrammar& grammar, bool alternative)
+std::string Generator::name(const Grammar& grammar, bool alternative)
 {
     return source_->next(grammar.grammar_, alternative);
 }
@@ -65,7 +65,7 @@ std::vector<std::string> Generator::names(std::string_view category, std::size_t
     return names_of(*source_, detail::category_named(category), count, alternative);
 }
 
-std::vector<std::string> Generator::names(const UserGrammar& grammar, std::size_t count, bool alternative)
+std::vector<std::string> Generator::names(const Grammar& grammar, std::size_t count, bool alternative)
 {
     return names_of(*source_, grammar.grammar_, count, alternative);
 }
@@ -76,7 +76,7 @@ void Generator::for_each_name(std::string_view category, std::uint64_t count, bo
     each_name(*source_, detail::category_named(category), count, alternative, take);
 }
 
-void Generator::for_each_name(const UserGrammar& grammar, std::uint64_t count, bool alternative,
+void Generator::for_each_name(const Grammar& grammar, std::uint64_t count, bool alternative,
                               const std::function<void(std::string_view)>& take)
 {
     each_name(*source_, grammar.grammar_, count, alternative, take);
@@ -88,7 +88,7 @@ std::string Generator::name_at(std::string_view category, std::uint64_t index, b
     return name_numbered(*source_, detail::category_named(category), index, alternative);
 }
 
-std::string Generator::name_at(const UserGrammar& grammar, std::uint64_t index, bool alternative)
+std::string Generator::name_at(const Grammar& grammar, std::uint64_t index, bool alternative)
 {
     return name_numbered(*source_, grammar.grammar_, index, alternative);
 }

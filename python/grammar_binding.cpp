@@ -10,7 +10,7 @@
 #include "quelvarinox/quelvarinox.hpp"
 
 namespace py = pybind11;
-using quelvarinox::UserGrammar;
+using quelvarinox::Grammar;
 
 namespace quelvarinox::python {
 
@@ -19,14 +19,14 @@ namespace {
 // The class ErrorDeGramatica, kept for the module's life.
 PyObject* grammar_error = nullptr;
 
-// InvalidGrammar as ErrorDeGramatica with the first mistake's place and every
+// GrammarError as ErrorDeGramatica with the first mistake's place and every
 // mistake as (linea, columna, mensaje); UnreadableGrammar as the OSError of its
 // errno, FileNotFoundError for a file that does not exist.
 void translate(std::exception_ptr thrown)
 {
     try {
         std::rethrow_exception(thrown);
-    } catch (const InvalidGrammar& error) {
+    } catch (const GrammarError& error) {
         py::list mistakes;
         for (const GrammarMistake& mistake : error.errors())
             mistakes.append(py::make_tuple(mistake.line, mistake.column, mistake.message));
@@ -54,23 +54,23 @@ void bind_grammars(py::module_& module)
     module.add_object("ErrorDeGramatica", py::handle(grammar_error));
     py::register_exception_translator(translate);
 
-    py::class_<UserGrammar>(module, "Gramatica",
+    py::class_<Grammar>(module, "Gramatica",
                             "Una gramática propia, con el formato de quelvarinox-gramatica(5): un Generador hace sus "
                             "nombres como los de una categoría, y con semilla, los mismos que «quelvarinox-nombres "
                             "--gramatica FICHERO -s SEMILLA». Si tiene errores, lanza ErrorDeGramatica.")
-        .def(py::init([](std::string_view texto) { return UserGrammar::from_text(texto); }), py::arg("texto"),
+        .def(py::init([](std::string_view texto) { return Grammar::from_text(texto); }), py::arg("texto"),
              "La gramática de un texto TOML.")
         .def_static(
             "desde_fichero",
-            [](const std::filesystem::path& ruta) { return UserGrammar::from_file(ruta.string()); }, py::arg("ruta"),
+            [](const std::filesystem::path& ruta) { return Grammar::from_file(ruta.string()); }, py::arg("ruta"),
             "La gramática del fichero «ruta», leído como lo lee la herramienta (1 MiB como mucho); los mensajes de "
             "sus errores empiezan por la ruta. Si no se puede leer, lanza OSError.")
-        .def_property_readonly("nombre", &UserGrammar::display_text, "Como lo muestra la herramienta: «Mi lengua».")
-        .def_property_readonly("clave", &UserGrammar::key, "Corta y en minúsculas: «mi-lengua».")
-        .def_property_readonly("lee_alternativo", &UserGrammar::reads_alternative_mode,
+        .def_property_readonly("nombre", &Grammar::display_text, "Como lo muestra la herramienta: «Mi lengua».")
+        .def_property_readonly("clave", &Grammar::key, "Corta y en minúsculas: «mi-lengua».")
+        .def_property_readonly("lee_alternativo", &Grammar::reads_alternative_mode,
                                "Si el modo alternativo cambia sus nombres.")
-        .def_property_readonly("descripcion", &UserGrammar::description)
-        .def("__repr__", [](const UserGrammar& grammar) {
+        .def_property_readonly("descripcion", &Grammar::description)
+        .def("__repr__", [](const Grammar& grammar) {
             return "<Gramatica " + std::string(grammar.display_text()) + " (" + std::string(grammar.key()) + ")>";
         });
 }

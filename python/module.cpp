@@ -15,14 +15,14 @@
 #include "quelvarinox/quelvarinox.hpp"
 
 namespace py = pybind11;
-using quelvarinox::CategoryInfo;
+using quelvarinox::Category;
 using quelvarinox::Generator;
-using quelvarinox::UserGrammar;
+using quelvarinox::Grammar;
 
 namespace {
 
 // A category by its name or key, or a grammar of one's own.
-using Origin = std::variant<std::string, UserGrammar>;
+using Origin = std::variant<std::string, Grammar>;
 
 py::object with_trace(const Generator& generator, const std::string& name, bool trace)
 {
@@ -54,13 +54,13 @@ PYBIND11_MODULE(quelvarinox, module)
     module.doc() = "Nombres de Star Wars: cada categoría, con su propia gramática de sílabas.";
     module.attr("__version__") = std::string(quelvarinox::version());
 
-    py::class_<CategoryInfo>(module, "Categoria", "Una categoría de la lista.")
-        .def_readonly("nombre", &CategoryInfo::display_text, "Como la muestra la ventana: «Garos IV».")
-        .def_readonly("clave", &CategoryInfo::key, "Corta y en minúsculas: «garos».")
-        .def_readonly("lee_alternativo", &CategoryInfo::reads_alternative_mode,
+    py::class_<Category>(module, "Categoria", "Una categoría de la lista.")
+        .def_readonly("nombre", &Category::display_text, "Como la muestra la ventana: «Garos IV».")
+        .def_readonly("clave", &Category::key, "Corta y en minúsculas: «garos».")
+        .def_readonly("lee_alternativo", &Category::reads_alternative_mode,
                       "Si el modo alternativo cambia sus nombres.")
-        .def_readonly("descripcion", &CategoryInfo::description)
-        .def("__repr__", [](const CategoryInfo& category) {
+        .def_readonly("descripcion", &Category::description)
+        .def("__repr__", [](const Category& category) {
             return "<Categoria " + std::string(category.display_text) + " (" + std::string(category.key) + ")>";
         });
 

@@ -112,19 +112,63 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_last_trace(const quelvarinox_ge
  * it is freed.
  *
  *     quelvarinox_grammar* grammar;
- *     quelvarinox_grammar_error first;
- *     char messages[1024];
- *     if (quelvarinox_grammar_from_file("mi-lengua.toml", &grammar, &first, messages, sizeof messages, NULL)
- *             == QUELVARINOX_OK) {
+ *     quelvarinox_grammar_errors* errors;
+ *     if (quelvarinox_grammar_parse_file("mi-lengua.toml", &grammar, &errors) == QUELVARINOX_OK) {
  *         char name[64];
  *         if (quelvarinox_grammar_name(generator, grammar, 0, name, sizeof name, NULL) == QUELVARINOX_OK)
  *             puts(name);
  *         quelvarinox_grammar_free(grammar);
  *     } else {
- *         fprintf(stderr, "%s\n", messages);
+ *         for (size_t i = 0; i < quelvarinox_grammar_error_count(errors); ++i) {
+ *             uint32_t line, column;
+ *             char message[512];
+ *             if (quelvarinox_grammar_error_at(errors, i, &line, &column, message, sizeof message, NULL)
+ *                     == QUELVARINOX_OK)
+ *                 fprintf(stderr, "mi-lengua.toml:%lu:%lu: %s\n", (unsigned long)line, (unsigned long)column,
+ *                         message);
+ *         }
+ *         quelvarinox_grammar_errors_free(errors);
  *     }
  */
 typedef struct quelvarinox_grammar quelvarinox_grammar;
+
+/* The mistakes of a grammar that could not be read, each as the library found
+ * it: its place and its message. They never change once handed over, until
+ * they are freed. */
+typedef struct quelvarinox_grammar_errors quelvarinox_grammar_errors;
+
+/* Reads a grammar from the `length` bytes of `text`, which needs no NUL. On
+ * QUELVARINOX_OK, *grammar is set and *errors is NULL. On
+ * QUELVARINOX_INVALID_GRAMMAR, *grammar is NULL and *errors holds every mistake,
+ * in the order of the text, for the caller to free. `errors` may be NULL when
+ * the mistakes are not wanted. Any other status sets both to NULL. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_parse(const char* text, size_t length,
+                                                              quelvarinox_grammar** grammar,
+                                                              quelvarinox_grammar_errors** errors);
+
+/* The same from the file at `path`, read as the tool reads --gramatica: at most
+ * 1 MiB and one byte more. The errors' messages do not hold the path. A file
+ * that cannot be read gives QUELVARINOX_UNREADABLE_FILE and one error, at line
+ * 0 and column 0, that says why: "No se puede leer la gramática «ruta»: no
+ * existe." The WebAssembly module has no files: there, every path gives
+ * QUELVARINOX_UNREADABLE_FILE. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_parse_file(const char* path, quelvarinox_grammar** grammar,
+                                                                   quelvarinox_grammar_errors** errors);
+
+/* How many errors there are: at least 1; 0 for NULL. */
+QUELVARINOX_C_API size_t quelvarinox_grammar_error_count(const quelvarinox_grammar_errors* errors);
+
+/* Error `index` (from 0): its line and column, from 1 (columns count
+ * characters, not bytes), into `line` and `column` when they are not NULL,
+ * and its message, in Spanish and on one line, without its place: "[ataque]
+ * deja sin nombrar el valor 31 de la tirada 0-358". The place is given also
+ * when the buffer is too small for the message. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_error_at(const quelvarinox_grammar_errors* errors,
+                                                                 size_t index, uint32_t* line, uint32_t* column,
+                                                                 char* buffer, size_t size, size_t* needed);
+
+/* NULL is allowed and does nothing. */
+QUELVARINOX_C_API void quelvarinox_grammar_errors_free(quelvarinox_grammar_errors* errors);
 
 /* Where a grammar's first mistake is: its line and column, from 1. */
 typedef struct quelvarinox_grammar_error {
@@ -132,7 +176,8 @@ typedef struct quelvarinox_grammar_error {
     uint32_t column;
 } quelvarinox_grammar_error;
 
-/* Reads a grammar from the `length` bytes of `text`, which needs no NUL. On
+/* The same mistakes in one text, for callers that only show them: reads a
+ * grammar from the `length` bytes of `text`, which needs no NUL. On
  * QUELVARINOX_OK, *grammar is set, `first` (when not NULL) receives line and
  * column 0 and `messages` receives "". On QUELVARINOX_INVALID_GRAMMAR, *grammar
  * is NULL, `first` receives the first mistake's place, and `messages` every

@@ -6,9 +6,9 @@
 //
 // All text is UTF-8. A category is named by its display text ("Garos IV") or
 // its key ("garos"), in any letter case and with blanks around; a grammar of
-// one's own is a UserGrammar:
+// one's own is a Grammar:
 //
-//     const auto mine = quelvarinox::UserGrammar::from_file("mi-lengua.toml");
+//     const auto mine = quelvarinox::Grammar::from_file("mi-lengua.toml");
 //     std::cout << generator.name(mine) << '\n';  // quelvarinox-nombres --gramatica mi-lengua.toml -s 7
 #ifndef QUELVARINOX_HPP
 #define QUELVARINOX_HPP
@@ -31,7 +31,7 @@ namespace quelvarinox {
 QUELVARINOX_EXPORT std::string_view version();
 
 // One category of the list.
-struct CategoryInfo {
+struct Category {
     // As the window lists it: "Garos IV", "jedi".
     std::string_view display_text;
     // Short and lower case: "garos", "jedi".
@@ -44,7 +44,7 @@ struct CategoryInfo {
 
 // The categories in the order of the window's list. The list and its texts
 // live as long as the library is loaded.
-QUELVARINOX_EXPORT const std::vector<CategoryInfo>& categories();
+QUELVARINOX_EXPORT const std::vector<Category>& categories();
 
 // Thrown for a text that names no category; what() says so in Spanish.
 class QUELVARINOX_EXPORT UnknownCategory : public std::invalid_argument {
@@ -59,9 +59,9 @@ class NameSource;
 
 // Thrown for a grammar's text that is wrong. what() gives every mistake, one a
 // line, as "línea:columna: mensaje", or "ruta:línea:columna: mensaje" for a file.
-class QUELVARINOX_EXPORT InvalidGrammar : public std::invalid_argument {
+class QUELVARINOX_EXPORT GrammarError : public std::invalid_argument {
 public:
-    InvalidGrammar(std::vector<GrammarMistake> mistakes, std::string_view path = {});
+    GrammarError(std::vector<GrammarMistake> mistakes, std::string_view path = {});
 
     // The first mistake's place and message; 0, 0 and "" when there is none.
     std::uint32_t line() const noexcept;
@@ -92,18 +92,18 @@ private:
 // that of `quelvarinox-nombres --gramatica FILE -s SEED`. Copies share the one
 // grammar read, which never changes, so they may be used in several threads
 // at once; its texts live as long as any copy does.
-class QUELVARINOX_EXPORT UserGrammar {
+class QUELVARINOX_EXPORT Grammar {
 public:
-    // Throws InvalidGrammar with every mistake of the text.
-    static UserGrammar from_text(std::string_view text);
+    // Throws GrammarError with every mistake of the text.
+    static Grammar from_text(std::string_view text);
     // The file at `path`, read as the tool reads --gramatica: 1 MiB at most.
     // Throws UnreadableGrammar for a file that cannot be read, and
-    // InvalidGrammar, whose messages start with the path, for one that is wrong.
-    static UserGrammar from_file(const std::string& path);
+    // GrammarError, whose messages start with the path, for one that is wrong.
+    static Grammar from_file(const std::string& path);
 
-    UserGrammar(const UserGrammar&);
-    UserGrammar& operator=(const UserGrammar&);
-    ~UserGrammar();
+    Grammar(const Grammar&);
+    Grammar& operator=(const Grammar&);
+    ~Grammar();
 
     // As the tool's category column shows it: "Mi lengua".
     std::string_view display_text() const;
@@ -115,7 +115,7 @@ public:
     bool reads_alternative_mode() const;
 
 private:
-    explicit UserGrammar(std::shared_ptr<const detail::LoadedGrammar> grammar);
+    explicit Grammar(std::shared_ptr<const detail::LoadedGrammar> grammar);
 
     std::shared_ptr<const detail::LoadedGrammar> grammar_;
 
@@ -148,24 +148,24 @@ public:
     // The next name of `category`, in the alternative mode ("Darth ", compound
     // epithets) when `alternative`.
     std::string name(std::string_view category, bool alternative = false);
-    std::string name(const UserGrammar& grammar, bool alternative = false);
+    std::string name(const Grammar& grammar, bool alternative = false);
 
     // The next `count` names of `category`, as `count` calls of name() give them.
     std::vector<std::string> names(std::string_view category, std::size_t count, bool alternative = false);
-    std::vector<std::string> names(const UserGrammar& grammar, std::size_t count, bool alternative = false);
+    std::vector<std::string> names(const Grammar& grammar, std::size_t count, bool alternative = false);
 
     // The same names handed to `take` one by one as they are made, each valid
     // until `take` returns: many names without a string apiece. An exception
     // from `take` ends the call, and the names handed over count as given.
     void for_each_name(std::string_view category, std::uint64_t count, bool alternative,
                        const std::function<void(std::string_view)>& take);
-    void for_each_name(const UserGrammar& grammar, std::uint64_t count, bool alternative,
+    void for_each_name(const Grammar& grammar, std::uint64_t count, bool alternative,
                        const std::function<void(std::string_view)>& take);
 
     // Name number `index` of `category`, counted from 1, without moving the
     // count on. Throws std::invalid_argument for index 0.
     std::string name_at(std::string_view category, std::uint64_t index, bool alternative = false);
-    std::string name_at(const UserGrammar& grammar, std::uint64_t index, bool alternative = false);
+    std::string name_at(const Grammar& grammar, std::uint64_t index, bool alternative = false);
 
     // The draws behind the last name made, as `quelvarinox-nombres --traza`
     // writes them: "R" for a reseed, "N:v" for a draw over 0..N that gave v,
@@ -175,6 +175,11 @@ public:
 private:
     std::unique_ptr<detail::NameSource> source_;
 };
+
+// The names of version 2.1, which code written for it still compiles with.
+using CategoryInfo [[deprecated("ahora se llama quelvarinox::Category")]] = Category;
+using InvalidGrammar [[deprecated("ahora se llama quelvarinox::GrammarError")]] = GrammarError;
+using UserGrammar [[deprecated("ahora se llama quelvarinox::Grammar")]] = Grammar;
 
 }  // namespace quelvarinox
 

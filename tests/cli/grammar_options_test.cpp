@@ -91,8 +91,9 @@ TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)
     EXPECT_EQ(std::tuple(endless.status, endless.err),
               std::tuple(2, "/dev/zero:1:1: el fichero pasa de 1048576 bytes (1 MiB), lo más que puede tener una "
                             "gramática\n"));
-    EXPECT_EQ(run_cli("--gramatica /no/existe").err,
-              "No se puede leer la gramática «/no/existe»: no existe.\n");
+    for (const char* option : {"--gramatica", "--comprobar"})
+        EXPECT_EQ(run_cli(std::string(option) + " /no/existe").err,
+                  "quelvarinox-nombres: No se puede leer la gramática «/no/existe»: no existe.\n");
 }
 
 }  // namespace

@@ -41,8 +41,11 @@ TEST(Options, EveryFormOfEveryOptionIsRead)
     EXPECT_FALSE(defaults.seed || defaults.threads || defaults.alternative || defaults.unique || defaults.list);
     EXPECT_EQ(defaults.format, Format::text);
     EXPECT_TRUE(parse({"-l", "-h", "--version"}).options.list);
-    const Options tools = parse({"--exportar", "naboo", "--comprobar", "-"}).options;
-    EXPECT_EQ(std::tuple(tools.export_category, tools.check_file), std::tuple("naboo", "-"));
+    EXPECT_EQ(parse({"--exportar", "naboo"}).options.export_category, "naboo");
+    EXPECT_EQ(parse({"--comprobar", "-"}).options.check_file, "-");
+    const Options learn = parse({"--aprender", "mios.txt", "--nombre=Los míos", "--cla", "mios", "--umbral", "3"}).options;
+    EXPECT_EQ(std::tuple(learn.learn_file, learn.learned_name, learn.learned_key, learn.min_count),
+              std::tuple("mios.txt", "Los míos", "mios", std::optional<std::uint64_t>(3)));
     for (const auto& [name, format] : {std::pair("csv", Format::csv), {"tsv", Format::tsv}, {"texto", Format::text}})
         EXPECT_EQ(parse({"-f", name}).options.format, format) << name;
     // The largest values that are still right.
@@ -64,8 +67,8 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"-t"}, "Opción desconocida: «-t». Prueba --ayuda."},
         {{"-ax"}, "Opción desconocida: «-x». Prueba --ayuda."},
         {{"--colores"}, "Opción desconocida: «--colores». Prueba --ayuda."},
-        {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria, --cantidad o --comprobar."},
-        {{"--a"}, "La opción «--a» es ambigua: puede ser --alternativo, --ayuda o --anotar."},
+        {{"--c", "x"}, "La opción «--c» es ambigua: puede ser --categoria, --cantidad, --comprobar o --clave."},
+        {{"--a"}, "La opción «--a» es ambigua: puede ser --alternativo, --ayuda, --anotar o --aprender."},
         {{"-n", "-c", "kuat"}, "A la opción «-n» le falta su valor."},
         {{"-n", "-0"}, "--cantidad: «-0» no es un número entero escrito solo con cifras; ha de ser un entero de 0 a "
                        "1000000000000."},
@@ -90,6 +93,20 @@ TEST(Options, EveryMistakeGetsItsOwnMessage)
         {{"--min-letras", "5", "--max-letras", "4"}, "--min-letras (5) no puede pasar de --max-letras (4)."},
         {{"--gramatica", "-", "--gramatica", "-"}, "--gramatica -: la entrada estándar solo se puede leer una vez."},
         {{"--gramatica", ""}, "--gramatica: el valor está vacío."},
+        // --comprobar, --exportar and --aprender refuse what they would ignore.
+        {{"--comprobar", "f", "--gramatica", "g"}, "--comprobar solo comprueba la gramática de un fichero, y no hace "
+                                                   "nada con --gramatica: pídalos en órdenes distintas."},
+        {{"--exportar", "kuat", "-n", "3"}, "--exportar solo escribe la gramática de una categoría, y no hace nada con "
+                                            "--cantidad"},
+        {{"--aprender", "f", "--umbral", "3", "-s", "1"}, "--aprender solo escribe la gramática que aprende de una "
+                                                          "lista, con --nombre, --clave y --umbral, y no hace nada con "
+                                                          "--semilla"},
+        {{"--aprender", "f", "--comprobar", "g"}, "--comprobar solo comprueba la gramática de un fichero, y no hace "
+                                                  "nada con --aprender"},
+        {{"-c", "kuat", "--clave", "k"}, "--clave solo vale con --aprender, que aprende una gramática de una lista de "
+                                         "nombres."},
+        {{"--aprender", "f", "--umbral", "1000001"}, "--umbral: «1000001» se sale de los límites; ha de ser un entero "
+                                                     "de 1 a 1000000."},
         // Values are shown, never echoed raw.
         {{"-c", "a\x1b[31m\nb\xc2\x80\xc2\x9f\xc2\xa0,"}, "«a\\x1B[31m\\x0Ab\\xC2\\x80\\xC2\\x9F\xc2\xa0,» deja"},
         {{"--" + std::string(200, 'x')}, "«--" + std::string(58, 'x') + "…»"},

@@ -250,14 +250,49 @@ struct CGrammar {
     size_t needed = 0;
 };
 
-auto text_of(const std::string& text)
+// A grammar read by quelvarinox_grammar_parse or quelvarinox_grammar_parse_file,
+// given where the results go, with each error as "línea:columna: mensaje".
+struct CParsed {
+    template <typename Parse>
+    explicit CParsed(Parse parse) : status(parse(&grammar, &errors))
+    {
+        for (size_t i = 0; i < quelvarinox_grammar_error_count(errors); ++i) {
+            uint32_t line = 99, column = 99;
+            size_t needed = 0;
+            EXPECT_EQ(quelvarinox_grammar_error_at(errors, i, &line, &column, nullptr, 0, &needed),
+                      QUELVARINOX_BUFFER_TOO_SMALL);
+            std::string message(needed, 'x');
+            EXPECT_EQ(quelvarinox_grammar_error_at(errors, i, nullptr, nullptr, message.data(), needed, nullptr),
+                      QUELVARINOX_OK);
+            message.pop_back();
+            mistakes.push_back(std::to_string(line) + ':' + std::to_string(column) + ": " + message);
+        }
+    }
+    CParsed(const CParsed&) = delete;
+    ~CParsed()
+    {
+        quelvarinox_grammar_free(grammar);
+        quelvarinox_grammar_errors_free(errors);
+    }
+
+    quelvarinox_grammar* grammar = nullptr;
+    quelvarinox_grammar_errors* errors = nullptr;
+    quelvarinox_status status;
+    std::vector<std::string> mistakes;
+};
+
+// `text` read by `call`, quelvarinox_grammar_new or quelvarinox_grammar_parse.
+template <typename Call = decltype(&quelvarinox_grammar_new)>
+auto text_of(const std::string& text, Call call = quelvarinox_grammar_new)
 {
-    return [&text](auto... out) { return quelvarinox_grammar_new(text.data(), text.size(), out...); };
+    return [&text, call](auto... out) { return call(text.data(), text.size(), out...); };
 }
 
-auto file_at(const std::string& path)
+// The file at `path` read by `call`, quelvarinox_grammar_from_file or quelvarinox_grammar_parse_file.
+template <typename Call = decltype(&quelvarinox_grammar_from_file)>
+auto file_at(const std::string& path, Call call = quelvarinox_grammar_from_file)
 {
-    return [&path](auto... out) { return quelvarinox_grammar_from_file(path.c_str(), out...); };
+    return [&path, call](auto... out) { return call(path.c_str(), out...); };
 }
 
 // The built-in grammar of `category` through the C interface, or its status's message.
@@ -274,8 +309,8 @@ std::string c_builtin_text(const std::string& category)
 }
 
 // An exported grammar and one of one's own, read from their text and from their
-// file, give the tool's names and traces: the next, a later one without moving
-// on, and the next again.
+// file by either pair of calls, give the tool's names and traces: the next, a
+// later one without moving on, and the next again.
 TEST(GrammarCApi, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
 {
     const std::string exported = c_builtin_text(" TATOOINE ");
@@ -286,13 +321,20 @@ TEST(GrammarCApi, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
         for (const CGrammar* read : {&from_text, &from_file}) {
             ASSERT_EQ(std::tuple(read->status, read->messages, read->needed), std::tuple(QUELVARINOX_OK, "", 1U));
             EXPECT_EQ(std::tuple(read->first.line, read->first.column), std::tuple(0U, 0U));
-            for (const bool alternative : {false, true}) {
-                const auto tool = tool_names(file.path, 3, alternative);
+        }
+        const CParsed parsed_text(text_of(text, quelvarinox_grammar_parse)),
+            parsed_file(file_at(file.path, quelvarinox_grammar_parse_file));
+        for (const CParsed* read : {&parsed_text, &parsed_file})
+            ASSERT_EQ(std::tuple(read->status, read->errors), std::tuple(QUELVARINOX_OK, nullptr));
+        for (const bool alternative : {false, true}) {
+            const auto tool = tool_names(file.path, 3, alternative);
+            for (const quelvarinox_grammar* grammar :
+                 {from_text.grammar, from_file.grammar, parsed_text.grammar, parsed_file.grammar}) {
                 CGenerator c(seed);
                 const auto line = [&](const std::string& name) { return name + '\t' + c.last_trace(); };
-                EXPECT_EQ(line(c.grammar_name(read->grammar, 0, alternative)), tool.at(0));
-                EXPECT_EQ(line(c.grammar_name(read->grammar, 3, alternative)), tool.at(2));
-                EXPECT_EQ(line(c.grammar_name(read->grammar, 0, alternative)), tool.at(1));
+                EXPECT_EQ(line(c.grammar_name(grammar, 0, alternative)), tool.at(0));
+                EXPECT_EQ(line(c.grammar_name(grammar, 3, alternative)), tool.at(2));
+                EXPECT_EQ(line(c.grammar_name(grammar, 0, alternative)), tool.at(1));
             }
         }
     }
@@ -346,10 +388,14 @@ std::string joined(const std::vector<std::string>& lines, const std::string& bef
 }
 
 // Every mistake, at its place, in the text's order; from a file, after its
-// path, as the tool's --comprobar says them.
+// path, as the tool's --comprobar says them. One by one, each is its place and
+// its message, from a text or a file.
 TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
 {
     for (const WrongGrammar& wrong : wrong_grammars()) {
+        const CParsed parsed_text(text_of(wrong.text, quelvarinox_grammar_parse));
+        EXPECT_EQ(std::tuple(parsed_text.status, parsed_text.grammar, parsed_text.mistakes),
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, wrong.messages));
         const std::string messages = joined(wrong.messages, "");
         const CGrammar from_text(text_of(wrong.text));
         EXPECT_EQ(std::tuple(from_text.status, from_text.grammar, from_text.first.line, from_text.first.column,
@@ -363,6 +409,9 @@ TEST(GrammarCApi, WrongTextGivesEveryMistakeAtItsPlace)
                   std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, wrong.first.line, wrong.first.column,
                              joined(wrong.messages, file.path + ":")));
         EXPECT_EQ(from_file.messages + "\n", run_cli("--comprobar '" + file.path + "'").err);
+        const CParsed parsed_file(file_at(file.path, quelvarinox_grammar_parse_file));
+        EXPECT_EQ(std::tuple(parsed_file.status, parsed_file.grammar, parsed_file.mistakes),
+                  std::tuple(QUELVARINOX_INVALID_GRAMMAR, nullptr, wrong.messages));
     }
 }
 
@@ -392,7 +441,8 @@ TEST(GrammarCApi, MessagesTooLongForTheBufferAreCutBetweenCharacters)
     }
 }
 
-// As the tool says it; a file that never ends is read no further than the limit.
+// As the tool says it, and as one error at line 0, column 0; a file that never
+// ends is read no further than the limit.
 TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
 {
     const std::string folder = std::filesystem::temp_directory_path().string();
@@ -400,6 +450,9 @@ TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
         const CGrammar read(file_at(path));
         EXPECT_EQ(std::tuple(read.status, read.grammar, read.first.line, read.first.column, read.messages + "\n"),
                   std::tuple(QUELVARINOX_UNREADABLE_FILE, nullptr, 0U, 0U, run_cli("--comprobar '" + path + "'").err));
+        const CParsed parsed(file_at(path, quelvarinox_grammar_parse_file));
+        EXPECT_EQ(std::tuple(parsed.status, parsed.grammar, parsed.mistakes),
+                  std::tuple(QUELVARINOX_UNREADABLE_FILE, nullptr, std::vector<std::string>{"0:0: " + read.messages}));
     }
     EXPECT_EQ(CGrammar(file_at("/no/existe.toml")).messages, "No se puede leer la gramática «/no/existe.toml»: no existe.");
     EXPECT_EQ(CGrammar(file_at("/no/\x01\xff")).messages, "No se puede leer la gramática «/no/\\x01\\xFF»: no existe.");
@@ -414,7 +467,7 @@ TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
 TEST(GrammarCApi, BuiltinGrammarsAndTheirInfo)
 {
     std::set<std::string> programs;
-    for (const CategoryInfo& category : categories()) {
+    for (const Category& category : categories()) {
         const std::string text = c_builtin_text(std::string(category.display_text));
         if (text == quelvarinox_status_message(QUELVARINOX_NOT_A_GRAMMAR)) {
             programs.emplace(category.key);
@@ -449,10 +502,15 @@ TEST(GrammarCApi, FreedGrammarLeavesTheLastTraceWhole)
               lines_of(run_cli("-c garos --desde 5 -n 1 --traza -s " + std::to_string(seed)).out).at(0));
 }
 
-// A call rejected makes no name and no grammar: *grammar is set to NULL.
-TEST(GrammarCApi, NullPointersAndIndexZeroAreInvalidArguments)
+// A call rejected makes no name, no grammar and no errors: *grammar and
+// *errors are set to NULL. Errors are handed over only when they are asked for.
+TEST(GrammarCApi, NullPointersAndIndicesOutOfRangeAreInvalidArguments)
 {
     const CGrammar good(text_of(own_grammar));
+    const std::string empty;
+    const CParsed wrong(text_of(empty, quelvarinox_grammar_parse));
+    ASSERT_EQ(quelvarinox_grammar_error_count(wrong.errors), wrong_grammars().front().messages.size());
+    quelvarinox_grammar_errors* errors = wrong.errors;
     const quelvarinox_grammar* const g = good.grammar;
     CGenerator c(7);
     quelvarinox_generator* const gen = c.g;
@@ -464,27 +522,42 @@ TEST(GrammarCApi, NullPointersAndIndexZeroAreInvalidArguments)
         made = good.grammar;
         return status;
     };
+    const auto handed_none = [&](quelvarinox_status status) {
+        EXPECT_EQ(errors, nullptr);
+        errors = wrong.errors;
+        return made_none(status);
+    };
     const std::vector<quelvarinox_status> invalid = {
         made_none(quelvarinox_grammar_new(nullptr, 1, &made, &first, out, 9, nullptr)),
         made_none(quelvarinox_grammar_from_file("/no/existe", &made, &first, nullptr, 1, nullptr)),
         quelvarinox_grammar_new(own_grammar.data(), own_grammar.size(), nullptr, &first, out, 9, nullptr),
         quelvarinox_grammar_info(g, nullptr), quelvarinox_grammar_name(gen, nullptr, 0, out, 9, nullptr),
         quelvarinox_grammar_name(gen, g, 0, nullptr, 1, nullptr), quelvarinox_grammar_name_at(gen, g, 0, 0, out, 9, nullptr),
-        quelvarinox_grammar_name_at(nullptr, g, 1, 0, out, 9, nullptr), quelvarinox_builtin_grammar_text(nullptr, out, 9, nullptr)};
+        quelvarinox_grammar_name_at(nullptr, g, 1, 0, out, 9, nullptr), quelvarinox_builtin_grammar_text(nullptr, out, 9, nullptr),
+        handed_none(quelvarinox_grammar_parse(nullptr, 1, &made, &errors)),
+        handed_none(quelvarinox_grammar_parse_file(nullptr, &made, &errors)),
+        quelvarinox_grammar_parse(own_grammar.data(), own_grammar.size(), nullptr, nullptr),
+        quelvarinox_grammar_error_at(nullptr, 0, nullptr, nullptr, out, 9, nullptr),
+        quelvarinox_grammar_error_at(wrong.errors, quelvarinox_grammar_error_count(wrong.errors), nullptr, nullptr, out, 9, nullptr),
+        quelvarinox_grammar_error_at(wrong.errors, 0, nullptr, nullptr, nullptr, 1, nullptr)};
     EXPECT_EQ(invalid, std::vector<quelvarinox_status>(invalid.size(), QUELVARINOX_INVALID_ARGUMENT));
     EXPECT_EQ(c.last_trace(), "");
     EXPECT_EQ(made_none(quelvarinox_grammar_new(nullptr, 0, &made, nullptr, nullptr, 0, nullptr)),
               QUELVARINOX_INVALID_GRAMMAR);
+    EXPECT_EQ(quelvarinox_grammar_parse(nullptr, 0, &made, nullptr), QUELVARINOX_INVALID_GRAMMAR);
+    EXPECT_EQ(made, nullptr);
+    EXPECT_EQ(quelvarinox_grammar_error_count(nullptr), 0U);
     quelvarinox_grammar_free(nullptr);
+    quelvarinox_grammar_errors_free(nullptr);
 }
 
 // The same names as the C interface's, through name(), name_at(), names() and
 // for_each_name().
-TEST(UserGrammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
+TEST(Grammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
 {
     for (const std::string& text : {c_builtin_text("tatooine"), own_grammar}) {
         const TemporaryFile file(text);
-        for (const UserGrammar& grammar : {UserGrammar::from_text(text), UserGrammar::from_file(file.path)}) {
+        for (const Grammar& grammar : {Grammar::from_text(text), Grammar::from_file(file.path)}) {
             for (const bool alternative : {false, true}) {
                 const auto tool = tool_names(file.path, 4, alternative);
                 Generator generator(seed);
@@ -503,11 +576,11 @@ TEST(UserGrammar, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
     }
 }
 
-TEST(UserGrammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
+TEST(Grammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
 {
-    const UserGrammar first = UserGrammar::from_text(c_builtin_text("tatooine"));
-    const UserGrammar copy = first;
-    const UserGrammar again = UserGrammar::from_text(c_builtin_text("tatooine"));
+    const Grammar first = Grammar::from_text(c_builtin_text("tatooine"));
+    const Grammar copy = first;
+    const Grammar again = Grammar::from_text(c_builtin_text("tatooine"));
     const auto tool = lines_of(run_cli("-c tatooine -n 4 -s 7").out);
     Generator generator(7);
     EXPECT_EQ(generator.name("tatooine"), tool.at(0));
@@ -515,32 +588,45 @@ TEST(UserGrammar, CopiesAndGrammarsOfOneKeyShareTheirCountApartFromTheList)
     EXPECT_EQ(generator.name(copy), tool.at(1));
     EXPECT_EQ(generator.names(again, 2), std::vector<std::string>(tool.begin() + 2, tool.end()));
     EXPECT_EQ(generator.name("Tatooine"), tool.at(1));
-    const UserGrammar own = UserGrammar::from_text(own_grammar);
+    const Grammar own = Grammar::from_text(own_grammar);
     EXPECT_EQ(std::tuple(own.display_text(), own.key(), own.description(), own.reads_alternative_mode()),
               std::tuple("Mía", "mia", "Una lengua «mía».", false));
 }
 
 // The first mistake's place and message, every mistake, and what() with them
 // all, as the C interface gives them.
-TEST(UserGrammar, WrongOrUnreadableFilesThrowWhatTheCInterfaceSays)
+TEST(Grammar, WrongOrUnreadableFilesThrowWhatTheCInterfaceSays)
 {
-    const WrongGrammar wrong = wrong_grammars().back();
-    try {
-        UserGrammar::from_text(wrong.text);
-        ADD_FAILURE() << "no InvalidGrammar";
-    } catch (const InvalidGrammar& error) {
+    // Each mistake as "línea:columna: mensaje".
+    const auto placed = [](const std::vector<GrammarMistake>& mistakes) {
+        std::vector<std::string> lines;
+        for (const GrammarMistake& mistake : mistakes)
+            lines.push_back(std::to_string(mistake.line) + ':' + std::to_string(mistake.column) + ": " + mistake.message);
+        return lines;
+    };
+    for (const WrongGrammar& wrong : wrong_grammars()) {
+        const TemporaryFile file(wrong.text);
         const std::string& first = wrong.messages.front();
-        EXPECT_EQ(std::tuple(error.line(), error.column(), error.message(), error.errors().size(), std::string(error.what())),
-                  std::tuple(wrong.first.line, wrong.first.column, first.substr(first.find(": ") + 2), 1U, first));
+        for (const bool from_file : {false, true}) {
+            try {
+                from_file ? Grammar::from_file(file.path) : Grammar::from_text(wrong.text);
+                ADD_FAILURE() << "no GrammarError";
+            } catch (const GrammarError& error) {
+                EXPECT_EQ(std::tuple(error.line(), error.column(), error.message(), placed(error.errors())),
+                          std::tuple(wrong.first.line, wrong.first.column, first.substr(first.find(": ") + 2),
+                                     wrong.messages));
+                EXPECT_EQ(error.what(), from_file ? CGrammar(file_at(file.path)).messages : joined(wrong.messages, ""));
+            }
+        }
     }
     try {
-        UserGrammar::from_file("/no/existe.toml");
+        Grammar::from_file("/no/existe.toml");
         ADD_FAILURE() << "no UnreadableGrammar";
     } catch (const UnreadableGrammar& error) {
         EXPECT_EQ(std::tuple(std::string(error.what()), error.error_number()),
                   std::tuple(CGrammar(file_at("/no/existe.toml")).messages, ENOENT));
     }
-    EXPECT_THROW(UserGrammar::from_file("/dev/zero"), InvalidGrammar);
+    EXPECT_THROW(Grammar::from_file("/dev/zero"), GrammarError);
 }
 
 }  // namespace

@@ -13,6 +13,6 @@ try {
     console.log(name);
 } catch (error) {
   if (error instanceof GrammarError)
-    console.error(`${error.linea}:${error.columna}: ${error.errores[0].mensaje}`);
+    console.error(`${error.line}:${error.column}: ${error.errors[0].message}`);
   throw error;
 }

@@ -1,7 +1,7 @@
 // The npm package, imported by its name from the folder it was installed into,
 // against quelvarinox-nombres (the first argument): the same categories and
 // version, and the same seeded names and traces of every category and of
-// grammars of one's own in both modes.
+// grammars of one's own in both modes, also after hostile grammar texts.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
@@ -30,7 +30,7 @@ test('the categories and the version are the tool\'s', async () => {
   assert.equal(await load(), quelvarinox);
 });
 
-test('every category gives the tool\'s seeded names and traces, in both modes', () => {
+function assertTheToolsNamesOfEveryCategory() {
   for (const options of [[], ['-a']]) {
     const generator = quelvarinox.generator(SEED);
     assert.equal(generator.seed, SEED);
@@ -40,7 +40,9 @@ test('every category gives the tool\'s seeded names and traces, in both modes', 
     assert.deepEqual(made, toolLines('-s', String(SEED), '-n', String(NAMES_PER_CATEGORY), '--traza', ...options));
     generator.free();
   }
-});
+}
+
+test('every category gives the tool\'s seeded names and traces, in both modes', assertTheToolsNamesOfEveryCategory);
 
 // However the category is written; nameAt() leaves the count alone.
 test('names() and nameAt() follow name(), and a drawn seed makes the same names again', () => {
@@ -130,10 +132,124 @@ test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s -
     const messages = spawnSync(tool, ['--comprobar', file], { encoding: 'utf8' }).stderr.trimEnd().replaceAll(`${file}:`, '');
     assert.throws(() => quelvarinox.grammar(wrong), (error) => {
       assert.ok(error instanceof GrammarError && error.message === messages);
-      assert.deepEqual([error.linea, error.columna, error.errores.length], [2, 9, 2]);
-      assert.deepEqual(error.errores.map(({ linea, columna, mensaje }) => `${linea}:${columna}: ${mensaje}`),
+      assert.deepEqual([error.line, error.column, error.errors.length], [2, 9, 2]);
+      assert.deepEqual(error.errors.map(({ line, column, message }) => `${line}:${column}: ${message}`),
         messages.split('\n'));
+      assert.deepEqual([error.linea, error.columna, error.errores], [error.line, error.column,
+        error.errors.map(({ line, column, message }) => ({ linea: line, columna: column, mensaje: message }))]);
       return true;
     });
   });
+});
+
+// Whatever characters a message quotes from the text; a grammar's text is a string and nothing else.
+test('any text gives a grammar or a GrammarError, and anything but a string a TypeError', () => {
+  for (const text of ['"a\\nb" = 1\n', '"\\u0000" = 1', '"\\u2028\\u0085" = 1', 'x = "\\"\\\\"', '["\\t"]\n', '"«:1:1: »" = 1'])
+    assert.throws(() => quelvarinox.grammar(text), GrammarError, text);
+  for (const value of [undefined, null, 7, [ownGrammar], new String(ownGrammar)])
+    assert.throws(() => quelvarinox.grammar(value), TypeError, String(value));
+});
+
+// Hostile texts, made by families: each family makes a text of at most `bytes`
+// bytes, its keys and tables after `prefix`, so that the texts of several
+// families make one together.
+const GRAMMAR_LIMIT = 1 << 20;
+const bytesOf = (text) => Buffer.byteLength(text);
+// head, then unit as many times as fit, then tail.
+const repeated = (head, unit, tail, bytes) =>
+  head + unit.repeat(Math.max(0, Math.floor((bytes - bytesOf(head + tail)) / bytesOf(unit)))) + tail;
+// part(0), part(1), … as many as fit.
+function numbered(part, bytes) {
+  const parts = [];
+  for (let i = 0, size = 0; size + bytesOf(part(i)) <= bytes; size += bytesOf(part(i)), i++) parts.push(part(i));
+  return parts.join('');
+}
+// The i-th of the shortest names: 1, 2, then 3 characters of 64.
+const ALPHABET = 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-';
+function shortName(i) {
+  let length = 1;
+  for (let first = 0; i - first >= ALPHABET.length ** length; length++) first += ALPHABET.length ** length;
+  let rest = i - [...Array(length - 1)].reduce((sum, _, k) => sum + ALPHABET.length ** (k + 1), 0), name = '';
+  for (let k = 0; k < length; k++, rest = Math.floor(rest / ALPHABET.length)) name = ALPHABET[rest % ALPHABET.length] + name;
+  return name;
+}
+// A grammar of one's own with `section` taken out, and the family's text after
+// it; or, for root keys, before it.
+const afterOwnGrammar = (make, section = '') => (bytes, prefix) => {
+  const own = ownGrammar.replace(section, '');
+  return own + make(bytes - bytesOf(own), prefix);
+};
+const beforeOwnGrammar = (make) => (bytes, prefix) => make(bytes - bytesOf(ownGrammar), prefix) + ownGrammar;
+const ATTACK = '[ataque.pesos]\nl = 1\n"ñ" = 1\n';
+const SYLLABLES = '[silabas]\ntirada = 2\nfilas = [[0, 2, 1]]\n';
+const hostileFamilies = {
+  integers: (b, p) => repeated(`${p}x = [`, '1,', ']\n', b),
+  strings: (b, p) => repeated(`${p}x = [`, '"",', ']\n', b),
+  inlineTables: (b, p) => repeated(`${p}x = [`, '{},', ']\n', b),
+  emptyArrays: (b, p) => repeated(`${p}x = [`, '[],', ']\n', b),
+  mixedArray: (b, p) => repeated(`${p}x = [`, '1,"a",[],{b=1},1.5,true,1979-05-27,', ']\n', b),
+  arraysOfTables: (b, p) => repeated('', `[[${p}a]]\n`, '', b),
+  tables: (b, p) => numbered((i) => `[${p}${shortName(i)}]\n`, b),
+  keys: (b, p) => numbered((i) => `${p}${shortName(i)}=1\n`, b),
+  inlineKeys: (b, p) => `${p}x = {${numbered((i) => `k${i}=1,`, b - 12)}z=1}\n`,
+  dottedKeys: (b, p) => numbered((i) => `${p}a.k${i} = 1\n`, b),
+  nestedArrays: (b, p) => repeated(`${p}x = `, '[', '', b / 2) + ']'.repeat(b / 2),
+  nestedInlineTables: (b, p) => repeated(`${p}x = `, '{a=', '1', b / 2) + '}'.repeat(b / 2),
+  longKey: (b, p) => repeated(`"${p}`, 'k', '" = 1\n', b),
+  longString: (b, p) => repeated(`${p}x = "`, 'ñ', '"\n', b),
+  escapes: (b, p) => repeated(`${p}x = "`, '\\u0001\\t\\\\\\"', '"\n', b),
+  controlKeys: (b, p) => numbered((i) => `"${p}\\u000${i % 10}\\n${i}" = 1\n`, b),
+  multilineStrings: (b, p) => repeated(`${p}x = """`, 'línea\n', '"""\n', b),
+  comment: afterOwnGrammar((b, p) => repeated(`# ${p}`, 'comentario ', '\n', b)),
+  blankLines: afterOwnGrammar((b) => repeated('', '\n', '', b)),
+  unfinished: (b, p) => repeated(`${p}x = [`, '1,', '', b),
+  extraArray: beforeOwnGrammar((b, p) => repeated(`${p}x = [`, '1,', ']\n', b)),
+  description: beforeOwnGrammar((b, p) => repeated(`${p}descripcion = "`, 'a', '"\n', b)),
+  weights: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `${shortName(i)} = 1\n`, b), ATTACK),
+  zeroWeights: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `${shortName(i)} = 0\n`, b), ATTACK),
+  longPieces: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `piezalarga${i} = 1\n`, b), ATTACK),
+  rows: afterOwnGrammar((b, p) => repeated(`[${p}silabas]\ntirada = 2\nfilas = [`, '[0,2,1],', ']\n', b), SYLLABLES),
+  keysInTables: afterOwnGrammar((b, p) => numbered((i) => `[${p}ataque.${shortName(i)}]\n`, b)),
+};
+// Each family at sizes that grow by four to the limit; the costs of the
+// loader's checks grow with the size, so only the last size takes long.
+const SIZES = [64, 256, 1024, 4096, 16384, 65536, GRAMMAR_LIMIT];
+
+// Each family at each size, then two or three families at a time, each with
+// its share of the size, and texts past the limit.
+function* hostileTexts() {
+  const makers = Object.entries(hostileFamilies);
+  for (const [name, make] of makers)
+    for (const bytes of SIZES) yield [`${name} (${bytes})`, make(bytes, '')];
+  for (let i = 0; i < makers.length; i++) {
+    const mixed = [makers[i], makers[(i * 7 + 3) % makers.length], makers[(i * 11 + 5) % makers.length]].slice(0, 2 + i % 2);
+    const bytes = SIZES[SIZES.length - 2 - i % 3];
+    yield [`${mixed.map(([name]) => name).join(' + ')} (${bytes})`,
+      mixed.map(([, make], k) => make(Math.floor(bytes / mixed.length) - 1, `m${k}`)).join('\n')];
+  }
+  yield ['past the limit', 'x'.repeat(GRAMMAR_LIMIT + 1)];
+  yield ['64 times the limit', 'x'.repeat(64 * GRAMMAR_LIMIT)];
+}
+
+test('any hostile text of up to 1 MiB gives a grammar or a GrammarError, and the names stay the tool\'s', () => {
+  const outcomes = { grammar: 0, GrammarError: 0 };
+  for (const [name, text] of hostileTexts()) {
+    try {
+      quelvarinox.grammar(text).free();
+      outcomes.grammar++;
+    } catch (error) {
+      assert.ok(error instanceof GrammarError && error.errors.length > 0, `${name}: ${error}`);
+      outcomes.GrammarError++;
+    }
+  }
+  assert.ok(outcomes.grammar > 0 && outcomes.grammar + outcomes.GrammarError >= 200, JSON.stringify(outcomes));
+  assertTheToolsNamesOfEveryCategory();
+});
+
+// Tables named by keys of thousands of parts, each one table deeper.
+test('keys dotted thousands of times deep give a GrammarError, and the names stay the tool\'s', () => {
+  for (const depth of [1000, 10000, 100000, 500000])
+    for (const text of [`[a${'.a'.repeat(depth)}]\n`, `a${'.a'.repeat(depth)} = 1\n`])
+      assert.throws(() => quelvarinox.grammar(text), GrammarError, `${depth} parts: ${text.slice(0, 12)}`);
+  assertTheToolsNamesOfEveryCategory();
 });

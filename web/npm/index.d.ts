@@ -19,11 +19,12 @@ export interface Grammar extends Category {
   free(): void;
 }
 
-/** One mistake of a grammar's text: its line and column, from 1, and what is wrong. */
+/** One mistake of a grammar's text: its line and column, from 1, and what is wrong, in Spanish. */
 export interface GrammarMistake {
-  readonly linea: number;
-  readonly columna: number;
-  readonly mensaje: string;
+  readonly line: number;
+  /** Counted in characters, not in bytes. */
+  readonly column: number;
+  readonly message: string;
 }
 
 /**
@@ -34,10 +35,16 @@ export class GrammarError extends Error {
   private constructor();
   readonly name: 'GrammarError';
   /** Where the first mistake is. */
-  readonly linea: number;
-  readonly columna: number;
+  readonly line: number;
+  readonly column: number;
   /** Every mistake, in the order of the text. */
-  readonly errores: readonly GrammarMistake[];
+  readonly errors: readonly GrammarMistake[];
+  /** @deprecated Use `line`; kept for the 2.x series. */
+  readonly linea: number;
+  /** @deprecated Use `column`; kept for the 2.x series. */
+  readonly columna: number;
+  /** @deprecated Use `errors`; kept for the 2.x series. */
+  readonly errores: readonly { readonly linea: number; readonly columna: number; readonly mensaje: string }[];
 }
 
 /**
@@ -75,7 +82,10 @@ export interface Quelvarinox {
   readonly categories: readonly Category[];
   /** A generator seeded with `seed`, a whole number from 0 to 2^64 − 1 (a bigint above 2^53), or with one drawn at random. */
   generator(seed?: number | bigint): Generator;
-  /** A grammar of one's own from its text (a TOML file's); throws a GrammarError when it is wrong. */
+  /**
+   * A grammar of one's own from its text (a TOML file's, of up to 1 MiB); throws a GrammarError when it is
+   * wrong, and a TypeError for anything but a string.
+   */
   grammar(text: string): Grammar;
   /** The categories whose names a grammar file makes, in the list's order: the ones builtinGrammarText() writes out. */
   grammarCategories(): readonly Category[];

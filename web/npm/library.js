@@ -7,32 +7,44 @@ import createModule from './quelvarinox.js';
 const STATUS_OK = 0;
 const STATUS_UNKNOWN_CATEGORY = 1;
 const STATUS_BUFFER_TOO_SMALL = 2;
+const STATUS_OUT_OF_MEMORY = 4;
 const STATUS_INVALID_GRAMMAR = 5;
 const STATUS_NOT_A_GRAMMAR = 6;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 // struct quelvarinox_category: three pointers and an int, four bytes each.
 const CATEGORY_SIZE = 16;
 // Where the C calls write back, in bytes from the start of CApi's #out: a
-// pointer, a 64-bit number or a size; a struct quelvarinox_grammar_error (two
-// 32-bit numbers); the size of a grammar's messages.
-const OUT_FIRST = 8;
-const OUT_NEEDED = 16;
-const OUT_SIZE = 24;
+// pointer, a 64-bit number or a size; the errors of a grammar; the line and the
+// column of one of them.
+const OUT_ERRORS = 8;
+const OUT_LINE = 12;
+const OUT_COLUMN = 16;
+const OUT_SIZE = 20;
 
 // Thrown for a grammar's text that is wrong: `message` gives every mistake, one
-// a line, as "línea:columna: mensaje"; `linea` and `columna` say where the first
-// is, and `errores` holds each as { linea, columna, mensaje }.
+// a line, as "línea:columna: mensaje"; `line` and `column` say where the first
+// is, and `errors` holds each as { line, column, message }.
 export class GrammarError extends Error {
-  constructor(messages, linea, columna) {
-    super(messages);
+  constructor(errors) {
+    super(errors.map(({ line, column, message }) => `${line}:${column}: ${message}`).join('\n'));
     this.name = 'GrammarError';
-    this.linea = linea;
-    this.columna = columna;
-    this.errores = Object.freeze(messages.split('\n').map((line) => {
-      const [, place, mensaje] = /^(\d+:\d+): (.*)$/s.exec(line);
-      const [lineNumber, columnNumber] = place.split(':').map(Number);
-      return Object.freeze({ linea: lineNumber, columna: columnNumber, mensaje });
-    }));
+    this.line = errors[0].line;
+    this.column = errors[0].column;
+    this.errors = Object.freeze(errors.map((error) => Object.freeze(error)));
+  }
+
+  // The Spanish names of the first versions, kept for the 2.x series.
+  get linea() {
+    return this.line;
+  }
+
+  get columna() {
+    return this.column;
+  }
+
+  get errores() {
+    return Object.freeze(this.errors.map(({ line, column, message }) =>
+      Object.freeze({ linea: line, columna: column, mensaje: message })));
   }
 }
 
@@ -46,7 +58,7 @@ class CApi {
 
   constructor(module) {
     this.#module = module;
-    this.#out = module._malloc(OUT_SIZE);
+    this.#out = this.allocate(OUT_SIZE);
     this.#reserve(this.#buffer, 256);
     this.#reserve(this.#input, 64);
   }
@@ -100,31 +112,54 @@ class CApi {
     return (BigInt(high) << 32n) | BigInt(low);
   }
 
-  // The grammar that `text` holds, as the pointer quelvarinox_grammar_new gives,
-  // or its mistakes thrown as a GrammarError.
+  // The grammar that `text` holds, as the pointer quelvarinox_grammar_parse
+  // gives, or its mistakes thrown as a GrammarError.
   grammar(text) {
     const m = this.#module;
+    // The text has memory of its own only for the call, so that a long one does not keep it.
     const length = m.lengthBytesUTF8(text);
-    const source = this.input(text);
-    const read = () => m._quelvarinox_grammar_new(source, length, this.#out, this.#out + OUT_FIRST,
-      this.#buffer.address, this.#buffer.size, this.#out + OUT_NEEDED);
-    let status = read();
-    const needed = m.HEAPU32[(this.#out + OUT_NEEDED) >> 2];
-    if (status === STATUS_INVALID_GRAMMAR && needed > this.#buffer.size) {
-      this.#reserve(this.#buffer, needed);
-      status = read();
+    const source = this.allocate(length + 1);
+    let status;
+    try {
+      m.stringToUTF8(text, source, length + 1);
+      status = m._quelvarinox_grammar_parse(source, length, this.#out, this.#out + OUT_ERRORS);
+    } finally {
+      m._free(source);
     }
     if (status === STATUS_INVALID_GRAMMAR) {
-      const first = (this.#out + OUT_FIRST) >> 2;
-      throw new GrammarError(this.string(this.#buffer.address), m.HEAPU32[first], m.HEAPU32[first + 1]);
+      const errors = m.HEAPU32[(this.#out + OUT_ERRORS) >> 2];
+      let mistakes;
+      try {
+        mistakes = this.#errors(errors);
+      } finally {
+        m._quelvarinox_grammar_errors_free(errors);
+      }
+      throw new GrammarError(mistakes);
     }
     this.check(status);
     return m.HEAPU32[this.#out >> 2];
   }
 
+  // Each error of a quelvarinox_grammar_errors, as { line, column, message }.
+  #errors(errors) {
+    const m = this.#module;
+    return Array.from({ length: m._quelvarinox_grammar_error_count(errors) }, (_, index) => {
+      const message = this.text((buffer, size, needed) => m._quelvarinox_grammar_error_at(errors, index,
+        this.#out + OUT_LINE, this.#out + OUT_COLUMN, buffer, size, needed));
+      return { line: m.HEAPU32[(this.#out + OUT_LINE) >> 2], column: m.HEAPU32[(this.#out + OUT_COLUMN) >> 2], message };
+    });
+  }
+
+  // `size` bytes of the module's memory, for the caller to free.
+  allocate(size) {
+    const address = this.#module._malloc(size);
+    if (!address) this.check(STATUS_OUT_OF_MEMORY);
+    return address;
+  }
+
   categories() {
     const m = this.#module;
-    const entry = m._malloc(CATEGORY_SIZE);
+    const entry = this.allocate(CATEGORY_SIZE);
     const list = [];
     try {
       for (let index = 0; index < m._quelvarinox_category_count(); index++) {
@@ -145,7 +180,9 @@ class CApi {
 
   #reserve(buffer, size) {
     this.#module._free(buffer.address);
-    buffer.address = this.#module._malloc(size);
+    buffer.address = 0;
+    buffer.size = 0;
+    buffer.address = this.allocate(size);
     buffer.size = size;
   }
 }
@@ -170,7 +207,7 @@ class Grammar {
     this.#api = api;
     const m = api.module;
     const pointer = api.grammar(text);
-    const info = m._malloc(CATEGORY_SIZE);
+    const info = api.allocate(CATEGORY_SIZE);
     try {
       api.check(m._quelvarinox_grammar_info(pointer, info));
       const [displayText, key, description, readsAlternativeMode] = m.HEAPU32.subarray(info >> 2, (info >> 2) + 4);
@@ -284,7 +321,9 @@ class Quelvarinox {
 
   // A grammar of one's own from its text, in the format of quelvarinox-gramatica(5).
   grammar(text) {
-    return new Grammar(this.#api, String(text));
+    if (typeof text !== 'string')
+      throw new TypeError(`El texto de una gramática es una cadena, no ${text === null ? 'null' : typeof text}`);
+    return new Grammar(this.#api, text);
   }
 
   // The categories whose names a grammar file makes: the ones builtinGrammarText() writes out.

@@ -9,11 +9,11 @@ int main(int argc, char** argv)
 {
     quelvarinox::Generator generator(7);
     try {
-        const auto names = argc > 1 ? generator.names(quelvarinox::UserGrammar::from_file(argv[1]), 5)
+        const auto names = argc > 1 ? generator.names(quelvarinox::Grammar::from_file(argv[1]), 5)
                                     : generator.names("Ord Mantell", 5);
         for (const std::string& name : names)
             std::cout << name << '\n';
-    } catch (const quelvarinox::InvalidGrammar& error) {
+    } catch (const quelvarinox::GrammarError& error) {
         std::cout << error.line() << ':' << error.column() << ": " << error.message() << '\n';
         std::cerr << error.what() << '\n';
         return 1;
