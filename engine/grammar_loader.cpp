@@ -11,6 +11,7 @@
 
 #include "engine/grammar_text.h"
 #include "engine/toml.h"
+#include "text/shown.h"
 
 namespace quelvarinox::detail {
 
@@ -19,8 +20,6 @@ namespace {
 using namespace std::string_literals;
 
 constexpr std::string_view table_keys[] = {"tirada", "filas", "resto", "resto_en", "pesos"};
-
-std::string quoted(std::string_view text) { return "«" + std::string(text) + "»"; }
 
 std::string section(std::string_view name) { return "[" + std::string(name) + "]"; }
 
@@ -74,9 +73,9 @@ public:
         for (auto&& [key, value] : table) {
             if (std::find(known.begin(), known.end(), key.str()) != known.end())
                 continue;
-            std::string message = "clave desconocida " + quoted(key.str()) + " en " + std::string(where);
+            std::string message = "clave desconocida " + shown(key.str()) + " en " + std::string(where);
             if (const auto meant = closest_key(key.str(), known))
-                message += "; ¿quería decir " + quoted(*meant) + "?";
+                message += "; ¿quería decir " + shown(*meant) + "?";
             else
                 message += "; las claves son " + key_list(known);
             error(key.source(), message);
@@ -118,12 +117,7 @@ public:
             return std::nullopt;
         }
         const std::string& text = value->get();
-        if (text.size() > limit) {
-            error(node, std::string(what) + " tiene " + std::to_string(text.size()) + " bytes; como mucho puede tener " +
-                            std::to_string(limit));
-            return std::nullopt;
-        }
-        if (const auto problem = text_problem(text, multiline)) {
+        if (const auto problem = text_problem(text, limit, multiline)) {
             error(node, std::string(what) + " " + *problem);
             return std::nullopt;
         }
@@ -174,7 +168,7 @@ public:
         if (weighted) {
             for (const std::string_view key : {"tirada", "filas", "resto", "resto_en"})
                 if (const toml::node* mixed = node.get(key))
-                    error(*mixed, "una tabla con «pesos» no lleva " + quoted(key) + ": los pesos ya dicen las tiradas");
+                    error(*mixed, "una tabla con «pesos» no lleva " + shown(key) + ": los pesos ya dicen las tiradas");
             if (!weights(*node.get("pesos"), name, read, from_key, draft))
                 return std::nullopt;
         } else if (!ranges(node, name, read, draft)) {
@@ -491,12 +485,12 @@ private:
     {
         const toml::node* node = root_.get(key);
         if (!node) {
-            reader_.error(root_.source(), "falta " + quoted(key) + " al principio del fichero");
+            reader_.error(root_.source(), "falta " + shown(key) + " al principio del fichero");
             return std::nullopt;
         }
-        const auto text = reader_.text(*node, quoted(key), grammar_limits::identity_bytes);
+        const auto text = reader_.text(*node, shown(key), grammar_limits::identity_bytes);
         if (text && text->empty()) {
-            reader_.error(*node, quoted(key) + " no puede estar vacío");
+            reader_.error(*node, shown(key) + " no puede estar vacío");
             return std::nullopt;
         }
         return text;
@@ -512,7 +506,7 @@ private:
         }
         const auto* table = node->as_table();
         if (!table)
-            reader_.error(*node, quoted(name) + " debe ser una tabla: " + section(name) + " y sus claves debajo");
+            reader_.error(*node, shown(name) + " debe ser una tabla: " + section(name) + " y sus claves debajo");
         return table;
     }
 
@@ -528,9 +522,8 @@ private:
 
     std::optional<PieceSlot> piece_from_key(const toml::key& key, std::string_view name)
     {
-        if (key.str().size() > TablePiece::room || text_problem(key.str())) {
-            reader_.error(key.source(), "la pieza " + quoted(key.str()) + " de " + section(name) +
-                                            " no vale: una pieza es texto UTF-8 de como mucho 8 bytes");
+        if (const auto problem = text_problem(key.str(), TablePiece::room)) {
+            reader_.error(key.source(), "la pieza " + shown(key.str()) + " de " + section(name) + " " + *problem);
             return std::nullopt;
         }
         PieceSlot slot;
@@ -611,17 +604,17 @@ private:
     {
         std::string names;
         for (const auto& [text, value] : options)
-            names += (names.empty() ? "" : ", ") + quoted(text);
+            names += (names.empty() ? "" : ", ") + shown(text);
         const toml::node* chosen = node.get(key);
         if (!chosen) {
-            reader_.error(node, section(name) + " necesita " + quoted(key) + ": " + names);
+            reader_.error(node, section(name) + " necesita " + shown(key) + ": " + names);
             return options.begin()->second;
         }
         if (const auto* text = chosen->as_string())
             for (const auto& [option, value] : options)
                 if (text->get() == option)
                     return value;
-        reader_.error(*chosen, quoted(key) + " en " + section(name) + " es uno de " + names);
+        reader_.error(*chosen, shown(key) + " en " + section(name) + " es uno de " + names);
         return options.begin()->second;
     }
 
@@ -723,7 +716,7 @@ private:
                     found = true;
                 }
             if (!found) {
-                reader_.error(element, "la vocal " + quoted(Piece(slot->piece())) + " no está en [vocal]");
+                reader_.error(element, "la vocal " + shown(Piece(slot->piece())) + " no está en [vocal]");
                 return;
             }
         }
@@ -745,7 +738,7 @@ private:
         if (const toml::node* fixed = node->get("fija")) {
             for (const std::string_view key : {"tirada", "filas", "pesos", "resto", "resto_en"})
                 if (const toml::node* mixed = node->get(key))
-                    reader_.error(*mixed, "una [forma] con «fija» no se tira: no lleva " + quoted(key));
+                    reader_.error(*mixed, "una [forma] con «fija» no se tira: no lleva " + shown(key));
             if (auto only = form(*fixed, joined))
                 grammar.fixed_form = std::move(*only);
         } else {
@@ -818,7 +811,7 @@ private:
                                                                {"iniciales", &made.initial}};
         for (const auto& [key, set] : sets)
             if (const toml::node* words_node = record->get(key)) {
-                const auto read = reader_.positions(*words_node, quoted(key), made.words);
+                const auto read = reader_.positions(*words_node, shown(key), made.words);
                 good = read.has_value() && good;
                 *set = read.value_or(0);
             }

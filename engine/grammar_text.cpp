@@ -4,13 +4,12 @@
 #include <array>
 #include <utility>
 
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::detail {
 
 namespace {
-
-bool is_control(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
 
 // What stands between the quotes after `marker` in a parser's description:
 // "saw 'x'" gives "x".
@@ -45,8 +44,10 @@ std::size_t edit_distance(std::string_view a, std::string_view b)
 
 }  // namespace
 
-std::optional<std::string> text_problem(std::string_view text, bool multiline)
+std::optional<std::string> text_problem(std::string_view text, std::size_t limit, bool multiline)
 {
+    if (text.size() > limit)
+        return "tiene " + std::to_string(text.size()) + " bytes; como mucho puede tener " + std::to_string(limit);
     while (!text.empty()) {
         const auto character = first_utf8_character(text);
         if (!character)
@@ -85,7 +86,7 @@ std::string toml_message(std::string_view description)
         description.remove_prefix(colon + 2);
     const auto has = [&](std::string_view part) { return description.find(part) != std::string_view::npos; };
     const auto saw = quoted_after(description, "saw '");
-    const std::string seen = saw ? "«" + std::string(*saw) + "»" : "otra cosa";
+    const std::string seen = saw ? shown(*saw) : "otra cosa";
     if (has("end-of-file"))
         return "el fichero se acaba a medias: ¿falta cerrar unas comillas, un corchete o una llave?";
     if (has("redefine"))
@@ -106,7 +107,7 @@ std::string toml_message(std::string_view description)
     if (has("length limit") || has("too long") || has("maximum length"))
         return "el valor es demasiado largo";
     if (const auto expected = quoted_after(description, "expected '"))
-        return "se esperaba «" + std::string(*expected) + "» y hay " + seen;
+        return "se esperaba " + shown(*expected) + " y hay " + seen;
     return "esto no es TOML válido";
 }
 
@@ -130,7 +131,7 @@ std::string key_list(const std::vector<std::string_view>& keys)
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (i > 0)
             text += i + 1 == keys.size() ? " y " : ", ";
-        text += "«" + std::string(keys[i]) + "»";
+        text += shown(keys[i]);
     }
     return text;
 }

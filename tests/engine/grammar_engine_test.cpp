@@ -78,12 +78,15 @@ TEST(GrammarEngine, HoldsUpOnTheBuiltInsAndOnWhatTheFuzzerFound)
 {
     for (const BuiltinGrammarText& text : builtin_grammar_texts())
         EXPECT_EQ(testing::grammar_input_problem(text.text), std::nullopt) << text.file_name;
+    int found = 0;
     for (const auto& entry : std::filesystem::directory_iterator(QUELVARINOX_FOUND_INPUTS)) {
         std::ifstream file(entry.path(), std::ios::binary);
         std::stringstream text;
         text << file.rdbuf();
         EXPECT_EQ(testing::grammar_input_problem(text.str()), std::nullopt) << entry.path();
+        ++found;
     }
+    EXPECT_GT(found, 0) << "no input in " << QUELVARINOX_FOUND_INPUTS;
 }
 
 // A weighted table's outcomes come up as often as their weights say.
