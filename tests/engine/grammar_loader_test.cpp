@@ -1,8 +1,13 @@
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/grammar_loader.h"
+#include "engine/grammar_schema.h"
 
 namespace quelvarinox::detail {
 namespace {
@@ -136,6 +141,36 @@ TEST(GrammarLoader, HoldsFilesToItsLimits)
               "g.toml:1:5: el fichero no es texto UTF-8 (¿es un");
     std::string deep(1000, '[');
     EXPECT_FALSE(load_grammar("a = " + deep).grammar);
+}
+
+// Every key the loader takes, and every option of a setting, is told of in the
+// format's two documents.
+TEST(GrammarSchema, EveryKeyIsDocumented)
+{
+    std::vector<std::string> names;
+    const auto add = [&](const grammar_schema::Part& part) {
+        for (const std::string_view name : grammar_schema::key_names(part))
+            names.emplace_back(name);
+        for (const grammar_schema::Key* key : part.keys)
+            for (const std::string_view option : key->options)
+                names.emplace_back(option);
+    };
+    add(grammar_schema::file);
+    for (const grammar_schema::Part* section : grammar_schema::sections)
+        add(*section);
+    add(grammar_schema::form_record);
+    add(grammar_schema::break_record);
+    ASSERT_GT(names.size(), 40U);
+    for (const char* document : {"/../../../grammars/README.md", "/../../../cli/quelvarinox-gramatica.5.in"}) {
+        std::ifstream file(std::string(QUELVARINOX_FOUND_INPUTS) + document);
+        std::stringstream text;
+        text << file.rdbuf();
+        std::vector<std::string> untold;
+        for (const std::string& name : names)
+            if (!std::regex_search(text.str(), std::regex("(^|[^a-z_])" + name + "($|[^a-z_])")))
+                untold.push_back(name);
+        EXPECT_EQ(untold, std::vector<std::string>()) << document;
+    }
 }
 
 }  // namespace
