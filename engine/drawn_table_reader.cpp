@@ -1,8 +1,10 @@
 #include "engine/drawn_table_reader.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
+#include "text/joined.h"
 #include "text/shown.h"
 
 namespace quelvarinox::detail {
@@ -14,17 +16,11 @@ namespace schema = grammar_schema;
 // A list of values as people write it: "3", "3 y 5", "3-7, 9 y 12".
 std::string value_list(const std::vector<Span>& spans)
 {
-    std::string text;
-    for (std::size_t i = 0; i < spans.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == spans.size() ? " y " : ", ";
-        text += std::to_string(spans[i].from);
-        if (spans[i].to > spans[i].from) {
-            text += '-';
-            text += std::to_string(spans[i].to);
-        }
-    }
-    return text;
+    std::vector<std::string> items;
+    for (const Span span : spans)
+        items.push_back(span.to > span.from ? std::to_string(span.from) + "-" + std::to_string(span.to)
+                                            : std::to_string(span.from));
+    return joined(items);
 }
 
 std::string values_word(const std::vector<Span>& spans)
@@ -40,14 +36,6 @@ std::string span_text(Span span)
     text += std::to_string(span.to);
     text += ']';
     return text;
-}
-
-void add_value(std::vector<Span>& spans, int value)
-{
-    if (!spans.empty() && spans.back().to == value - 1)
-        spans.back().to = value;
-    else
-        spans.push_back({value, value});
 }
 
 // A range read from a file, with the place of its row.
@@ -164,16 +152,31 @@ private:
 
     std::optional<Span> span_of(const toml::node& row, const toml::node& from, const toml::node& to)
     {
-        const auto first = values_.integer(from, "el primer valor de una fila", 0, draft_.multiplier);
-        const auto last = values_.integer(to, "el último valor de una fila", 0, draft_.multiplier);
+        constexpr auto any = std::numeric_limits<std::int64_t>::max();
+        constexpr std::string_view first_value = "el primer valor de una fila";
+        constexpr std::string_view last_value = "el último valor de una fila";
+        const auto first = values_.integer(from, first_value, -any, any);
+        const auto last = values_.integer(to, last_value, -any, any);
         if (!first || !last)
             return std::nullopt;
-        if (*last < *first) {
+        // Past either end of the draw, any value is as good as one step past it.
+        const auto within = [&](std::int64_t value) {
+            return static_cast<int>(std::clamp<std::int64_t>(value, -1, draft_.multiplier + 1));
+        };
+        const Span span{within(*first), within(*last)};
+        const SpanFaults faults = span_faults(span, draft_.multiplier);
+        const auto outside = [&](const toml::node& cell, std::string_view what, std::int64_t value) {
+            values_.error(cell, std::string(what) + " debe ir de 0 a " + std::to_string(draft_.multiplier) +
+                                    ", y es " + std::to_string(value));
+        };
+        if (faults.first_outside)
+            outside(from, first_value, *first);
+        if (faults.last_outside)
+            outside(to, last_value, *last);
+        if (faults.reversed)
             values_.error(row, "la fila va de " + std::to_string(*first) + " a " + std::to_string(*last) +
                                    ": el primer valor no puede ser mayor que el último");
-            return std::nullopt;
-        }
-        return Span{static_cast<int>(*first), static_cast<int>(*last)};
+        return faults.any() ? std::nullopt : std::optional<Span>(span);
     }
 
     // Weights map exactly onto the draws: over Tirada(2W), the first outcome
@@ -249,62 +252,69 @@ private:
     // and indexes them; the errors name the values and the rows around them.
     std::optional<TableIndex> index()
     {
-        const auto values = static_cast<std::size_t>(draft_.multiplier) + 1;
-        std::vector<std::uint8_t> times(values, 0);
-        if (!ascend(draft_.spans, schema::rows) || !ascend(draft_.otherwise_spans, schema::otherwise_at))
-            return std::nullopt;
-        bool good = true;
+        const std::vector<Span> rows = spans_of(draft_.spans);
+        const std::vector<Span> spare = spans_of(draft_.otherwise_spans);
+        bool ordered = true;
         std::vector<Span> twice;
-        for (const auto* list : {&draft_.spans, &draft_.otherwise_spans})
-            for (const PlacedSpan& placed : *list)
-                for (int value = placed.span.from; value <= placed.span.to; ++value)
-                    if (++times[static_cast<std::size_t>(value)] == 2)
-                        add_value(twice, value);
-        if (!twice.empty()) {
+        std::vector<Span> unnamed;
+        report_coverage_faults(draft_.multiplier, rows, spare, [&](const CoverageFault& fault) {
+            switch (fault.kind) {
+            case CoverageFault::Kind::out_of_order:
+            case CoverageFault::Kind::overlap:
+                out_of_order(fault);
+                ordered = false;
+                break;
+            case CoverageFault::Kind::named_twice:
+                twice.push_back(fault.values);
+                break;
+            case CoverageFault::Kind::unnamed:
+                unnamed.push_back(fault.values);
+                break;
+            }
+        });
+        if (!twice.empty())
             values_.error(node_, section_.where() + " nombra dos veces " + values_word(twice) + " " +
                                      value_list(twice) + ": en una fila y en " + shown(schema::otherwise_at.name));
-            good = false;
-        }
-        std::vector<Span> unnamed;
-        for (std::size_t value = 0; value < values; ++value)
-            if (times[value] == 0)
-                add_value(unnamed, static_cast<int>(value));
-        if (!unnamed.empty()) {
+        if (!unnamed.empty())
             values_.error(place_of_gap(unnamed.front().from),
                           section_.where() + " deja sin nombrar " + values_word(unnamed) + " " + value_list(unnamed) +
                               " de la tirada 0-" + std::to_string(draft_.multiplier) +
                               (draft_.otherwise_row ? "" : "; si han de dar un resultado común, póngalos en " +
                                                                shown(schema::otherwise_at.name)));
-            good = false;
-        }
-        if (!good)
+        if (!ordered || !twice.empty() || !unnamed.empty())
             return std::nullopt;
-        TableIndex index{draft_.multiplier, std::vector<std::uint16_t>(values, draft_.otherwise_row.value_or(0))};
-        for (std::size_t row = 0; row < draft_.spans.size(); ++row)
-            for (int value = draft_.spans[row].span.from; value <= draft_.spans[row].span.to; ++value)
+        TableIndex index{draft_.multiplier,
+                         std::vector<std::uint16_t>(static_cast<std::size_t>(draft_.multiplier) + 1,
+                                                    draft_.otherwise_row.value_or(0))};
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            for (int value = rows[row].from; value <= rows[row].to; ++value)
                 index.row_of_value[static_cast<std::size_t>(value)] = static_cast<std::uint16_t>(row);
         return index;
     }
 
-    bool ascend(const std::vector<PlacedSpan>& spans, const schema::Key& list)
+    static std::vector<Span> spans_of(const std::vector<PlacedSpan>& placed)
     {
-        for (std::size_t i = 1; i < spans.size(); ++i) {
-            const Span& before = spans[i - 1].span;
-            const Span& now = spans[i].span;
-            if (now.from > before.to)
-                continue;
-            if (now.from < before.from)
-                values_.error(*spans[i].node, "en " + section_.where() + ", " + shown(list.name) +
-                                                  " va fuera de orden: el tramo " + span_text(now) +
-                                                  " va antes que el tramo anterior, " + span_text(before));
-            else
-                values_.error(*spans[i].node, "en " + section_.where() + ", los tramos " + span_text(before) +
-                                                  " y " + span_text(now) + " nombran los dos " +
-                                                  values_word({{now.from, std::min(now.to, before.to)}}) + " " +
-                                                  value_list({{now.from, std::min(now.to, before.to)}}));
-            return false;
-        }
-        return true;
+        std::vector<Span> spans;
+        for (const PlacedSpan& one : placed)
+            spans.push_back(one.span);
+        return spans;
+    }
+
+    // A span that starts before the one before it, or names some of its values.
+    void out_of_order(const CoverageFault& fault)
+    {
+        const std::vector<PlacedSpan>& list = fault.of_default ? draft_.otherwise_spans : draft_.spans;
+        const Span before = list[fault.index - 1].span;
+        const Span now = list[fault.index].span;
+        const schema::Key& key = fault.of_default ? schema::otherwise_at : schema::rows;
+        if (fault.kind == CoverageFault::Kind::out_of_order)
+            values_.error(*list[fault.index].node, "en " + section_.where() + ", " + shown(key.name) +
+                                                       " va fuera de orden: el tramo " + span_text(now) +
+                                                       " va antes que el tramo anterior, " + span_text(before));
+        else
+            values_.error(*list[fault.index].node, "en " + section_.where() + ", los tramos " + span_text(before) +
+                                                       " y " + span_text(now) + " nombran los dos " +
+                                                       values_word({fault.values}) + " " + value_list({fault.values}));
     }
 
     // Where a hole begins: the row or span that ends just before it, or the

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "text/joined.h"
 #include "text/shown.h"
 #include "text/utf8.h"
 
@@ -127,13 +128,10 @@ std::optional<std::string_view> closest_key(std::string_view key, const std::vec
 
 std::string key_list(const std::vector<std::string_view>& keys)
 {
-    std::string text;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == keys.size() ? " y " : ", ";
-        text += shown(keys[i]);
-    }
-    return text;
+    std::vector<std::string> shown_keys;
+    for (const std::string_view key : keys)
+        shown_keys.push_back(shown(key));
+    return joined(shown_keys);
 }
 
 }  // namespace quelvarinox::detail

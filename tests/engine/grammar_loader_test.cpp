@@ -71,6 +71,11 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"resto_en = [[0, 0], [4, 4]]", "resto_en = [[0, 1], [4, 4]]",
          "g.toml:9:1: [ataque] nombra dos veces el valor 1: en una fila y en «resto_en»"},
         {"[[1, 2, \"k\"]", "[[2, 1, \"k\"]", "g.toml:11:10: la fila va de 2 a 1"},
+        {"[[1, 2, \"k\"]", "[[-1, 7, \"k\"]", "g.toml:11:11: el primer valor de una fila debe ir de 0 a 4, y es -1\n"
+                                            "g.toml:11:15: el último valor de una fila debe ir de 0 a 4, y es 7\n"},
+        {"[[1, 2, \"k\"], [3, 3, \"th\"]]\nresto = \"\"\nresto_en = [[0, 0], [4, 4]]",
+         "[[2, 2, \"k\"]]\nresto = \"\"\nresto_en = [[4, 4]]",
+         "g.toml:11:10: [ataque] deja sin nombrar los valores 0-1 y 3 de la tirada 0-4\n"},
         {"tirada = 4", "tirada = 0", "g.toml:10:10: «tirada» debe ir de 1 a 100000, y es 0"},
         {"tirada = 4", "tiradas = 4", "g.toml:9:1: [ataque] necesita «tirada», o bien «pesos» en su lugar\n"
          "g.toml:10:1: clave desconocida «tiradas» en [ataque]; ¿quería decir «tirada»?"},
