@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <utility>
 
 #include "text/joined.h"
@@ -55,6 +56,12 @@ std::optional<std::string> text_problem(std::string_view text, std::size_t limit
             return "no es texto UTF-8 válido";
         if (is_control(character->code) && !(multiline && character->code == '\n'))
             return "tiene un carácter de control; escriba solo letras, signos y espacios";
+        if (is_direction_control(character->code)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character->code));
+            return "tiene un control de la dirección del texto (" + std::string(code) +
+                   "), que no se ve y cambia el orden en que se muestra; escriba solo letras, signos y espacios";
+        }
         text.remove_prefix(character->bytes);
     }
     return std::nullopt;
