@@ -10,6 +10,7 @@
 #include "engine/grammar_schema.h"
 #include "engine/grammar_text.h"
 #include "engine/toml.h"
+#include "engine/toml_syntax.h"
 #include "engine/value_reader.h"
 #include "text/shown.h"
 
@@ -389,10 +390,8 @@ GrammarLoad load_grammar(std::string_view text)
     if (const auto problem = encoding_problem(text))
         return {nullptr, {*problem}};
     toml::parse_result parsed = toml::parse(text);
-    if (!parsed) {
-        const toml::parse_error& failure = parsed.error();
-        return {nullptr, {{failure.source().begin.line, failure.source().begin.column, toml_message(failure.description())}}};
-    }
+    if (!parsed)
+        return {nullptr, {syntax_mistake(text, parsed.error())}};
     return GrammarReader(parsed.table()).read();
 }
 

@@ -18,9 +18,6 @@ std::optional<std::string> text_problem(std::string_view text, std::size_t limit
 // Where a file stops being UTF-8 text, if it does: a binary file, a NUL byte.
 std::optional<GrammarMistake> encoding_problem(std::string_view file);
 
-// A TOML parser's description of a syntax error, in Spanish.
-std::string toml_message(std::string_view description);
-
 // The known key a misspelt one most likely stands for, if any is close.
 std::optional<std::string_view> closest_key(std::string_view key, const std::vector<std::string_view>& known);
 
