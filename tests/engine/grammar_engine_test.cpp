@@ -70,6 +70,12 @@ TEST(GrammarEngine, RunsTheSettingsNoBuiltInGrammarUses)
     const auto accent = grammar_with("[acento]\nvocales = [\"é\"]\npalabra = 2\nen_otro_sitio = \"e\"\n",
                                      "palabras = 2, minusculas = [1, 2]");
     EXPECT_TRUE(builds(*accent, "R 1:0 2:1 2:1 1:1 1:0 2:1 2:1 1:1", "ken ké"));
+    // A word of only its vowel keeps an accent where any word would, and loses it elsewhere.
+    const std::string accent_on = "[acento]\nvocales = [\"é\"]\nen_otro_sitio = \"a\"\npalabra = ";
+    const auto elsewhere = grammar_with(accent_on + "2\n", "palabras = 2, solo_vocal = [1]");
+    EXPECT_TRUE(builds(*elsewhere, "R 1:0 2:1 2:1 1:1 1:0 2:1 2:1 1:1", "a Ké"));
+    const auto here = grammar_with(accent_on + "1\n", "palabras = 2, solo_vocal = [1]");
+    EXPECT_TRUE(builds(*here, "R 1:0 2:1 2:1 1:1 1:0 2:1 2:1 1:1", "é Kan"));
 }
 
 // Every built-in grammar and every input the fuzzer ever found wrong is taken
