@@ -8,6 +8,7 @@
 
 #include "engine/drawn_table_reader.h"
 #include "engine/grammar_schema.h"
+#include "engine/grammar_soundness.h"
 #include "engine/grammar_text.h"
 #include "engine/toml.h"
 #include "engine/toml_syntax.h"
@@ -34,6 +35,8 @@ public:
             if (const auto slot = values_.piece(*letter, schema::empty_initial))
                 grammar->empty_initial = *slot;
         tables(*grammar);
+        if (values_.mistakes().empty())
+            whole(*grammar);
         std::vector<GrammarMistake>& mistakes = values_.mistakes();
         std::stable_sort(mistakes.begin(), mistakes.end(), [](const auto& a, const auto& b) {
             return std::pair(a.line, a.column) < std::pair(b.line, b.column);
@@ -46,6 +49,18 @@ public:
     }
 
 private:
+    // What the grammar makes as a whole, once every value of it is sound.
+    void whole(const Grammar& grammar)
+    {
+        if (initials_ && initials_can_be_empty(grammar))
+            values_.error(*initials_, "una palabra de " + shown(schema::initial.name) + " se queda sin letra cuando " +
+                                          schema::onset_section.where() + " sale vacío; " +
+                                          shown(schema::empty_initial.name) + " ha de dar la letra de esa inicial");
+        if (vowels_ && !names_can_hold_text(grammar))
+            values_.error(*vowels_, "ningún nombre de esta gramática puede tener una letra: las piezas de sus tablas "
+                                    "y los textos de sus formas están vacíos o son espacios");
+    }
+
     void identity(Grammar& grammar)
     {
         if (const auto name = required_text(schema::display_text))
@@ -127,7 +142,7 @@ private:
         syllables(grammar);
         std::optional<DrawnPieceTable> onset, vowel, coda;
         piece_section(schema::onset_section, onset);
-        const toml::table* vowel_node = piece_section(schema::vowel_section, vowel);
+        vowels_ = piece_section(schema::vowel_section, vowel);
         piece_section(schema::coda_section, coda);
         if (onset)
             grammar.onset = std::move(*onset);
@@ -142,8 +157,7 @@ private:
         prefixes(grammar);
         if (vowel) {
             grammar.vowel = std::move(*vowel);
-            if (vowel_node)
-                accent(grammar);
+            accent(grammar);
         }
     }
 
@@ -367,6 +381,8 @@ private:
                 const auto read = values_.positions(*positions, *key, made.words);
                 good = read.has_value() && good;
                 made.*key->word_set = read.value_or(0);
+                if (key == &schema::initial && made.initial != 0 && !initials_)
+                    initials_ = positions;
             }
         if ((made.bare_vowel & made.initial) != 0) {
             values_.error(cell, "una palabra no puede ser a la vez " + shown(schema::bare_vowel.name) + " e " +
@@ -378,6 +394,10 @@ private:
 
     const toml::table& root_;
     ValueReader values_;
+    // Where the file first gives a form words of initials, and its vowels: the
+    // places of mistakes of the grammar as a whole.
+    const toml::node* initials_ = nullptr;
+    const toml::table* vowels_ = nullptr;
 };
 
 }  // namespace

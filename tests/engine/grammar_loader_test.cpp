@@ -123,6 +123,46 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
     }
 }
 
+// What the grammar makes as a whole: names that can never hold a letter, and
+// words of initials that can be left without one, are refused.
+TEST(GrammarLoader, RefusesNamesThatCanBeLeftEmpty)
+{
+    const std::vector<std::pair<std::string, std::string>> empty_pieces = {
+        {"[[1, 2, \"k\"], [3, 3, \"th\"]]", "[[1, 2, \"\"], [3, 3, \" \"]]"},
+        {"[[0, 2, \"a\"]]", "[[0, 2, \"\"]]"},
+        {"{ n = 1, \"\" = 3 }", "{ \"\" = 3 }"}};
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> changes;
+        std::string errors;
+    };
+    const auto with = [&](std::vector<std::pair<std::string, std::string>> more) {
+        more.insert(more.begin(), empty_pieces.begin(), empty_pieces.end());
+        return more;
+    };
+    const Case cases[] = {
+        {empty_pieces, "g.toml:14:1: ningún nombre de esta gramática puede tener una letra: las piezas de sus tablas "
+                       "y los textos de sus formas están vacíos o son espacios\n"},
+        {with({{"{ palabras = 1 }", "{ palabras = 1, delante = \"V-\" }"}}), "\n"},
+        {with({{"{ palabras = 1 }", "{ palabras = 1, compuesto = true }"}}), "\n"},
+        {with({{"[[0, 2, \"\"]]", "[[0, 1, \"\"], [2, 2, \"e\"]]"}}), "\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}},
+         "g.toml:5:71: una palabra de «iniciales» se queda sin letra cuando [ataque] sale vacío; «inicial_vacia» ha "
+         "de dar la letra de esa inicial\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"clave = \"prueba\"", "clave = \"prueba\"\ninicial_vacia = \"\""}},
+         "g.toml:6:71: una palabra de «iniciales» se queda sin letra cuando [ataque] sale vacío; «inicial_vacia» ha "
+         "de dar la letra de esa inicial\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"clave = \"prueba\"", "clave = \"prueba\"\ninicial_vacia = \"V\""}},
+         "\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"resto = \"\"", "resto = \"p\""}}, "\n"},
+    };
+    for (const Case& c : cases) {
+        std::string text = small_grammar;
+        for (const auto& [from, to] : c.changes)
+            text = replaced(text, from, to);
+        EXPECT_EQ(all_errors(load_grammar(text)), c.errors) << text;
+    }
+}
+
 TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
 {
     std::string text = replaced(small_grammar, "tirada = 4", "tirada = 4\ncolor = 1");
