@@ -78,6 +78,60 @@ TEST(GrammarEngine, RunsTheSettingsNoBuiltInGrammarUses)
     EXPECT_TRUE(builds(*here, "R 1:0 2:1 2:1 1:1 1:0 2:1 2:1 1:1", "é Kan"));
 }
 
+// The rules of capitals and apostrophes that grammars/README.md states, where
+// no built-in grammar shows them: a break's capital and a prefix's reach words
+// of minusculas, a break dropped before a first syllable drops its capital,
+// and no apostrophe is drawn behind a coda that is drawn and dropped.
+TEST(GrammarEngine, FollowsTheStatedRulesOfCapitalsAndApostrophes)
+{
+    const GrammarLoad load = load_grammar(R"(nombre = "Reglas"
+clave = "reglas"
+inicial_vacia = "q"
+[forma]
+tirada = 3
+filas = [[0, 0, { palabras = 1, minusculas = [1] }], [1, 1, { palabras = 1, solo_vocal = [1] }],
+         [2, 2, { palabras = 1, iniciales = [1] }], [3, 3, { palabras = 1 }]]
+[silabas]
+tirada = 1
+filas = [[0, 0, 1], [1, 1, 2]]
+[ataque]
+tirada = 1
+filas = [[0, 0, ""], [1, 1, "k"]]
+[vocal]
+tirada = 1
+filas = [[0, 0, "a"], [1, 1, "é"]]
+[coda]
+tirada = 1
+filas = [[0, 0, ""], [1, 1, "n"]]
+[corte]
+se_tira = "antes_de_cada_silaba"
+tirada = 1
+filas = [[0, 0, ""], [1, 1, { texto = "-", mayuscula = true }]]
+[prefijo]
+se_tira = "tras_el_recuento"
+tirada = 1
+filas = [[0, 0, false], [1, 1, true]]
+[apostrofo]
+tirada = 1
+filas = [[0, 0, ""], [1, 1, "'"]]
+[acento]
+vocales = ["é"]
+palabra = 1
+en_otro_sitio = "e"
+)");
+    ASSERT_TRUE(load.grammar) << placed("", load.mistakes);
+    const std::pair<const char*, const char*> cases[] = {
+        {"R 3:0 1:1 1:0 1:0 1:1 1:0 1:0 1:1 1:1 1:0 1:1 1:1", "ka-Ka'n"},
+        {"R 3:0 1:0 1:1 1:0 1:1 1:0 1:0", "ka"},
+        {"R 3:0 1:0 1:0 1:1 1:1 1:0 1:1 1:1 1:0 1:0", "k'Ka"},
+        {"R 3:3 1:0 1:0 1:0 1:1 1:1 1:1", "Ké"},
+        {"R 3:1 1:1 1:0 1:0 1:1 1:1 1:1", "é"},
+        {"R 3:2 1:0 1:0 1:0 1:0 1:0 1:1", "Q"},
+    };
+    for (const auto& [script, name] : cases)
+        EXPECT_TRUE(builds(*load.grammar, script, name));
+}
+
 // Every built-in grammar and every input the fuzzer ever found wrong is taken
 // without an error placed outside its text and makes sound names.
 TEST(GrammarEngine, HoldsUpOnTheBuiltInsAndOnWhatTheFuzzerFound)
