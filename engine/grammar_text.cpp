@@ -32,10 +32,8 @@ std::size_t edit_distance(std::string_view a, std::string_view b)
 
 }  // namespace
 
-std::optional<std::string> text_problem(std::string_view text, std::size_t limit, bool multiline)
+std::optional<std::string> text_problem(std::string_view text, bool multiline)
 {
-    if (text.size() > limit)
-        return "tiene " + std::to_string(text.size()) + " bytes; como mucho puede tener " + std::to_string(limit);
     while (!text.empty()) {
         const auto character = first_utf8_character(text);
         if (!character)
@@ -51,6 +49,13 @@ std::optional<std::string> text_problem(std::string_view text, std::size_t limit
         text.remove_prefix(character->bytes);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> bounded_text_problem(std::string_view text, std::size_t limit, bool multiline)
+{
+    if (text.size() > limit)
+        return "tiene " + std::to_string(text.size()) + " bytes; como mucho puede tener " + std::to_string(limit);
+    return text_problem(text, multiline);
 }
 
 std::optional<GrammarMistake> encoding_problem(std::string_view file)

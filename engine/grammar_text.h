@@ -10,10 +10,13 @@
 namespace quelvarinox::detail {
 
 // What is wrong with a text that a grammar puts into names, if anything, said
-// of the text ("tiene 9 bytes; …"): it must be well-formed UTF-8 of at most
-// `limit` bytes without control characters (line breaks only where `multiline`)
-// or controls of the text's direction.
-std::optional<std::string> text_problem(std::string_view text, std::size_t limit, bool multiline = false);
+// of the text ("tiene un carácter de control; …"): it must be well-formed UTF-8
+// without control characters (line breaks only where `multiline`) or controls
+// of the text's direction.
+std::optional<std::string> text_problem(std::string_view text, bool multiline = false);
+
+// The same for a text of at most `limit` bytes.
+std::optional<std::string> bounded_text_problem(std::string_view text, std::size_t limit, bool multiline = false);
 
 // Where a file stops being UTF-8 text, if it does: a binary file, a NUL byte.
 std::optional<GrammarMistake> encoding_problem(std::string_view file);

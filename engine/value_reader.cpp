@@ -117,7 +117,7 @@ std::optional<std::string> ValueReader::text(const toml::node& node, std::string
         error(node, std::string(what) + " debe ser un texto entre comillas");
         return std::nullopt;
     }
-    if (const auto problem = text_problem(value->get(), most, multiline)) {
+    if (const auto problem = bounded_text_problem(value->get(), most, multiline)) {
         error(node, std::string(what) + " " + *problem);
         return std::nullopt;
     }
@@ -153,7 +153,7 @@ std::optional<WordSet> ValueReader::positions(const toml::node& node, std::strin
 
 std::optional<PieceSlot> ValueReader::piece_from_key(const toml::key& key, const grammar_schema::Part& section)
 {
-    if (const auto problem = text_problem(key.str(), TablePiece::room)) {
+    if (const auto problem = bounded_text_problem(key.str(), TablePiece::room)) {
         error(key.source(), "la pieza " + shown(key.str()) + " de " + section.where() + " " + *problem);
         return std::nullopt;
     }
