@@ -6,7 +6,7 @@
 
 namespace {
 
-using quelvarinox::CategoryInfo;
+using quelvarinox::Category;
 
 constexpr std::size_t batch_size = 10'000;
 
@@ -18,7 +18,7 @@ void count_names(benchmark::State& state, std::size_t per_iteration)
 
 // The library's batch calls, as a user makes names in quantity: comparable with
 // the tool's names per second (cmake --build build --target cli_bench).
-void handed_over(benchmark::State& state, const CategoryInfo* category, bool alternative)
+void handed_over(benchmark::State& state, const Category* category, bool alternative)
 {
     quelvarinox::Generator generator(7);
     for (auto _ : state)
@@ -27,7 +27,7 @@ void handed_over(benchmark::State& state, const CategoryInfo* category, bool alt
     count_names(state, batch_size);
 }
 
-void as_strings(benchmark::State& state, const CategoryInfo* category, bool alternative)
+void as_strings(benchmark::State& state, const Category* category, bool alternative)
 {
     quelvarinox::Generator generator(7);
     for (auto _ : state)
@@ -36,7 +36,7 @@ void as_strings(benchmark::State& state, const CategoryInfo* category, bool alte
 }
 
 // One name a call, with its category looked up each time.
-void one_by_one(benchmark::State& state, const CategoryInfo* category)
+void one_by_one(benchmark::State& state, const Category* category)
 {
     quelvarinox::Generator generator(7);
     for (auto _ : state)
@@ -48,13 +48,13 @@ void one_by_one(benchmark::State& state, const CategoryInfo* category)
 
 int main(int argc, char** argv)
 {
-    for (const CategoryInfo& category : quelvarinox::categories()) {
+    for (const Category& category : quelvarinox::categories()) {
         const std::string name(category.key);
         benchmark::RegisterBenchmark(name.c_str(), handed_over, &category, false);
         if (category.reads_alternative_mode)
             benchmark::RegisterBenchmark((name + "/alternativo").c_str(), handed_over, &category, true);
     }
-    const CategoryInfo* adumar = &quelvarinox::categories().front();
+    const Category* adumar = &quelvarinox::categories().front();
     benchmark::RegisterBenchmark("adumar/vector", as_strings, adumar, false);
     benchmark::RegisterBenchmark("adumar/uno_a_uno", one_by_one, adumar);
     benchmark::Initialize(&argc, argv);

@@ -30,8 +30,7 @@ std::string shown(std::string_view value)
             break;
         }
         const auto character = first_utf8_character(value);
-        if (!character || character->code < 0x20 || character->code == 0x7F ||
-            (character->code >= 0x80 && character->code < 0xA0)) {
+        if (!character || is_control(character->code) || is_direction_control(character->code)) {
             if (character && character->bytes > 1) {
                 for (std::size_t i = 0; i < character->bytes; ++i)
                     append_escaped_byte(out, static_cast<unsigned char>(value[i]));

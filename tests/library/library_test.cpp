@@ -448,7 +448,8 @@ TEST(GrammarCApi, FileThatCannotBeReadSaysWhy)
     const std::string folder = std::filesystem::temp_directory_path().string();
     for (const std::string& path : {std::string("/no/existe.toml"), folder}) {
         const CGrammar read(file_at(path));
-        EXPECT_EQ(std::tuple(read.status, read.grammar, read.first.line, read.first.column, read.messages + "\n"),
+        EXPECT_EQ(std::tuple(read.status, read.grammar, read.first.line, read.first.column,
+                             "quelvarinox-nombres: " + read.messages + "\n"),
                   std::tuple(QUELVARINOX_UNREADABLE_FILE, nullptr, 0U, 0U, run_cli("--comprobar '" + path + "'").err));
         const CParsed parsed(file_at(path, quelvarinox_grammar_parse_file));
         EXPECT_EQ(std::tuple(parsed.status, parsed.grammar, parsed.mistakes),
