@@ -26,6 +26,8 @@ public:
     void record_rejection(int pattern);
     void clear() { events_.clear(); }
 
+    const std::vector<DrawEvent>& events() const { return events_; }
+
     void append_trace(std::string& out) const;
     std::string trace() const;
 

@@ -35,6 +35,7 @@ public:
             if (const auto slot = values_.piece(*letter, schema::empty_initial))
                 grammar->empty_initial = *slot;
         tables(*grammar);
+        grammar->extras = grammar->extras_of_tables();
         if (values_.mistakes().empty())
             whole(*grammar);
         std::vector<GrammarMistake>& mistakes = values_.mistakes();
@@ -319,6 +320,10 @@ private:
         }
         if (const toml::node* alternative = node->get(schema::alternative.name))
             grammar.alternative = form(*alternative, joined);
+        const auto cuts = [](const Form& made) { return (made.bare_vowel | made.initial) != 0; };
+        grammar.cuts_words = (grammar.forms ? std::any_of(grammar.forms->rows().begin(), grammar.forms->rows().end(), cuts)
+                                            : cuts(grammar.fixed_form)) ||
+                             (grammar.alternative && cuts(*grammar.alternative));
     }
 
     // A form: its word count and what makes each word, as an inline table.
