@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/name_builder.h"
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::detail {
@@ -327,6 +328,14 @@ NameMaking name_making(const Grammar& grammar)
 }
 
 }  // namespace
+
+std::string refusal_text(const Grammar& grammar, const Refusal& refusal)
+{
+    const auto pattern = static_cast<std::size_t>(refusal.pattern - 1);
+    return "[rechazo] lo ha rechazado " + std::to_string(rejection_attempts) + " veces seguidas, " +
+           std::to_string(refusal.times) + " de ellas por el patrón " + std::to_string(refusal.pattern) + ", " +
+           shown(grammar.rejection->patterns()[pattern]);
+}
 
 Refusal make_grammar_name(const Grammar& grammar, GenerationContext& ctx, std::string& name)
 {

@@ -19,6 +19,10 @@ struct Refusal {
     explicit operator bool() const { return pattern != 0; }
 };
 
+// Why a name was refused, to follow what names it: "[rechazo] lo ha rechazado
+// 1000 veces seguidas, 812 de ellas por el patrón 2, «{vocal}{vocal}{vocal}»".
+std::string refusal_text(const Grammar& grammar, const Refusal& refusal);
+
 // Makes one name of `grammar` in `name`, drawing in the order grammars/README.md
 // writes down: reseed, form, joiner, then word by word and syllable by
 // syllable; a name that contains a pattern of the grammar's [rechazo] is made

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/grammar_loader.h"
 
@@ -24,6 +25,16 @@ std::string unreadable_grammar_message(std::string_view name, int error);
 // cannot be read gives its errno in `unreadable` and one mistake without a
 // place that says why.
 GrammarLoad load_grammar_file(const std::string& path);
+
+// The grammar of the file at `path` written out whole, with everything it
+// inherits and no `hereda` (see whole_grammar); a file that cannot be read
+// gives its errno in `unreadable` and one mistake without a place.
+struct WholeGrammarFile {
+    std::string text;
+    std::vector<GrammarMistake> mistakes;
+    int unreadable = 0;
+};
+WholeGrammarFile whole_grammar_file(const std::string& path);
 
 // What messages call the file at `path`: the path, or "(entrada estándar)" for "-".
 std::string grammar_file_name(const std::string& path);

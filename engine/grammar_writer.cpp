@@ -23,6 +23,10 @@ std::size_t top_rank(std::string_view key)
     return static_cast<std::size_t>(std::find(std::begin(top_order), std::end(top_order), key) - std::begin(top_order));
 }
 
+// A slot's own keys first, then its first- and last-syllable tables, which
+// may come from another file.
+int place_rank(std::string_view key) { return key == "inicial" ? 1 : key == "final" ? 2 : 0; }
+
 // A table's entries in the order they were written; at the top, in the
 // order of top_order.
 std::vector<Entry> entries_of(const toml::table& table, bool top)
@@ -34,6 +38,8 @@ std::vector<Entry> entries_of(const toml::table& table, bool top)
     std::stable_sort(entries.begin(), entries.end(), [top](const Entry& a, const Entry& b) {
         if (top && top_rank(a.first->str()) != top_rank(b.first->str()))
             return top_rank(a.first->str()) < top_rank(b.first->str());
+        if (place_rank(a.first->str()) != place_rank(b.first->str()))
+            return place_rank(a.first->str()) < place_rank(b.first->str());
         const auto& x = a.first->source().begin;
         const auto& y = b.first->source().begin;
         return std::pair(x.line, x.column) < std::pair(y.line, y.column);

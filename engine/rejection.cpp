@@ -321,7 +321,7 @@ CompiledRejection compile_rejection(std::vector<std::string> patterns, std::span
         if (!alone)
             compiled.mistakes.push_back({index, quoted(patterns[index]) + " es demasiado complejo: pide más de " +
                                                     std::to_string(rejection_limits::states) + " estados"});
-        else if (!RejectionBuilder::can_match(*alone, texts))
+        else if (!written.empty() && !RejectionBuilder::can_match(*alone, texts))
             compiled.mistakes.push_back({index, quoted(patterns[index]) +
                                                     " no puede casar nunca: ninguna sucesión de las piezas y los textos "
                                                     "de la gramática lo forma"});

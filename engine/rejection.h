@@ -75,7 +75,8 @@ struct CompiledRejection {
 // Reads the patterns of [rechazo]: literal text, {class} for any piece of that
 // class, ^ and $ for the start and the end of the whole name; letter case does
 // not count. `written` is every text that the grammar may write into a name: a
-// pattern that no succession of them can contain is a mistake. A class without
+// pattern that no succession of them can contain is a mistake (with none, that
+// is not judged). A class without
 // pieces is the caller's to report; a pattern that uses one is left out, and
 // there is then no automaton.
 CompiledRejection compile_rejection(std::vector<std::string> patterns, std::span<const PieceClass> classes,

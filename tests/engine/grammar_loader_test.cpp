@@ -170,7 +170,7 @@ TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
     EXPECT_EQ(all_errors(load_grammar(text)), "g.toml:8:10: [silabas] deja sin nombrar el valor 1 de la tirada 0-1; si "
                                               "han de dar un resultado común, póngalos en «resto_en»\n"
                                               "g.toml:11:1: clave desconocida «color» en [ataque]; las claves son "
-                                              "«tirada», «filas», «resto», «resto_en» y «pesos»\n");
+                                              "«tirada», «filas», «resto», «resto_en», «pesos», «inicial» y «final»\n");
 }
 
 // Weights map onto Tirada(2W) exactly: the first outcome takes 0..2w-1 and

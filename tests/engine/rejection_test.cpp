@@ -1,9 +1,15 @@
+#include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/random_source.h"
+#include "engine/grammar_engine.h"
+#include "engine/grammar_loader.h"
 #include "engine/rejection.h"
+#include "tests/support/generator_checks.h"
 
 namespace quelvarinox::detail {
 namespace {
@@ -139,6 +145,89 @@ TEST(Rejection, StopsAtTheLimitAndAtAnEmptyClass)
     const CompiledRejection empty = compile_rejection({"a{nada}"}, letters, texts);
     EXPECT_FALSE(empty.rejection);
     EXPECT_EQ(empty.mistakes.size(), 0U);
+}
+
+// A name of one syllable: onset over Tirada(2), "k", "t" or "m", then "a".
+std::unique_ptr<const Grammar> one_syllable_with(const std::string& onset, const std::string& patterns)
+{
+    GrammarLoad load = load_grammar(R"(nombre = "R"
+clave = "r"
+[forma]
+fija = { palabras = 1 }
+[silabas]
+tirada = 1
+filas = [[0, 1, 1]]
+[ataque]
+)" + onset + R"(
+[vocal]
+tirada = 1
+filas = [[0, 1, "a"]]
+[coda]
+tirada = 1
+filas = [[0, 1, ""]]
+[rechazo]
+patrones = )" + patterns + "\n");
+    EXPECT_TRUE(load.grammar) << placed("", load.mistakes);
+    return std::move(load.grammar);
+}
+
+const std::string three_onsets = "tirada = 2\nfilas = [[0, 0, \"k\"], [1, 1, \"t\"], [2, 2, \"m\"]]";
+
+// A rejected attempt is marked X and its pattern's number, and the name is
+// made again from the next draws, with no reseed.
+TEST(Rejection, MakesARejectedNameAgainFromTheNextDraws)
+{
+    const auto grammar = one_syllable_with(three_onsets, "[\"^k\", \"ta\"]");
+    EXPECT_TRUE(testing::draws_then_gives(
+        "R 1:0 2:0 1:0 1:0 X1 1:0 2:1 1:0 1:0 X2 1:0 2:2 1:0 1:0",
+        [&](GenerationContext& ctx) {
+            std::string name;
+            EXPECT_FALSE(make_grammar_name(*grammar, ctx, name));
+            return name;
+        },
+        "Ma"));
+}
+
+// After rejection_attempts rejected attempts the name is refused, and the
+// refusal names the pattern that rejected most of them and how often.
+TEST(Rejection, RefusesANameAfterItsLastAttempt)
+{
+    const auto grammar = one_syllable_with("pesos = { k = 3, t = 1 }", "[\"t\", \"k\"]");
+    SeededRandom random(11);
+    DrawLog log;
+    GenerationContext ctx(random, &log);
+    std::string name;
+    const Refusal refusal = make_grammar_name(*grammar, ctx, name);
+    const std::string trace = log.trace();
+    std::map<std::string, int> marks;
+    for (std::size_t at = trace.find('X'); at != std::string::npos; at = trace.find('X', at + 1))
+        ++marks[trace.substr(at, trace.find(' ', at) - at)];
+    EXPECT_EQ(marks["X1"] + marks["X2"], rejection_attempts);
+    EXPECT_EQ(refusal.pattern, 2);
+    EXPECT_EQ(refusal.times, marks["X2"]);
+    EXPECT_EQ(refusal_text(*grammar, refusal), "[rechazo] lo ha rechazado 1000 veces seguidas, " +
+                                                   std::to_string(marks["X2"]) + " de ellas por el patrón 2, «k»");
+}
+
+// The names let through keep the shares their weights give them among
+// themselves.
+TEST(Rejection, LeavesTheOtherNamesTheirShares)
+{
+    const auto grammar = one_syllable_with("pesos = { l = 5, r = 3, \"\" = 2 }", "[\"^r\"]");
+    SeededRandom random(2024);
+    GenerationContext ctx(random);
+    std::map<std::string, int> counts;
+    constexpr int names = 200000;
+    std::string name;
+    for (int i = 0; i < names; ++i) {
+        make_grammar_name(*grammar, ctx, name);
+        ++counts[name];
+    }
+    EXPECT_EQ(counts["Ra"], 0);
+    for (const auto& [text, share] : {std::pair{"La", 5.0 / 7}, std::pair{"A", 2.0 / 7}}) {
+        const double deviation = 4 * std::sqrt(names * share * (1 - share));
+        EXPECT_NEAR(counts[text], names * share, deviation) << text;
+    }
 }
 
 }  // namespace
