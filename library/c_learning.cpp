@@ -15,8 +15,7 @@ quelvarinox::LearnOptions options_of(const quelvarinox_learn_options* options)
         learn.display_text = options->display_text;
     if (options->key)
         learn.key = options->key;
-    if (options->min_count != 0)
-        learn.min_count = options->min_count;
+    learn.min_count = options->min_count;
     return learn;
 }
 

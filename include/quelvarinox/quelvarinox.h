@@ -245,8 +245,8 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_builtin_grammar_text(const char
  *                                     ? grammar : quelvarinox_status_message(status));
  *
  * writes what `quelvarinox-nombres --aprender mis-nombres.txt` does.
- * How the grammar is made, as `quelvarinox-nombres --aprender` is told: every
- * field at zero, or no options at all (NULL), is the tool's default. */
+ * How the grammar is made, as `quelvarinox-nombres --aprender` is told; no
+ * options at all (NULL) are the tool's defaults. */
 typedef struct quelvarinox_learn_options {
     /* The grammar's display text and key (--nombre, --clave); NULL: "Lengua
      * aprendida" and "lengua-aprendida", or for quelvarinox_learn_file those of
@@ -255,7 +255,7 @@ typedef struct quelvarinox_learn_options {
     const char* display_text;
     const char* key;
     /* How many times a piece, a form or a number of syllables must appear in
-     * the examples to be kept (--umbral): from 1 to 1000000; 0 means 2. */
+     * the examples to be kept (--umbral): from 1 to 1000000; the tool's is 2. */
     int min_count;
 } quelvarinox_learn_options;
 
