@@ -1,7 +1,6 @@
 #include "cli/learning_run.h"
 
 #include "cli/messages.h"
-#include "engine/grammar.h"
 #include "engine/grammar_file.h"
 #include "learning/learn_grammar.h"
 #include "text/shown.h"
