@@ -4,8 +4,8 @@
 // package quelvarinox, the WebAssembly build of the library, in ./quelvarinox/.
 // The grammar workshop, and its "#gramatica=" links, are workshop.js.
 import { Workshop, isGrammarLink } from './workshop.js';
+import { LARGEST_NUMBER, nameParams, quote, readNameParams } from './link_values.js';
 
-const LARGEST_NUMBER = 2n ** 64n - 1n;
 const HISTORY_LENGTH = 10;
 // Browsers make history.replaceState slow (and Safari refuses it after 100
 // calls in 30 seconds), so the address follows the name once the names stop.
@@ -14,54 +14,19 @@ const ADDRESS_DELAY_MS = 400;
 // What the address asks for (categoria, modo, semilla, indice), and one Spanish
 // sentence for each of them that is wrong.
 function readAddress(search, categories) {
+  const { values: request, problems } = readNameParams(search);
   const params = new URLSearchParams(search);
-  // URLSearchParams reads a "+" as a space, which would hide the sign of "semilla=+5".
-  const numberParams = new URLSearchParams(search.replaceAll('+', '%2B'));
-  const request = {};
-  const problems = [];
   if (params.has('categoria')) {
     const text = params.get('categoria');
     const wanted = text.trim().toLowerCase();
     request.category = categories.find((c) => c.key === wanted || c.displayText.toLowerCase() === wanted);
-    if (!request.category) problems.push(`La categoría ${quote(text)} no existe.`);
-  }
-  if (params.has('modo')) {
-    const text = params.get('modo');
-    if (text === 'normal' || text === 'alternativo') request.alternative = text === 'alternativo';
-    else problems.push(`El modo ${quote(text)} no existe: es «normal» o «alternativo».`);
-  }
-  const numbers = [
-    ['semilla', 'seed', 'La semilla', 'negativa', 0n],
-    ['indice', 'index', 'El índice', 'negativo', 1n],
-  ];
-  for (const [param, field, subject, negative, smallest] of numbers) {
-    if (!numberParams.has(param)) continue;
-    const text = numberParams.get(param);
-    const range = `va de ${smallest} a ${LARGEST_NUMBER}`;
-    if (/^-\d*[1-9]\d*$/.test(text)) {
-      problems.push(`${subject} ${quote(text)} es ${negative}: ${range}.`);
-    } else if (/^[+-]\d+$/.test(text)) {
-      const unsigned = quote(text.slice(1));
-      problems.push(`${subject} ${quote(text)} lleva un signo, y en la dirección va sin él: ${unsigned}.`);
-    } else if (!/^\d+$/.test(text)) {
-      problems.push(`${subject} ${quote(text)} no es un número entero.`);
-    } else if (BigInt(text) < smallest || BigInt(text) > LARGEST_NUMBER) {
-      problems.push(`${subject} ${quote(text)} está fuera de rango: ${range}.`);
-    } else {
-      request[field] = BigInt(text);
-    }
+    if (!request.category) problems.unshift(`La categoría ${quote(text)} no existe.`);
   }
   return { request, problems };
 }
 
-function quote(text) {
-  return `«${text.length > 40 ? `${text.slice(0, 40)}…` : text}»`;
-}
-
 function linkTo(category, alternative, seed, index) {
-  const params = new URLSearchParams({ categoria: category.key, semilla: seed, indice: index });
-  if (alternative) params.set('modo', 'alternativo');
-  return `?${params}`;
+  return `?${new URLSearchParams([['categoria', category.key], ...nameParams(seed, index, alternative)])}`;
 }
 
 const ui = Object.fromEntries(['aviso', 'aviso-texto', 'aviso-lista', 'aviso-cerrar', 'categoria', 'generar',

@@ -5,7 +5,8 @@
 // It makes its names with the page's instance of the npm package, through a
 // generator of its own, so that the page's counts of names stay as they were.
 
-const LARGEST_NUMBER = 2n ** 64n - 1n;
+import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
+
 const NAME_COUNT = 20;
 // The loader's own limit: a link that inflates to more is not read further.
 const LARGEST_FILE = 1 << 20;
@@ -13,21 +14,6 @@ const encoder = new TextEncoder();
 
 function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
-}
-
-// A whole number of the address from `smallest` to 2^64 − 1, or undefined.
-function whole(text, smallest) {
-  if (!/^\d{1,20}$/.test(text)) return undefined;
-  const value = BigInt(text);
-  return value >= smallest && value <= LARGEST_NUMBER ? value : undefined;
-}
-
-function randomSeed() {
-  return crypto.getRandomValues(new BigUint64Array(1))[0];
-}
-
-function quote(text) {
-  return `«${text.length > 40 ? `${text.slice(0, 40)}…` : text}»`;
 }
 
 // Bytes as base64url without padding, and back; null when `text` is not base64url.
@@ -82,7 +68,7 @@ async function inflate(bytes) {
 // The fragment of a link to a grammar, "#gramatica=…&semilla=S&indice=I", read
 // as { text, seed, index, alternative } and a Spanish sentence for each thing
 // in it that is wrong; what cannot be read is left out.
-export async function readGrammarLink(hash) {
+async function readGrammarLink(hash) {
   const params = new URLSearchParams(hash.replace(/^#/, ''));
   const link = {};
   const problems = [];
@@ -102,18 +88,9 @@ export async function readGrammarLink(hash) {
       problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
     }
   }
-  for (const [param, field, subject, smallest] of [['semilla', 'seed', 'La semilla', 0n], ['indice', 'index', 'El índice', 1n]]) {
-    if (!params.has(param)) continue;
-    const value = whole(params.get(param), smallest);
-    if (value === undefined)
-      problems.push(`${subject} ${quote(params.get(param))} no es un número entero de ${smallest} a ${LARGEST_NUMBER}.`);
-    else link[field] = value;
-  }
-  if (params.has('modo')) {
-    const mode = params.get('modo');
-    if (mode === 'normal' || mode === 'alternativo') link.alternative = mode === 'alternativo';
-    else problems.push(`El modo ${quote(mode)} no existe: es «normal» o «alternativo».`);
-  }
+  const read = readNameParams(hash);
+  Object.assign(link, read.values);
+  problems.push(...read.problems);
   return { link, problems };
 }
 
@@ -243,7 +220,7 @@ export class Workshop {
 
   #readSeed() {
     const ui = this.#ui;
-    const seed = whole(ui.semilla.value.trim(), 0n);
+    const seed = wholeNumber(ui.semilla.value, 0n);
     ui.semilla.setAttribute('aria-invalid', String(seed === undefined));
     ui['semilla-error'].textContent = seed === undefined ? `La semilla es un número entero de 0 a ${LARGEST_NUMBER}.` : '';
     if (seed === undefined) return;
@@ -383,8 +360,7 @@ export class Workshop {
 
   // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
   async #link(index = BigInt(this.#selected || 1)) {
-    const params = new URLSearchParams({ semilla: this.#seed, indice: index });
-    if (this.#ui.alternativo.checked) params.set('modo', 'alternativo');
+    const params = nameParams(this.#seed, index, this.#ui.alternativo.checked);
     return `${location.pathname}#gramatica=${toBase64Url(await deflate(this.#ui.texto.value))}&${params}`;
   }
 

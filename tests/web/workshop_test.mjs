@@ -212,6 +212,34 @@ test('a broken link opens the workshop with what it could read and says why', as
   }
 });
 
+test('the page\'s address and a grammar link read a seed, an index and a mode alike', async () => {
+  const grammar = deflateRawSync(Buffer.from(example)).toString('base64url');
+  const cases = [
+    ['semilla=%2B5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
+    ['semilla=+5', 'La semilla «+5» lleva un signo'],
+    ['semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
+    ['semilla=%205', 'La semilla « 5» no es un número entero.'],
+    ['semilla=000000000000000000005', 'La semilla «000000000000000000005» tiene más de 20 cifras'],
+    ['semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
+    ['indice=0', 'El índice «0» está fuera de rango: va de 1 a 18446744073709551615.'],
+    ['modo=oscuro', 'El modo «oscuro» no existe: es «normal» o «alternativo».'],
+    ['semilla=00000000000000000005&indice=02', ''],
+  ];
+  for (const [params, message] of cases) {
+    const address = await openWorkshop(`?categoria=tatooine&${params}`).then(() => seen());
+    await page.goto('about:blank');
+    await page.goto(new URL(`/#gramatica=${grammar}&${params}`, server.url).href, { waitUntil: 'domcontentloaded' });
+    await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const link = await seen();
+    for (const [where, view] of [['address', address], ['grammar link', link]]) {
+      if (message === '') assert.equal(view.notice, '', `${params}, ${where}`);
+      else assert.ok(view.notice.includes(message), `${params}, ${where}: ${view.notice}`);
+    }
+  }
+  const second = execFileSync(tool, ['--gramatica', grammarFile(example), '-s', '5', '-n', '2'], { encoding: 'utf8' });
+  assert.equal((await seen()).name, second.trimEnd().split('\n').at(-1));
+});
+
 test('the download offers the file, named after its key', async () => {
   await openWorkshop();
   const session = await page.createCDPSession();
