@@ -255,14 +255,43 @@ test('the download offers the file, named after its key', async () => {
   await session.detach();
 });
 
+// Every text as long as the format allows, with no space to break it at: the name, the description, and
+// names of one word of 16 syllables of 8-byte pieces.
+const longGrammar = `nombre = "${'N'.repeat(4000)}"
+clave = "larga"
+descripcion = "${'D'.repeat(4000)}"
+[forma]
+fija = { palabras = 1 }
+[silabas.pesos]
+16 = 1
+[ataque.pesos]
+bbbbbbbb = 1
+[vocal.pesos]
+aaaaaaaa = 1
+[coda.pesos]
+cccccccc = 1
+`;
+
 test('at 1280 and 375 pixels wide, nothing scrolls sideways and every control has a name', async () => {
+  const longLink = `/#gramatica=${deflateRawSync(Buffer.from(longGrammar)).toString('base64url')}&semilla=5`;
   for (const width of [1280, 375]) {
     await page.setViewport({ width, height: 800 });
-    await openWorkshop();
-    await page.select('#taller-base', 'corelia');
-    await page.click('#taller-cargar');
-    await seen();
-    assert.ok(await page.evaluate((w) => document.documentElement.scrollWidth <= w, width), `${width}: no sideways scrolling`);
+    for (const [shown, address] of [['Corelia', ''], ['a grammar of long texts', longLink]]) {
+      await openWorkshop(address);
+      if (address === '') {
+        await page.select('#taller-base', 'corelia');
+        await page.click('#taller-cargar');
+      }
+      await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+      for (let i = 0; i < 3; i++) await page.click('#generar');
+      await seen();
+      for (const workshop of ['open', 'closed']) {
+        if (workshop === 'closed') await page.click('#abrir-taller');
+        const wide = await page.evaluate(() => document.documentElement.scrollWidth);
+        assert.ok(wide <= width, `${width}, ${shown}, workshop ${workshop}: ${wide} pixels wide`);
+      }
+    }
+    await page.click('#abrir-taller');
     const unnamed = [];
     const visit = (node) => {
       if (['button', 'combobox', 'link', 'textbox', 'checkbox'].includes(node.role) && !node.name?.trim())
