@@ -3,7 +3,8 @@
 // and a link that makes the shown name again. Every name comes from the npm
 // package quelvarinox, the WebAssembly build of the library, in ./quelvarinox/.
 // The grammar workshop, and its "#gramatica=" links, are workshop.js.
-import { Workshop, isGrammarLink } from './workshop.js';
+import { isGrammarLink } from './grammar_link.js';
+import { Workshop } from './workshop.js';
 import { LARGEST_NUMBER, nameParams, quote, readNameParams } from './link_values.js';
 
 const HISTORY_LENGTH = 10;

@@ -5,97 +5,22 @@
 // It makes its names with the page's instance of the npm package, through a
 // generator of its own, so that the page's counts of names stay as they were.
 
+import { decodeGrammar, encodeGrammar, grammarFragment } from './grammar_link.js';
 import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
 
 const NAME_COUNT = 20;
-// The loader's own limit: a link that inflates to more is not read further.
-const LARGEST_FILE = 1 << 20;
-const encoder = new TextEncoder();
 
 function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
-}
-
-// Bytes as base64url without padding, and back; null when `text` is not base64url.
-function toBase64Url(bytes) {
-  let binary = '';
-  for (let start = 0; start < bytes.length; start += 0x8000)
-    binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
-  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
-}
-
-function fromBase64Url(text) {
-  if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1) return null;
-  const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
-  return Uint8Array.from(binary, (c) => c.charCodeAt(0));
-}
-
-async function deflate(text) {
-  const stream = new Blob([encoder.encode(text)]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
-}
-
-// What `bytes` inflate to, as far as they do: { bytes, problem }.
-async function inflate(bytes) {
-  const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
-  const chunks = [];
-  let length = 0;
-  let problem = '';
-  try {
-    for (;;) {
-      const { done, value } = await reader.read();
-      if (done) break;
-      chunks.push(value);
-      length += value.length;
-      if (length > LARGEST_FILE) {
-        problem = `La gramática pasa de ${LARGEST_FILE} bytes, lo más que se lee; se muestra su principio.`;
-        reader.cancel().catch(() => {});
-        break;
-      }
-    }
-  } catch {
-    problem = 'La gramática del enlace no se pudo descomprimir entera: el enlace está cortado o estropeado.';
-  }
-  const all = new Uint8Array(length);
-  let at = 0;
-  for (const chunk of chunks) {
-    all.set(chunk, at);
-    at += chunk.length;
-  }
-  return { bytes: all.subarray(0, LARGEST_FILE), problem };
 }
 
 // The fragment of a link to a grammar, "#gramatica=…&semilla=S&indice=I", read
 // as { text, seed, index, alternative } and a Spanish sentence for each thing
 // in it that is wrong; what cannot be read is left out.
 async function readGrammarLink(hash) {
-  const params = new URLSearchParams(hash.replace(/^#/, ''));
-  const link = {};
-  const problems = [];
-  const bytes = fromBase64Url(params.get('gramatica') ?? '');
-  if (bytes === null) {
-    problems.push('La gramática del enlace no está escrita en base64url: no se pudo leer nada de ella.');
-    link.text = '';
-  } else {
-    const inflated = await inflate(bytes);
-    if (inflated.problem) problems.push(inflated.problem);
-    // A file cut short may end inside a character, which is left out.
-    const stream = { stream: inflated.problem !== '' };
-    try {
-      link.text = new TextDecoder('utf-8', { fatal: true }).decode(inflated.bytes, stream);
-    } catch {
-      link.text = new TextDecoder('utf-8').decode(inflated.bytes, stream);
-      problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
-    }
-  }
-  const read = readNameParams(hash);
-  Object.assign(link, read.values);
-  problems.push(...read.problems);
-  return { link, problems };
-}
-
-export function isGrammarLink(hash) {
-  return hash.startsWith('#gramatica=');
+  const { text, problems } = await decodeGrammar(new URLSearchParams(hash.replace(/^#/, '')).get('gramatica') ?? '');
+  const { values, problems: nameProblems } = readNameParams(hash);
+  return { link: { text, ...values }, problems: [...problems, ...nameProblems] };
 }
 
 export class Workshop {
@@ -361,7 +286,7 @@ export class Workshop {
   // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
   async #link(index = BigInt(this.#selected || 1)) {
     const params = nameParams(this.#seed, index, this.#ui.alternativo.checked);
-    return `${location.pathname}#gramatica=${toBase64Url(await deflate(this.#ui.texto.value))}&${params}`;
+    return `${location.pathname}${grammarFragment(await encodeGrammar(this.#ui.texto.value), params)}`;
   }
 
   // The link is made in the background and the last one wins; data-pending is there until it does.

@@ -212,6 +212,41 @@ test('a broken link opens the workshop with what it could read and says why', as
   }
 });
 
+test('a link padded with "=", as Python\'s urlsafe_b64encode writes it, reads as one without', async () => {
+  // The example with a comment of its own length, so that its deflated bytes end a group of three bytes
+  // with none, one or two over: base64 padding of "", "==" or "=".
+  const base64 = (text) => deflateRawSync(Buffer.from(text)).toString('base64').replaceAll('+', '-').replaceAll('/', '_');
+  const byPadding = {};
+  for (let length = 0; Object.keys(byPadding).length < 3; length++) {
+    const text = `${example}#${'x'.repeat(length)}\n`;
+    byPadding[/=*$/.exec(base64(text))[0]] ??= text;
+  }
+  const cases = [
+    ['==', (data) => data, true],
+    ['=', (data) => data, true],
+    ['', (data) => data, true],
+    ['==', (data) => data.slice(0, -1), false],
+    ['=', (data) => `${data}=`, false],
+    ['', (data) => `${data}==`, false],
+    ['=', (data) => `${data.slice(0, 8)}=${data.slice(8)}`, false],
+  ];
+  for (const [padding, change, read] of cases) {
+    const text = byPadding[padding];
+    const data = change(base64(text));
+    await page.goto('about:blank');
+    await page.goto(new URL(`/#gramatica=${data}&semilla=5&indice=2`, server.url).href, { waitUntil: 'domcontentloaded' });
+    await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const view = await seen();
+    const label = `${JSON.stringify(padding)} written as ${data.slice(-4)}`;
+    if (read) {
+      const second = execFileSync(tool, ['--gramatica', grammarFile(text), '-s', '5', '-n', '2'], { encoding: 'utf8' });
+      assert.deepEqual([view.text, view.name, view.notice], [text, second.trimEnd().split('\n').at(-1), ''], label);
+    } else {
+      assert.ok(view.notice.includes('no está escrita en base64url') && view.text === '', `${label}: ${view.notice}`);
+    }
+  }
+});
+
 test('the page\'s address and a grammar link read a seed, an index and a mode alike', async () => {
   const grammar = deflateRawSync(Buffer.from(example)).toString('base64url');
   const cases = [
