@@ -2,8 +2,11 @@
 // description, the alternative mode on a click of the picture, the last names
 // and a link that makes the shown name again. Every name comes from the npm
 // package quelvarinox, the WebAssembly build of the library, in ./quelvarinox/.
-// The grammar workshop, and its "#gramatica=" links, are workshop.js.
-import { isGrammarLink } from './grammar_link.js';
+// The grammar workshop, and its "#gramatica=" links, are workshop.js; the
+// grammar of such a link becomes a category of the list, whose names come from
+// the workshop's worker.
+import { GrammarWorker, WorkerFailure } from './grammar_client.js';
+import { grammarFragment, isGrammarLink } from './grammar_link.js';
 import { Workshop } from './workshop.js';
 import { LARGEST_NUMBER, nameParams, quote, readNameParams } from './link_values.js';
 
@@ -44,37 +47,50 @@ function showNotice(text, problems = []) {
   ui.aviso.hidden = false;
 }
 
+// The value of the list's entry for the grammar of a link, which no category's key can be.
+const GRAMMAR_LINK = '#gramatica';
+
 class Page {
   #categories;
   #generator;
+  #grammarWorker;
+  #requested;
   #category;
   #alternative;
+  // The grammar of the link opened last, as a category of the list:
+  // { key, displayText, description, grammar: { text, data, seed } }.
+  #grammarCategory = null;
   // The index of the last name made of each category, by key.
   #lastIndex = new Map();
   #history = [];
   #addressTimer = 0;
+  // The names asked for of a grammar come from its worker, later; until the last has come, the ones after it wait.
+  #turn = null;
 
-  // Without `firstName` the page waits for its first name, which a grammar link brings.
-  constructor(quelvarinox, request, firstName = true) {
+  // The page shows nothing until it is told what to show: the category that
+  // `request` asks for, or a random one, or the grammar of a link.
+  constructor(quelvarinox, grammarWorker, request) {
     const { categories } = quelvarinox;
     this.#categories = categories;
     this.#generator = quelvarinox.generator(request.seed);
+    this.#grammarWorker = grammarWorker;
     this.#alternative = request.alternative ?? false;
     ui.categoria.replaceChildren(...categories.map((category) => new Option(category.displayText, category.key)));
-    const category = request.category ?? categories[Math.floor(Math.random() * categories.length)];
-    this.#lastIndex.set(category.key, (request.index ?? 1n) - 1n);
+    this.#requested = request.category ?? categories[Math.floor(Math.random() * categories.length)];
+    this.#lastIndex.set(this.#requested.key, (request.index ?? 1n) - 1n);
     this.#connect();
-    this.#choose(category, firstName);
+  }
+
+  // Shows the name that the address asks for.
+  showRequested() {
+    this.#choose(this.#requested);
   }
 
   #connect() {
-    ui.categoria.addEventListener('change', () =>
-      this.#choose(this.#categories.find((category) => category.key === ui.categoria.value)));
+    ui.categoria.addEventListener('change', () => this.#choose(ui.categoria.value === GRAMMAR_LINK
+      ? this.#grammarCategory : this.#categories.find((category) => category.key === ui.categoria.value)));
     ui.generar.addEventListener('click', () => this.makeName());
-    ui.dibujo.addEventListener('click', () => {
-      this.#alternative = !this.#alternative;
-      ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
-    });
+    ui.dibujo.addEventListener('click', () => this.#setAlternative(!this.#alternative));
     ui.copiar.addEventListener('click', () => this.#copyName());
     document.addEventListener('keydown', (event) => {
       if (event.key !== ' ' || event.repeat || event.ctrlKey || event.altKey || event.metaKey) return;
@@ -83,17 +99,48 @@ class Page {
       event.preventDefault();
       this.makeName();
     });
-    ui.dibujo.setAttribute('aria-pressed', String(this.#alternative));
-    for (const control of [ui.categoria, ui.generar, ui.copiar]) control.disabled = false;
+    this.#setAlternative(this.#alternative);
   }
 
-  #choose(category, makeName = true) {
+  #setAlternative(alternative) {
+    this.#alternative = alternative;
+    ui.dibujo.setAttribute('aria-pressed', String(alternative));
+  }
+
+  #choose(category) {
     this.#category = category;
+    for (const control of [ui.categoria, ui.generar, ui.copiar]) control.disabled = false;
     ui.categoria.value = category.key;
-    ui.imagen.src = `dibujos/plnt_${category.key}.jpg`;
-    ui.imagen.alt = `Dibujo de ${category.displayText}`;
+    if (category.grammar) {
+      ui.imagen.src = 'quelvarinox.svg';
+      ui.imagen.alt = `Dibujo de Quelvarinox (la gramática ${category.displayText} no tiene dibujo)`;
+    } else {
+      ui.imagen.src = `dibujos/plnt_${category.key}.jpg`;
+      ui.imagen.alt = `Dibujo de ${category.displayText}`;
+    }
     ui.descripcion.textContent = category.description;
-    if (makeName) this.makeName();
+    this.makeName();
+  }
+
+  // Makes the grammar of a link, as Workshop.openLink gives it, the chosen
+  // category, and shows its name `index` in the link's mode.
+  showGrammar({ text, data, grammar, seed, index, alternative }) {
+    if (!this.#grammarCategory) {
+      const group = document.createElement('optgroup');
+      group.label = 'Gramática del enlace';
+      group.append(new Option('', GRAMMAR_LINK));
+      ui.categoria.prepend(group);
+    }
+    ui.categoria.options[0].text = grammar.displayText;
+    this.#grammarCategory = {
+      key: GRAMMAR_LINK,
+      displayText: grammar.displayText,
+      description: grammar.description || `Los nombres de la gramática ${grammar.displayText}, la del enlace.`,
+      grammar: { text, data, seed },
+    };
+    this.#lastIndex.set(GRAMMAR_LINK, index - 1n);
+    this.#setAlternative(alternative);
+    this.#choose(this.#grammarCategory);
   }
 
   makeName() {
@@ -104,34 +151,62 @@ class Page {
       showNotice(`No hay más nombres de ${category.displayText} con esta semilla: ${last}.`);
       return;
     }
+    this.#lastIndex.set(category.key, index);
+    const alternative = this.#alternative;
+    this.#inTurn(() => (category.grammar ? this.#makeGrammarName(category, index, alternative)
+      : this.#makeCategoryName(category, index, alternative)));
+  }
+
+  // Runs `make` once the names asked for before it are shown: at once if none is awaited.
+  #inTurn(make) {
+    const made = this.#turn ? this.#turn.then(make) : make();
+    if (!(made instanceof Promise)) return;
+    const turn = made.finally(() => {
+      if (this.#turn === turn) this.#turn = null;
+    });
+    this.#turn = turn;
+  }
+
+  #makeCategoryName(category, index, alternative) {
     let name;
     try {
-      name = this.#generator.nameAt(category.key, index, this.#alternative);
+      name = this.#generator.nameAt(category.key, index, alternative);
     } catch (error) {
+      this.#unmake(category, index);
       showNotice(`No se pudo inventar el nombre: ${error.message}`);
       return;
     }
-    this.#lastIndex.set(category.key, index);
-    const link = linkTo(category, this.#alternative, this.#generator.seed, index);
-    ui.nombre.value = name;
-    ui.copiado.textContent = '';
-    ui.enlace.href = link;
-    ui.traza.textContent = this.#generator.lastTrace();
-    clearTimeout(this.#addressTimer);
-    this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
-    this.#remember(name, category, link);
+    const trace = this.#generator.lastTrace();
+    this.#showName(category, name, trace, linkTo(category, alternative, this.#generator.seed, index));
   }
 
-  // A name of a grammar of the workshop, with its trace and the link that makes it again.
-  showGrammarName({ name, trace, category, link }) {
-    clearTimeout(this.#addressTimer);
+  async #makeGrammarName(category, index, alternative) {
+    const { text, data, seed } = category.grammar;
+    let made;
+    try {
+      ({ names: [made] } = await this.#grammarWorker.call('names', { text, seed, alternative, from: index, count: 1 }));
+    } catch (error) {
+      if (!(error instanceof WorkerFailure)) throw error;
+      this.#unmake(category, index);
+      showNotice(`No se pudo inventar el nombre: el generador de nombres ${error.message}.`);
+      return;
+    }
+    const link = `${location.pathname}${grammarFragment(data, nameParams(seed, index, alternative))}`;
+    this.#showName(category, made.name, made.trace, link);
+  }
+
+  // Gives back the index of a name that could not be made, unless a later one was asked for.
+  #unmake(category, index) {
+    if (this.#lastIndex.get(category.key) === index) this.#lastIndex.set(category.key, index - 1n);
+  }
+
+  #showName(category, name, trace, link) {
     ui.nombre.value = name;
     ui.copiado.textContent = '';
     ui.enlace.href = link;
     ui.traza.textContent = trace;
-    ui.imagen.src = 'quelvarinox.svg';
-    ui.imagen.alt = `Dibujo de Quelvarinox (la gramática ${category.displayText} no tiene dibujo)`;
-    ui.descripcion.textContent = category.description || `Un nombre de la gramática ${category.displayText}.`;
+    clearTimeout(this.#addressTimer);
+    this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
     this.#remember(name, category, link);
   }
 
@@ -163,6 +238,9 @@ class Page {
 
 async function start() {
   ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
+  const grammarWorker = new GrammarWorker();
+  // A grammar link needs the worker: it loads while the page does.
+  if (isGrammarLink(location.hash)) grammarWorker.start();
   let quelvarinox;
   try {
     const { load } = await import('./quelvarinox/index.js');
@@ -174,20 +252,22 @@ async function start() {
   const { request, problems } = readAddress(location.search, quelvarinox.categories);
   if (problems.length > 0)
     showNotice('Este enlace no vale, así que sale una categoría al azar:', problems);
-  const grammarLink = isGrammarLink(location.hash);
-  const page = new Page(quelvarinox, problems.length > 0 ? {} : request, !grammarLink);
-  const workshop = new Workshop(quelvarinox, { showNotice, showName: (shown) => page.showGrammarName(shown) });
+  const page = new Page(quelvarinox, grammarWorker, problems.length > 0 ? {} : request);
+  const workshop = new Workshop(quelvarinox, grammarWorker, { showNotice });
   // A grammar link that gives no name leaves the page a name of a category.
   const openGrammarLink = async (first) => {
-    let shown = false;
+    let grammar = null;
     try {
-      shown = await workshop.openLink(location.hash);
-    } catch {
-      showNotice('No se pudo abrir la gramática del enlace. Prueba a recargar la página.');
+      grammar = await workshop.openLink(location.hash);
+    } catch (error) {
+      if (!(error instanceof WorkerFailure)) throw error;
+      showNotice(`No se pudo abrir la gramática del enlace: el generador de nombres ${error.message}.`);
     }
-    if (!shown && first) page.makeName();
+    if (grammar) page.showGrammar(grammar);
+    else if (first) page.showRequested();
   };
-  if (grammarLink) await openGrammarLink(true);
+  if (isGrammarLink(location.hash)) await openGrammarLink(true);
+  else page.showRequested();
   addEventListener('hashchange', () => {
     if (isGrammarLink(location.hash)) openGrammarLink(false);
   });

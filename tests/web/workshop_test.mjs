@@ -54,6 +54,9 @@ function grammarFile(text) {
   return file;
 }
 
+// The tool's names of a built-in category, with the seed.
+const toolLines = (...options) => execFileSync(tool, ['-s', SEED, ...options], { encoding: 'utf8' }).trimEnd().split('\n');
+
 // The tool's names of `text` as a grammar file, with the seed.
 const toolNames = (text, count, ...options) => execFileSync(tool,
   ['--gramatica', grammarFile(text), '-s', SEED, '-n', String(count), ...options], { encoding: 'utf8' })
@@ -189,6 +192,58 @@ test('a link carries the grammar and shows the tool\'s name of it', async () => 
   await tab.close();
 });
 
+test('an opened grammar link is the chosen category, and «Generar» goes on with its names', async () => {
+  const data = deflateRawSync(Buffer.from(example)).toString('base64url');
+  const expected = toolNames(example, 6, '--traza').map((line) => line.split('\t'));
+  const alternative = toolNames(example, 6, '-a');
+  const description = /^descripcion = "(.*)"$/m.exec(example)[1];
+  const view = () => page.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    const list = $('categoria');
+    return {
+      chosen: list.options[list.selectedIndex].text,
+      picture: $('imagen').getAttribute('src'),
+      description: $('descripcion').textContent,
+      name: $('nombre').value,
+      trace: $('traza').textContent,
+      link: $('enlace').href,
+      history: [...$('historial').querySelectorAll('li')].map((item) => item.textContent),
+    };
+  });
+  await page.goto('about:blank');
+  await page.goto(new URL(`/#gramatica=${data}&semilla=${SEED}&indice=3`, server.url).href);
+  await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+  let shown = await view();
+  assert.deepEqual([shown.chosen, shown.picture, shown.description, shown.name, shown.trace],
+    ['Mi lengua', 'quelvarinox.svg', description, ...expected[2]]);
+  // A built-in category goes on with the page's own seed, which the link of its name tells.
+  const tatooine = (link) => execFileSync(tool, ['-s', new URL(link).searchParams.get('semilla'), '-c', 'tatooine'],
+    { encoding: 'utf8' }).trim();
+  const steps = [
+    [() => page.click('#generar'), () => expected[3][0], new RegExp(`#gramatica=${data}&semilla=${SEED}&indice=4$`)],
+    [() => page.select('#categoria', 'tatooine'), tatooine, /\?categoria=tatooine&semilla=\d+&indice=1$/],
+    [() => page.select('#categoria', '#gramatica'), () => expected[4][0], /&indice=5$/],
+    [() => page.click('#dibujo').then(() => page.click('#generar')), () => alternative[5], /&indice=6&modo=alternativo$/],
+  ];
+  const names = [expected[2][0]];
+  for (const [act, name, link] of steps) {
+    await act();
+    await page.waitForFunction((before) => document.getElementById('nombre').value !== before, {}, shown.name);
+    shown = await view();
+    assert.match(shown.link, link);
+    assert.equal(shown.name, name(shown.link), link);
+    names.unshift(`${shown.name} ${shown.chosen}`);
+  }
+  names[names.length - 1] += ' Mi lengua';
+  assert.deepEqual(shown.history, names);
+  const tab = await browser.newPage();
+  watch(tab);
+  await tab.goto(shown.link);
+  await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
+  assert.equal(await tab.$eval('#nombre', (output) => output.value), alternative[5]);
+  await tab.close();
+});
+
 test('a broken link opens the workshop with what it could read and says why', async () => {
   const good = deflateRawSync(Buffer.from(example)).toString('base64url');
   const cases = [
@@ -273,6 +328,80 @@ test('the page\'s address and a grammar link read a seed, an index and a mode al
   }
   const second = execFileSync(tool, ['--gramatica', grammarFile(example), '-s', '5', '-n', '2'], { encoding: 'utf8' });
   assert.equal((await seen()).name, second.trimEnd().split('\n').at(-1));
+});
+
+// What the workshop's worker loads instead of the package, around it and with what the worker uses of
+// it: a text with QUE-ABORTE aborts the module as running out of memory does, and one with
+// ERROR-EN-INGLES has a mistake told in the English fields of a GrammarError alone, as the package will
+// give them.
+const STAND_IN = `
+import { load as loadPackage } from './index.js?paquete';
+export async function load() {
+  const library = await loadPackage();
+  return {
+    generator: (seed) => library.generator(seed),
+    grammar(text) {
+      if (text.includes('QUE-ABORTE'))
+        throw new WebAssembly.RuntimeError('Aborted(OOM). Build with -s ASSERTIONS=1 for more info.');
+      if (text.includes('ERROR-EN-INGLES'))
+        throw Object.assign(new Error('3:1: un error'), { name: 'GrammarError', line: 3, column: 1,
+          errors: [{ line: 3, column: 1, message: 'un error contado en inglés' }] });
+      return library.grammar(text);
+    },
+  };
+}`;
+
+test('whatever happens to the worker, the status tells it of the last text, and the workshop goes on', async () => {
+  let refusals = 0;
+  const standIn = await serve(site, (path, referer) => {
+    if (path === '/grammar_worker.js' && refusals > 0) {
+      refusals--;
+      return { status: 404, body: '' };
+    }
+    return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
+  });
+  try {
+    const tab = await browser.newPage();
+    tab.on('pageerror', (error) => problems.push(error.message));
+    const failed = 'No hay nombres de este texto: el generador de nombres';
+    const recovered = 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
+    const cases = [
+      ['the module aborts', 0, `${example}# QUE-ABORTE\n`, `${failed} se quedó sin memoria. ${recovered}`, [], 0],
+      ['the worker does not load', 1, undefined, `${failed} no se pudo cargar o dejó de funcionar. ${recovered}`, [], 0],
+      ['a mistake in English fields', 0, `${example}# ERROR-EN-INGLES\n`, 'La gramática tiene un error; los nombres son '
+        + 'los de su última versión sin errores.', ['línea 3, columna 1: un error contado en inglés'], 20],
+    ];
+    const write = (text) => tab.$eval('#taller-texto', (area, value) => {
+      area.value = value;
+      area.dispatchEvent(new InputEvent('input'));
+    }, text);
+    for (const [what, refused, text, status, errors, names] of cases) {
+      refusals = refused;
+      await openWorkshop(standIn.url, tab);
+      let view = await seen(tab);
+      if (text !== undefined) {
+        await write(text);
+        view = await seen(tab);
+      }
+      assert.deepEqual([view.status, view.errors, view.names.length], [status, errors, names], what);
+      // The page's own names are not the worker's.
+      const before = view.name;
+      await tab.click('#generar');
+      view = await seen(tab);
+      assert.ok(view.name !== before && view.notice === '', `${what}: ${view.name}, ${view.notice}`);
+      await tab.$eval('#taller-semilla', (field, seed) => {
+        field.value = seed;
+        field.dispatchEvent(new InputEvent('input'));
+      }, SEED);
+      await write(example);
+      view = await seen(tab);
+      assert.deepEqual([view.status, view.names], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
+        toolNames(example, 20)], `${what}, then the example`);
+    }
+    await tab.close();
+  } finally {
+    standIn.close();
+  }
 });
 
 test('the download offers the file, named after its key', async () => {
