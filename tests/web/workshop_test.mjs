@@ -18,7 +18,36 @@ const example = readFileSync(new URL('../../ejemplos/mi-lengua.toml', import.met
 // Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
 const SEED = '12345678901234567891';
 
+// What the workshop's worker loads instead of the package, around it and with what the worker uses of
+// it: a text with LENTO takes a second and a half to read, one with QUE-ABORTE aborts the module as
+// running out of memory does, and one with ERROR-EN-INGLES has a mistake told in the English fields of a
+// GrammarError alone, as the package will give them.
+const STAND_IN = `
+import { load as loadPackage } from './index.js?paquete';
+export async function load() {
+  const library = await loadPackage();
+  return {
+    generator: (seed) => library.generator(seed),
+    grammar(text) {
+      if (text.includes('LENTO')) {
+        const until = Date.now() + 1500;
+        while (Date.now() < until);
+      }
+      if (text.includes('QUE-ABORTE'))
+        throw new WebAssembly.RuntimeError('Aborted(OOM). Build with -s ASSERTIONS=1 for more info.');
+      if (text.includes('ERROR-EN-INGLES'))
+        throw Object.assign(new Error('3:1: un error'), { name: 'GrammarError', line: 3, column: 1,
+          errors: [{ line: 3, column: 1, message: 'un error contado en inglés' }] });
+      return library.grammar(text);
+    },
+  };
+}`;
+
 let server;
+// The site again, but for the module that the workshop's worker loads, which is STAND_IN, and for as
+// many first requests of the worker as `workerRefusals` says, which are refused.
+let standIn;
+let workerRefusals = 0;
 let browser;
 let page;
 let folder;
@@ -27,6 +56,13 @@ const problems = [];
 before(async () => {
   folder = mkdtempSync(join(tmpdir(), 'quelvarinox-taller-'));
   server = await serve(site);
+  standIn = await serve(site, (path, referer) => {
+    if (path === '/grammar_worker.js' && workerRefusals > 0) {
+      workerRefusals--;
+      return { status: 404, body: '' };
+    }
+    return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
+  });
   browser = await puppeteer.launch(chromiumOptions);
   page = await browser.newPage();
   await page.setViewport({ width: 1280, height: 800 });
@@ -36,6 +72,7 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
+  standIn?.close();
   rmSync(folder, { recursive: true, force: true });
   assert.deepEqual(problems, [], 'errors in the page or its console');
 });
@@ -104,10 +141,16 @@ const seen = (tab = page) => tab.waitForFunction(() => !('pending' in document.g
     };
   }));
 
-async function setSeed(seed) {
-  await page.$eval('#taller-semilla', (field) => { field.value = ''; });
-  await page.type('#taller-semilla', seed);
+async function setSeed(seed, tab = page) {
+  await tab.$eval('#taller-semilla', (field) => { field.value = ''; });
+  await tab.type('#taller-semilla', seed);
 }
+
+// Puts `text` in the workshop as a paste would.
+const write = (text, tab = page) => tab.$eval('#taller-texto', (area, value) => {
+  area.value = value;
+  area.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste' }));
+}, text);
 
 test('the example\'s names follow the seed and every keystroke, and an error shows at its line', async () => {
   await openWorkshop();
@@ -330,78 +373,59 @@ test('the page\'s address and a grammar link read a seed, an index and a mode al
   assert.equal((await seen()).name, second.trimEnd().split('\n').at(-1));
 });
 
-// What the workshop's worker loads instead of the package, around it and with what the worker uses of
-// it: a text with QUE-ABORTE aborts the module as running out of memory does, and one with
-// ERROR-EN-INGLES has a mistake told in the English fields of a GrammarError alone, as the package will
-// give them.
-const STAND_IN = `
-import { load as loadPackage } from './index.js?paquete';
-export async function load() {
-  const library = await loadPackage();
-  return {
-    generator: (seed) => library.generator(seed),
-    grammar(text) {
-      if (text.includes('QUE-ABORTE'))
-        throw new WebAssembly.RuntimeError('Aborted(OOM). Build with -s ASSERTIONS=1 for more info.');
-      if (text.includes('ERROR-EN-INGLES'))
-        throw Object.assign(new Error('3:1: un error'), { name: 'GrammarError', line: 3, column: 1,
-          errors: [{ line: 3, column: 1, message: 'un error contado en inglés' }] });
-      return library.grammar(text);
-    },
-  };
-}`;
 
 test('whatever happens to the worker, the status tells it of the last text, and the workshop goes on', async () => {
-  let refusals = 0;
-  const standIn = await serve(site, (path, referer) => {
-    if (path === '/grammar_worker.js' && refusals > 0) {
-      refusals--;
-      return { status: 404, body: '' };
-    }
-    return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
-  });
-  try {
-    const tab = await browser.newPage();
-    tab.on('pageerror', (error) => problems.push(error.message));
-    const failed = 'No hay nombres de este texto: el generador de nombres';
-    const recovered = 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
-    const cases = [
-      ['the module aborts', 0, `${example}# QUE-ABORTE\n`, `${failed} se quedó sin memoria. ${recovered}`, [], 0],
-      ['the worker does not load', 1, undefined, `${failed} no se pudo cargar o dejó de funcionar. ${recovered}`, [], 0],
-      ['a mistake in English fields', 0, `${example}# ERROR-EN-INGLES\n`, 'La gramática tiene un error; los nombres son '
-        + 'los de su última versión sin errores.', ['línea 3, columna 1: un error contado en inglés'], 20],
-    ];
-    const write = (text) => tab.$eval('#taller-texto', (area, value) => {
-      area.value = value;
-      area.dispatchEvent(new InputEvent('input'));
-    }, text);
-    for (const [what, refused, text, status, errors, names] of cases) {
-      refusals = refused;
-      await openWorkshop(standIn.url, tab);
-      let view = await seen(tab);
-      if (text !== undefined) {
-        await write(text);
-        view = await seen(tab);
-      }
-      assert.deepEqual([view.status, view.errors, view.names.length], [status, errors, names], what);
-      // The page's own names are not the worker's.
-      const before = view.name;
-      await tab.click('#generar');
+  const tab = await browser.newPage();
+  tab.on('pageerror', (error) => problems.push(error.message));
+  const failed = 'No hay nombres de este texto: el generador de nombres';
+  const recovered = 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
+  const cases = [
+    ['the module aborts', 0, `${example}# QUE-ABORTE\n`, `${failed} se quedó sin memoria. ${recovered}`, [], 0],
+    ['the worker does not load', 1, undefined, `${failed} no se pudo cargar o dejó de funcionar. ${recovered}`, [], 0],
+    ['a mistake in English fields', 0, `${example}# ERROR-EN-INGLES\n`, 'La gramática tiene un error; los nombres son '
+      + 'los de su última versión sin errores.', ['línea 3, columna 1: un error contado en inglés'], 20],
+  ];
+  for (const [what, refused, text, status, errors, names] of cases) {
+    workerRefusals = refused;
+    await openWorkshop(standIn.url, tab);
+    let view = await seen(tab);
+    if (text !== undefined) {
+      await write(text, tab);
       view = await seen(tab);
-      assert.ok(view.name !== before && view.notice === '', `${what}: ${view.name}, ${view.notice}`);
-      await tab.$eval('#taller-semilla', (field, seed) => {
-        field.value = seed;
-        field.dispatchEvent(new InputEvent('input'));
-      }, SEED);
-      await write(example);
-      view = await seen(tab);
-      assert.deepEqual([view.status, view.names], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
-        toolNames(example, 20)], `${what}, then the example`);
     }
-    await tab.close();
-  } finally {
-    standIn.close();
+    assert.deepEqual([view.status, view.errors, view.names.length], [status, errors, names], what);
+    // The page's own names are not the worker's.
+    const before = view.name;
+    await tab.click('#generar');
+    view = await seen(tab);
+    assert.ok(view.name !== before && view.notice === '', `${what}: ${view.name}, ${view.notice}`);
+    await setSeed(SEED, tab);
+    await write(example, tab);
+    view = await seen(tab);
+    assert.deepEqual([view.status, view.names], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
+      toolNames(example, 20)], `${what}, then the example`);
   }
+  await tab.close();
+});
+
+test('while the worker reads, the status says so, the page answers, and the last text wins', async () => {
+  await openWorkshop(standIn.url);
+  await setSeed(SEED);
+  await seen();
+  await write(`${example}# LENTO\n`);
+  await page.waitForFunction(() =>
+    document.getElementById('taller-estado').textContent === 'Leyendo la gramática y haciendo sus nombres…');
+  const before = await page.$eval('#nombre', (output) => output.value);
+  await page.click('#generar');
+  const meanwhile = await page.evaluate(() => [document.getElementById('nombre').value,
+    document.getElementById('taller-estado').textContent, document.getElementById('taller-nombres').className]);
+  assert.ok(meanwhile[0] !== before, 'a name while the worker reads');
+  assert.deepEqual(meanwhile.slice(1), ['Leyendo la gramática y haciendo sus nombres…', 'caducos']);
+  const last = `${example}z = 40\n`;
+  await write(last);
+  const view = await seen();
+  assert.deepEqual([view.status, view.names, view.text], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
+    toolNames(last, 20), last]);
 });
 
 test('the download offers the file, named after its key', async () => {
