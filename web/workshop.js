@@ -37,8 +37,8 @@ export class Workshop {
   #shown = { text: null, grammar: null, errors: [], names: [] };
   // The last text without mistakes, whose names stand while the text has some.
   #goodText;
-  // The link's packed file, and the text it packs.
-  #packed = { text: null, data: '' };
+  // The link's packed file, and the text it packs; null when there is none.
+  #packed = { text: null, data: null };
   #selected = 0;
   // The update under way, if any, and whether something changed since it began.
   #updating = null;
@@ -125,7 +125,7 @@ export class Workshop {
     this.#readSeed();
     await this.#update();
     const shown = this.#shown;
-    if (shown.text === text && shown.grammar) {
+    if (shown.text === text && shown.grammar && this.#packed.text === text) {
       return { text, data: this.#packed.data, grammar: shown.grammar, seed: this.#seed, index,
         alternative: ui.alternativo.checked };
     }
@@ -224,7 +224,8 @@ export class Workshop {
         this.#packed = { text, data: await this.#worker.call('pack', { text }) };
       } catch (error) {
         if (!(error instanceof WorkerFailure)) throw error;
-        this.#packed = { text, data: null };
+        // No link until the next change packs the text again.
+        this.#packed = { text: null, data: null };
       }
     }
     if (!this.#changed) this.#showLink();
