@@ -66,7 +66,7 @@ for (let i = 0; i < 100; i++) {
       observer.disconnect();
       resolve(performance.now() - start);
     }).observe(link, { attributes: true });
-    if (odd) area.setRangeText('', end, end + 1);
+    if (odd) area.setRangeText('', end - 1, end);
     else area.setRangeText('x', end, end);
     area.dispatchEvent(new InputEvent('input', { inputType: 'insertText' }));
   }), i % 2 === 1));

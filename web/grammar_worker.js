@@ -6,7 +6,7 @@
 // than a grammar's mistakes went wrong; grammar_client.js then ends this worker
 // and starts another.
 import { load } from './quelvarinox/index.js';
-import { decodeGrammar, encodeGrammar } from './grammar_link.js';
+import { encodeGrammar } from './grammar_link.js';
 
 const library = load();
 // The texts read last, the newest at the end, each with its grammar or its mistakes.
@@ -70,7 +70,6 @@ const operations = {
     return { grammar, errors: entry.errors, names };
   },
   pack: ({ text }) => encodeGrammar(text),
-  unpack: ({ data }) => decodeGrammar(data),
 };
 
 addEventListener('message', async ({ data: { id, op, ...args } }) => {

@@ -256,13 +256,7 @@ async function start() {
   const workshop = new Workshop(quelvarinox, grammarWorker, { showNotice });
   // A grammar link that gives no name leaves the page a name of a category.
   const openGrammarLink = async (first) => {
-    let grammar = null;
-    try {
-      grammar = await workshop.openLink(location.hash);
-    } catch (error) {
-      if (!(error instanceof WorkerFailure)) throw error;
-      showNotice(`No se pudo abrir la gramática del enlace: el generador de nombres ${error.message}.`);
-    }
+    const grammar = await workshop.openLink(location.hash);
     if (grammar) page.showGrammar(grammar);
     else if (first) page.showRequested();
   };

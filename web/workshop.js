@@ -8,7 +8,7 @@
 // takes a while, so that what the workshop shows always belongs to its text.
 
 import { WorkerFailure } from './grammar_client.js';
-import { grammarFragment } from './grammar_link.js';
+import { decodeGrammar, grammarFragment } from './grammar_link.js';
 import { LineNumbers } from './line_numbers.js';
 import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
 
@@ -103,11 +103,11 @@ export class Workshop {
   // Opens the workshop with the grammar of a "#gramatica=" link. Gives what
   // the page needs to make that grammar's names, { text, data, grammar, seed,
   // index, alternative }, or null when the link holds no grammar without mistakes.
-  // A WorkerFailure means that the link could not be read at all.
+  // The link is read here while the worker starts.
   async openLink(hash) {
     this.open();
     const data = new URLSearchParams(hash.replace(/^#/, '')).get('gramatica') ?? '';
-    const unpacked = await this.#worker.call('unpack', { data });
+    const unpacked = await decodeGrammar(data);
     const { values, problems: nameProblems } = readNameParams(hash);
     const problems = [...unpacked.problems, ...nameProblems];
     if (problems.length > 0) this.#page.showNotice('Este enlace de gramática no se pudo leer entero:', problems);
