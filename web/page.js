@@ -14,6 +14,11 @@ const HISTORY_LENGTH = 10;
 // Browsers make history.replaceState slow (and Safari refuses it after 100
 // calls in 30 seconds), so the address follows the name once the names stop.
 const ADDRESS_DELAY_MS = 400;
+// Replacing an address of hundreds of kilobytes takes a browser a long while
+// (Chromium half a second for a megabyte), so the address follows only names
+// whose links are shorter than this; a grammar of a longer link leaves in it
+// the link that was opened, whose grammar a reload still brings back.
+const LONGEST_ADDRESS = 1 << 16;
 
 // What the address asks for (categoria, modo, semilla, indice), and one Spanish
 // sentence for each of them that is wrong.
@@ -206,7 +211,8 @@ class Page {
     ui.enlace.href = link;
     ui.traza.textContent = trace;
     clearTimeout(this.#addressTimer);
-    this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
+    if (link.length < LONGEST_ADDRESS)
+      this.#addressTimer = setTimeout(() => history.replaceState(null, '', link), ADDRESS_DELAY_MS);
     this.#remember(name, category, link);
   }
 

@@ -279,6 +279,8 @@ test('an opened grammar link is the chosen category, and «Generar» goes on wit
   }
   names[names.length - 1] += ' Mi lengua';
   assert.deepEqual(shown.history, names);
+  // The address follows the name, a grammar's too.
+  await page.waitForFunction((link) => location.href === link, {}, shown.link);
   const tab = await browser.newPage();
   watch(tab);
   await tab.goto(shown.link);
