@@ -67,7 +67,6 @@ class Page {
   #grammarCategory = null;
   // The index of the last name made of each category, by key.
   #lastIndex = new Map();
-  #history = [];
   #addressTimer = 0;
   // The names asked for of a grammar come from its worker, later; until the last has come, the ones after it wait.
   #turn = null;
@@ -216,19 +215,17 @@ class Page {
     this.#remember(name, category, link);
   }
 
+  // The name first in the last names; the links of the others are not made again, as a grammar's may be long.
   #remember(name, category, link) {
-    this.#history.unshift({ name, category, link });
-    this.#history.length = Math.min(this.#history.length, HISTORY_LENGTH);
-    ui.historial.replaceChildren(...this.#history.map((entry) => {
-      const item = document.createElement('li');
-      const anchor = document.createElement('a');
-      anchor.href = entry.link;
-      anchor.textContent = entry.name;
-      const label = document.createElement('span');
-      label.textContent = entry.category.displayText;
-      item.append(anchor, ' ', label);
-      return item;
-    }));
+    const item = document.createElement('li');
+    const anchor = document.createElement('a');
+    anchor.href = link;
+    anchor.textContent = name;
+    const label = document.createElement('span');
+    label.textContent = category.displayText;
+    item.append(anchor, ' ', label);
+    ui.historial.prepend(item);
+    while (ui.historial.children.length > HISTORY_LENGTH) ui.historial.lastElementChild.remove();
     ui['historial-vacio'].hidden = true;
   }
 
