@@ -187,5 +187,18 @@ const opened = await pageThread(linked, async () => {
 });
 console.log(`a link of ${link.length} bytes: its name shown ${ms(shownAt)} ms after the load began, the workshop `
   + `settled at ${ms(linkDone)} ms; the page's thread ran ${ms(opened.ran)} ms, ${ms(opened.longest)} ms at the longest`);
+// «Generar» on the page that the link opened, whose category is now the link's grammar.
+const grammarNames = [];
+for (let i = 0; i < 5; i++) {
+  grammarNames.push(await linked.evaluate(() => new Promise((resolve) => {
+    const start = performance.now();
+    new MutationObserver((_, observer) => {
+      observer.disconnect();
+      requestAnimationFrame(() => resolve(performance.now() - start));
+    }).observe(document.getElementById('nombre'), { childList: true, characterData: true, subtree: true });
+    document.getElementById('generar').click();
+  })));
+}
+console.log(`«Generar» on that page, to the frame that shows its name: ${grammarNames.map(ms).join(', ')} ms`);
 await browser.close();
 server.close();
