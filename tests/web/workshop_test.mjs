@@ -19,7 +19,7 @@ const example = readFileSync(new URL('../../ejemplos/mi-lengua.toml', import.met
 const SEED = '12345678901234567891';
 
 // What the workshop's worker loads instead of the package, around it and with what the worker uses of
-// it: a text with LENTO takes a second and a half to read, one with QUE-ABORTE aborts the module as
+// it: a text with LENTO is read when the test lets /lento answer, one with QUE-ABORTE aborts the module as
 // running out of memory does, and one with ERROR-EN-INGLES has a mistake told in the English fields of a
 // GrammarError alone, as the package will give them.
 const STAND_IN = `
@@ -30,8 +30,9 @@ export async function load() {
     generator: (seed) => library.generator(seed),
     grammar(text) {
       if (text.includes('LENTO')) {
-        const until = Date.now() + 1500;
-        while (Date.now() < until);
+        const request = new XMLHttpRequest();
+        request.open('GET', '/lento', false);
+        request.send();
       }
       if (text.includes('QUE-ABORTE'))
         throw new WebAssembly.RuntimeError('Aborted(OOM). Build with -s ASSERTIONS=1 for more info.');
@@ -44,10 +45,12 @@ export async function load() {
 }`;
 
 let server;
-// The site again, but for the module that the workshop's worker loads, which is STAND_IN, and for as
-// many first requests of the worker as `workerRefusals` says, which are refused.
+// The site again, but for the module that the workshop's worker loads, which is STAND_IN, for as many
+// first requests of the worker as `workerRefusals` says, which are refused, and for /lento, which answers
+// once `slowRead` is resolved.
 let standIn;
 let workerRefusals = 0;
+let slowRead;
 let browser;
 let page;
 let folder;
@@ -61,6 +64,7 @@ before(async () => {
       workerRefusals--;
       return { status: 404, body: '' };
     }
+    if (path === '/lento') return slowRead.promise.then(() => ({ status: 200, body: '' }));
     return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
   });
   browser = await puppeteer.launch(chromiumOptions);
@@ -411,6 +415,8 @@ test('whatever happens to the worker, the status tells it of the last text, and 
 });
 
 test('while the worker reads, the status says so, the page answers, and the last text wins', async () => {
+  slowRead = {};
+  slowRead.promise = new Promise((resolve) => { slowRead.resolve = resolve; });
   await openWorkshop(standIn.url);
   await setSeed(SEED);
   await seen();
@@ -425,6 +431,7 @@ test('while the worker reads, the status says so, the page answers, and the last
   assert.deepEqual(meanwhile.slice(1), ['Leyendo la gramática y haciendo sus nombres…', 'caducos']);
   const last = `${example}z = 40\n`;
   await write(last);
+  slowRead.resolve();
   const view = await seen();
   assert.deepEqual([view.status, view.names, view.text], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
     toolNames(last, 20), last]);
