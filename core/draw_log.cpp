@@ -6,9 +6,9 @@ namespace quelvarinox::detail {
 
 namespace {
 
-void append_number(std::string& out, unsigned value)
+void append_number(std::string& out, std::uint32_t value)
 {
-    char digits[8];
+    char digits[10];
     const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     out.append(digits, end);
 }
@@ -20,12 +20,12 @@ void DrawLog::record_reseed() { events_.push_back({DrawEvent::Kind::reseed, {}, 
 void DrawLog::record_tirada(int multiplier, int value)
 {
     events_.push_back(
-        {DrawEvent::Kind::tirada, static_cast<std::uint16_t>(multiplier), static_cast<std::uint16_t>(value)});
+        {DrawEvent::Kind::tirada, static_cast<std::uint32_t>(multiplier), static_cast<std::uint32_t>(value)});
 }
 
 void DrawLog::record_number_prefix(int value)
 {
-    events_.push_back({DrawEvent::Kind::number_prefix, {}, static_cast<std::uint16_t>(value)});
+    events_.push_back({DrawEvent::Kind::number_prefix, {}, static_cast<std::uint32_t>(value)});
 }
 
 void DrawLog::append_trace(std::string& out) const

@@ -9,8 +9,8 @@ namespace quelvarinox::detail {
 struct DrawEvent {
     enum class Kind : std::uint8_t { reseed, tirada, number_prefix };
     Kind kind;
-    std::uint16_t multiplier;  // N of a Tirada(N); unused otherwise
-    std::uint16_t value;
+    std::uint32_t multiplier;  // N of a Tirada(N), up to a grammar's 100000; unused otherwise
+    std::uint32_t value;
 };
 
 // Every reseed and every draw of a generator call, in order. Its text form is the

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "core/table_coverage.h"
+
 namespace quelvarinox::detail {
 
 // What one table draw gives: a letter, a letter group, a joiner, or nothing.
@@ -23,12 +25,6 @@ struct TablePiece {
     constexpr bool empty() const { return size == 0; }
 };
 
-// Drawn values from..to, both inclusive.
-struct Span {
-    int from;
-    int to;
-};
-
 // Drawn values from..to, both inclusive, give value.
 template <class T>
 struct Range {
@@ -36,45 +32,6 @@ struct Range {
     int to;
     T value;
 };
-
-// The check every table passes at compile time. The rows ascend without
-// overlapping, and so do the spans that the table's default is written for;
-// between them, rows and default name every value from 0 to N exactly once.
-// A row that is shortened or shifted by mistake leaves a value unnamed, or
-// names one twice, and the table does not build.
-template <class T>
-constexpr bool names_every_value_once(int multiplier, std::span<const Range<T>> rows, std::span<const Span> otherwise)
-{
-    if (multiplier < 1)
-        return false;
-    const auto ascend = [multiplier](int from, int to, int& next_free) {
-        if (from < next_free || to < from || to > multiplier)
-            return false;
-        next_free = to + 1;
-        return true;
-    };
-    int named = 0;
-    int next_free = 0;
-    for (const Range<T>& row : rows) {
-        if (!ascend(row.from, row.to, next_free))
-            return false;
-        named += row.to - row.from + 1;
-    }
-    next_free = 0;
-    for (const Span& span : otherwise) {
-        if (!ascend(span.from, span.to, next_free))
-            return false;
-        named += span.to - span.from + 1;
-    }
-    // Both lists ascend inside 0..N, so they overlap exactly when they name too many.
-    if (named != multiplier + 1)
-        return false;
-    for (const Range<T>& row : rows)
-        for (const Span& span : otherwise)
-            if (row.from <= span.to && span.from <= row.to)
-                return false;
-    return true;
-}
 
 namespace table_checks {
 // Not constexpr on purpose: reaching it while a table is built at compile time
@@ -91,7 +48,9 @@ public:
     template <class T>
     consteval RowIndex(const std::array<Range<T>, R>& rows, std::span<const Span> otherwise_at)
     {
-        if (!names_every_value_once<T>(N, rows, otherwise_at))
+        // A row that is shortened or shifted by mistake leaves a value unnamed,
+        // or names one twice, and the table does not build.
+        if (!names_every_value_once(N, rows, otherwise_at))
             table_checks::weighted_table_leaves_a_value_unnamed_names_one_twice_or_is_out_of_order();
         index_.fill(static_cast<Index>(R));
         for (std::size_t row = 0; row < R; ++row)

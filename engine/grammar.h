@@ -133,6 +133,7 @@ struct SyllableBreak {
 // of them is a plain vector.
 enum class Prefix : bool { none, apostrophe };
 
+// Each in the order of its options' names in grammar_schema.h.
 enum class ParticleKept { always, last_word, last_word_without_compound };
 enum class BreakDrawn { between_syllables, before_every_syllable };
 enum class PrefixDrawn { before_syllable_count, after_syllable_count };

@@ -51,12 +51,13 @@ public:
                 if (prefixed)
                     name_.apostrophe_prefix(grammar_.onset, grammar_.vowel, grammar_.coda);
             }
+            const bool accent_may_stand = word == grammar_.accent_word - 1 && syllable == syllables - 1;
             if (contains(form_.initial, word))
                 initial();
             else if (contains(form_.bare_vowel, word))
-                bare_vowel();
+                bare_vowel(accent_may_stand);
             else
-                plain_syllable(word == grammar_.accent_word - 1 && syllable == syllables - 1);
+                plain_syllable(accent_may_stand);
         }
     }
 
@@ -83,26 +84,34 @@ private:
         name_.draw(grammar_.coda);
     }
 
-    // Only the vowel shows, and it never takes the word's capital.
-    void bare_vowel()
+    // Only the vowel shows, and it never takes the word's capital; its word has
+    // one syllable, the last, where an accent may stand.
+    void bare_vowel(bool accent_may_stand)
     {
         name_.draw(grammar_.onset);
-        name_.put(name_.draw(grammar_.vowel), Capital::never);
+        vowel(accent_may_stand, Capital::never);
         name_.draw(grammar_.coda);
+    }
+
+    // The vowel of a syllable. With [acento], an accented vowel keeps its
+    // accent only where it may stand, and gives the grammar's unaccented vowel
+    // elsewhere; the answer is whether an accent stood.
+    bool vowel(bool accent_may_stand, Capital rule)
+    {
+        if (grammar_.accent_word == 0) {
+            name_.slot(grammar_.vowel, rule);
+            return false;
+        }
+        const int value = name_.context().Tirada(grammar_.vowel.multiplier);
+        const bool accented = grammar_.accented_vowel_rows[grammar_.vowel.row_of(value)];
+        name_.put(accented && !accent_may_stand ? grammar_.unaccented.piece() : grammar_.vowel[value], rule);
+        return accented && accent_may_stand;
     }
 
     void plain_syllable(bool accent_may_stand)
     {
         name_.onset(grammar_.onset);
-        bool accent = false;
-        if (grammar_.accent_word == 0) {
-            name_.vowel(grammar_.vowel);
-        } else {
-            const int value = name_.context().Tirada(grammar_.vowel.multiplier);
-            const bool accented = grammar_.accented_vowel_rows[grammar_.vowel.row_of(value)];
-            accent = accented && accent_may_stand;
-            name_.put(accented && !accent ? grammar_.unaccented.piece() : grammar_.vowel[value]);
-        }
+        const bool accent = vowel(accent_may_stand, Capital::may_carry);
         const TablePiece coda = name_.draw(grammar_.coda);
         if (accent)
             return;

@@ -13,12 +13,6 @@ namespace quelvarinox::detail {
 
 namespace {
 
-// A file's bytes, or the errno of a read that failed.
-struct FileText {
-    std::string text;
-    int error = 0;
-};
-
 FileText read_text(int fd)
 {
     FileText file;
@@ -69,11 +63,16 @@ std::string unreadable_message(std::string_view name, int error)
 
 }  // namespace
 
+FileText read_bounded_file(const std::string& path)
+{
+    return path == "-" ? read_text(STDIN_FILENO) : read_file_text(path);
+}
+
 std::string grammar_file_name(const std::string& path) { return path == "-" ? "(entrada estándar)" : path; }
 
 GrammarLoad load_grammar_file(const std::string& path)
 {
-    const FileText file = path == "-" ? read_text(STDIN_FILENO) : read_file_text(path);
+    const FileText file = read_bounded_file(path);
     if (file.error != 0) {
         GrammarLoad unread;
         unread.unreadable = file.error;

@@ -2,29 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <utility>
 
+#include "text/joined.h"
+#include "text/shown.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::detail {
 
 namespace {
-
-bool is_control(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
-
-// What stands between the quotes after `marker` in a parser's description:
-// "saw 'x'" gives "x".
-std::optional<std::string_view> quoted_after(std::string_view text, std::string_view marker)
-{
-    const std::size_t at = text.find(marker);
-    if (at == std::string_view::npos)
-        return std::nullopt;
-    const std::size_t start = at + marker.size();
-    const std::size_t end = text.find('\'', start);
-    if (end == std::string_view::npos)
-        return std::nullopt;
-    return text.substr(start, end - start);
-}
 
 std::size_t edit_distance(std::string_view a, std::string_view b)
 {
@@ -53,9 +40,22 @@ std::optional<std::string> text_problem(std::string_view text, bool multiline)
             return "no es texto UTF-8 válido";
         if (is_control(character->code) && !(multiline && character->code == '\n'))
             return "tiene un carácter de control; escriba solo letras, signos y espacios";
+        if (is_direction_control(character->code)) {
+            char code[8];
+            std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character->code));
+            return "tiene un control de la dirección del texto (" + std::string(code) +
+                   "), que no se ve y cambia el orden en que se muestra; escriba solo letras, signos y espacios";
+        }
         text.remove_prefix(character->bytes);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> bounded_text_problem(std::string_view text, std::size_t limit, bool multiline)
+{
+    if (text.size() > limit)
+        return "tiene " + std::to_string(text.size()) + " bytes; como mucho puede tener " + std::to_string(limit);
+    return text_problem(text, multiline);
 }
 
 std::optional<GrammarMistake> encoding_problem(std::string_view file)
@@ -78,43 +78,17 @@ std::optional<GrammarMistake> encoding_problem(std::string_view file)
     return std::nullopt;
 }
 
-std::string toml_message(std::string_view description)
-{
-    if (const std::size_t colon = description.find(": "); description.starts_with("Error while parsing ") &&
-                                                          colon != std::string_view::npos)
-        description.remove_prefix(colon + 2);
-    const auto has = [&](std::string_view part) { return description.find(part) != std::string_view::npos; };
-    const auto saw = quoted_after(description, "saw '");
-    const std::string seen = saw ? "«" + std::string(*saw) + "»" : "otra cosa";
-    if (has("end-of-file"))
-        return "el fichero se acaba a medias: ¿falta cerrar unas comillas, un corchete o una llave?";
-    if (has("redefine"))
-        return "esta clave o esta tabla ya está definida más arriba";
-    if (has("could not determine value type"))
-        return "no se entiende el valor: un texto va entre comillas (\"ka\"), un número sin ellas (12)";
-    if (has("control character"))
-        return "hay un carácter de control; un salto de línea dentro de un texto se escribe \\n";
-    if (has("escape sequence"))
-        return "secuencia de escape desconocida; una barra invertida se escribe \\\\";
-    if (has("value-terminator"))
-        return "tras el valor sobra " + seen + ": cada valor acaba en una coma, un corchete, una llave o el final "
-                                           "de la línea";
-    if (has("comment or whitespace"))
-        return "sobra " + seen + " al final de la línea";
-    if (has("digit") || has("underscore") || has("leading zero") || has("exponent"))
-        return "el número no está bien escrito: ha de ser un entero como 12, sin ceros delante";
-    if (has("length limit") || has("too long") || has("maximum length"))
-        return "el valor es demasiado largo";
-    if (const auto expected = quoted_after(description, "expected '"))
-        return "se esperaba «" + std::string(*expected) + "» y hay " + seen;
-    return "esto no es TOML válido";
-}
-
 std::optional<std::string_view> closest_key(std::string_view key, const std::vector<std::string_view>& known)
 {
     std::optional<std::string_view> best;
     std::size_t best_distance = std::max<std::size_t>(2, key.size() / 3) + 1;
     for (const std::string_view candidate : known) {
+        // The lengths alone set the distance's floor: a key far longer than any
+        // known one costs nothing to set aside, however long it is.
+        const std::size_t floor = key.size() > candidate.size() ? key.size() - candidate.size()
+                                                                : candidate.size() - key.size();
+        if (floor >= best_distance)
+            continue;
         const std::size_t distance = edit_distance(key, candidate);
         if (distance < best_distance) {
             best_distance = distance;
@@ -126,13 +100,10 @@ std::optional<std::string_view> closest_key(std::string_view key, const std::vec
 
 std::string key_list(const std::vector<std::string_view>& keys)
 {
-    std::string text;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == keys.size() ? " y " : ", ";
-        text += "«" + std::string(keys[i]) + "»";
-    }
-    return text;
+    std::vector<std::string> shown_keys;
+    for (const std::string_view key : keys)
+        shown_keys.push_back(shown(key));
+    return joined(shown_keys);
 }
 
 }  // namespace quelvarinox::detail

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -16,13 +15,6 @@ namespace quelvarinox::detail {
 // Whether a slot may take the capital of its word. Onsets and vowels may, when
 // their piece is not empty; codas never do.
 enum class Capital { may_carry, never };
-
-// The form of a name of plain words: how many, and what follows each one (a
-// space, a joiner, an apostrophe); finish() trims the space of the last.
-struct WordsForm {
-    int words;
-    std::array<Piece, 3> after;
-};
 
 // The shared shape of every grammar: a name built from left to right, word by
 // word, syllable by syllable, slot by slot, with the capital of each word given
@@ -120,52 +112,6 @@ public:
               const Coda& coda_table)
     {
         word(syllable_count, [&](int) { syllable(onset_table, vowel_table, coda_table); });
-    }
-
-    // The words of a form, each of plain syllables and followed by what the
-    // form puts after it.
-    template <class Count, class Onset, class Vowel, class Coda>
-    void words(const WordsForm& form, const Count& syllable_count, const Onset& onset_table,
-               const Vowel& vowel_table, const Coda& coda_table)
-    {
-        for (int index = 0; index < form.words; ++index) {
-            word(syllable_count, onset_table, vowel_table, coda_table);
-            append(form.after[static_cast<std::size_t>(index)]);
-        }
-    }
-
-    // `count` words of plain syllables, each followed by a space.
-    template <class Count, class Onset, class Vowel, class Coda>
-    void spaced_words(int count, const Count& syllable_count, const Onset& onset_table, const Vowel& vowel_table,
-                      const Coda& coda_table)
-    {
-        for (int index = 0; index < count; ++index) {
-            word(syllable_count, onset_table, vowel_table, coda_table);
-            append(" ");
-        }
-    }
-
-    // The word step for syllables that depend on where they stand in their word:
-    // `each_syllable(index, syllables)` also learns how many syllables it has.
-    template <class Count, class EachSyllable>
-    void word_of_known_length(const Count& syllable_count, EachSyllable&& each_syllable)
-    {
-        start_word();
-        const int syllables = draw(syllable_count);
-        for (int index = 0; index < syllables; ++index)
-            each_syllable(index, syllables);
-    }
-
-    // The word step for a word whose grammar fixes its length: the syllable count
-    // is still drawn at its place, then `syllables` syllables are run whatever it gave.
-    template <class Count, class EachSyllable>
-    void word_of_fixed_length(const Count& syllable_count, int syllables, EachSyllable&& each_syllable,
-                              bool capitalized = true)
-    {
-        start_word(capitalized);
-        draw(syllable_count);
-        for (int index = 0; index < syllables; ++index)
-            each_syllable(index);
     }
 
     // The apostrophe prefix of a word ("d'Avor", "'Elin"): a pass through the

@@ -18,20 +18,18 @@ void append_escaped_byte(std::string& out, unsigned char byte)
     out += escaped;
 }
 
-}  // namespace
-
-std::string shown(std::string_view value)
+// `value` escaped, cut with "…" after `longest` characters.
+std::string escaped(std::string_view value, std::size_t longest)
 {
-    std::string out = "«";
+    std::string out;
     std::size_t characters = 0;
     while (!value.empty()) {
-        if (characters == longest_shown) {
+        if (characters == longest) {
             out += "…";
             break;
         }
         const auto character = first_utf8_character(value);
-        if (!character || character->code < 0x20 || character->code == 0x7F ||
-            (character->code >= 0x80 && character->code < 0xA0)) {
+        if (!character || is_control(character->code) || is_direction_control(character->code)) {
             if (character && character->bytes > 1) {
                 for (std::size_t i = 0; i < character->bytes; ++i)
                     append_escaped_byte(out, static_cast<unsigned char>(value[i]));
@@ -46,8 +44,14 @@ std::string shown(std::string_view value)
         }
         ++characters;
     }
-    return out + "»";
+    return out;
 }
+
+}  // namespace
+
+std::string shown(std::string_view value) { return "«" + escaped(value, longest_shown) + "»"; }
+
+std::string escaped(std::string_view value) { return escaped(value, std::string_view::npos); }
 
 std::string describe_errno(int error)
 {

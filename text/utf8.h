@@ -12,6 +12,17 @@ struct Utf8Character {
     std::size_t bytes;
 };
 
+// A control character: C0, DEL or C1.
+constexpr bool is_control(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
+
+// A character that sets the direction of the text around it: invisible, and
+// able to make a line show its characters in another order than they have.
+constexpr bool is_direction_control(char32_t code)
+{
+    return code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E) ||
+           (code >= 0x2066 && code <= 0x2069);
+}
+
 // The character that `text` starts with, or nothing when its first bytes are
 // not well-formed UTF-8 (a stray continuation byte, a truncated or overlong
 // sequence, a surrogate, a value past U+10FFFF) or `text` is empty.

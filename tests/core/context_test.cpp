@@ -55,20 +55,21 @@ TEST(GenerationContext, DrawsFromTheEngineEqualDrawsThroughTheSource)
 // The log, in the tool's notation: reseeds, draws and planet numbers, in order.
 TEST(GenerationContext, LogsEveryReseedAndDrawAsTheTraceWritesThem)
 {
-    FixedRandom random{0.5, 0.1, 0.0, 0.125, 0.375, 0.999999999};
+    FixedRandom random{0.5, 0.1, 0.87697, 0.0, 0.125, 0.375, 0.999999999};
     DrawLog log;
     GenerationContext ctx(random, &log);
     ctx.reseed();
     EXPECT_EQ(ctx.Tirada(18), 9);
     ctx.reseed();
     EXPECT_EQ(ctx.Tirada(6545), 654);  // 654.5
+    EXPECT_EQ(ctx.Tirada(100000), 87697);  // past 16 bits, as a grammar's draw may be
     EXPECT_EQ(ctx.number_prefix(), 1);
     EXPECT_EQ(ctx.number_prefix(), 14);  // 13.5
     EXPECT_EQ(ctx.number_prefix(), 38);  // 38.5
     EXPECT_EQ(ctx.number_prefix(), 101);
     std::string line = "Pesal\t";
     log.append_trace(line);
-    EXPECT_EQ(line, "Pesal\tR 18:9 R 6545:654 u:1 u:14 u:38 u:101");
+    EXPECT_EQ(line, "Pesal\tR 18:9 R 6545:654 100000:87697 u:1 u:14 u:38 u:101");
     EXPECT_EQ(random.reseeds, 2);
     log.clear();
     EXPECT_EQ(log.trace(), "");

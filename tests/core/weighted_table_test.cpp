@@ -1,4 +1,8 @@
 #include <array>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "core/weighted_table.h"
 
@@ -10,7 +14,7 @@ namespace {
 template <std::size_t R, std::size_t G = 0>
 constexpr bool valid(int multiplier, const std::array<Range<int>, R>& rows, const std::array<Span, G>& otherwise = {})
 {
-    return names_every_value_once<int>(multiplier, rows, otherwise);
+    return names_every_value_once(multiplier, rows, otherwise);
 }
 
 static_assert(valid<2, 1>(10, {{{1, 4, 0}, {5, 10, 0}}}, {{{0, 0}}}));
@@ -41,6 +45,65 @@ static_assert(Piece(onset[62]) == "ph" && Piece(onset[67]).empty());
 static_assert(Piece(vowel[0]) == "a" && Piece(vowel[15]) == "e" && Piece(vowel[45]) == "eiu" && Piece(vowel[68]) == "a");
 static_assert(syllables[0] == 1 && syllables[4] == 1 && syllables[5] == 2 && syllables[20] == 2);
 static_assert(syllables[21] == 3 && syllables[29] == 3 && syllables[30] == 4 && syllables[31] == 4);
+
+// Every list of ascending spans over a small draw.
+std::vector<std::vector<Span>> ascending_span_lists(int multiplier)
+{
+    std::vector<std::vector<Span>> lists{{}};
+    for (std::size_t at = 0; at < lists.size(); ++at)
+        for (int from = lists[at].empty() ? 0 : lists[at].back().to + 1; from <= multiplier; ++from)
+            for (int to = from; to <= multiplier; ++to) {
+                std::vector<Span> longer = lists[at];
+                longer.push_back({from, to});
+                lists.push_back(longer);
+            }
+    return lists;
+}
+
+// The stretches named twice and by nothing, value by value: "2-3 twice, 5 none".
+std::string counted_stretches(int multiplier, const std::vector<Span>& rows, const std::vector<Span>& otherwise)
+{
+    std::vector<int> times(static_cast<std::size_t>(multiplier) + 1, 0);
+    for (const auto* list : {&rows, &otherwise})
+        for (const Span span : *list)
+            for (int value = span.from; value <= span.to; ++value)
+                ++times[static_cast<std::size_t>(value)];
+    std::string twice, none;
+    for (int value = 0; value <= multiplier; ++value) {
+        const int named = times[static_cast<std::size_t>(value)];
+        const bool starts = value == 0 || times[static_cast<std::size_t>(value) - 1] != named;
+        const bool ends = value == multiplier || times[static_cast<std::size_t>(value) + 1] != named;
+        std::string& out = named == 2 ? twice : none;
+        if (named != 1 && starts)
+            out += std::to_string(value);
+        if (named != 1 && ends)
+            out += (starts ? "" : "-" + std::to_string(value)) + " ";
+    }
+    return twice + "twice, " + none + "none";
+}
+
+// On every pair of ascending lists over a small draw, the stretches reported are
+// those that counting the values one by one finds.
+TEST(TableCoverage, ReportsWhatCountingEachValueFinds)
+{
+    constexpr int multiplier = 5;
+    const auto lists = ascending_span_lists(multiplier);
+    ASSERT_GT(lists.size(), 100U);
+    for (const auto& rows : lists)
+        for (const auto& otherwise : lists) {
+            std::string twice, none;
+            report_coverage_faults(multiplier, rows, otherwise, [&](const CoverageFault& fault) {
+                std::string& out = fault.kind == CoverageFault::Kind::named_twice ? twice : none;
+                out += std::to_string(fault.values.from);
+                out += (fault.values.to > fault.values.from ? "-" + std::to_string(fault.values.to) : "") + " ";
+            });
+            const std::string expected = counted_stretches(multiplier, rows, otherwise);
+            if (twice + "twice, " + none + "none" != expected) {
+                EXPECT_EQ(twice + "twice, " + none + "none", expected);
+                return;
+            }
+        }
+}
 
 }  // namespace
 }  // namespace quelvarinox::detail

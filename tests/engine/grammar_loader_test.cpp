@@ -1,8 +1,13 @@
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "engine/grammar_loader.h"
+#include "engine/grammar_schema.h"
 
 namespace quelvarinox::detail {
 namespace {
@@ -66,6 +71,11 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"resto_en = [[0, 0], [4, 4]]", "resto_en = [[0, 1], [4, 4]]",
          "g.toml:9:1: [ataque] nombra dos veces el valor 1: en una fila y en «resto_en»"},
         {"[[1, 2, \"k\"]", "[[2, 1, \"k\"]", "g.toml:11:10: la fila va de 2 a 1"},
+        {"[[1, 2, \"k\"]", "[[-1, 7, \"k\"]", "g.toml:11:11: el primer valor de una fila debe ir de 0 a 4, y es -1\n"
+                                            "g.toml:11:15: el último valor de una fila debe ir de 0 a 4, y es 7\n"},
+        {"[[1, 2, \"k\"], [3, 3, \"th\"]]\nresto = \"\"\nresto_en = [[0, 0], [4, 4]]",
+         "[[2, 2, \"k\"]]\nresto = \"\"\nresto_en = [[4, 4]]",
+         "g.toml:11:10: [ataque] deja sin nombrar los valores 0-1 y 3 de la tirada 0-4\n"},
         {"tirada = 4", "tirada = 0", "g.toml:10:10: «tirada» debe ir de 1 a 100000, y es 0"},
         {"tirada = 4", "tiradas = 4", "g.toml:9:1: [ataque] necesita «tirada», o bien «pesos» en su lugar\n"
          "g.toml:10:1: clave desconocida «tiradas» en [ataque]; ¿quería decir «tirada»?"},
@@ -77,8 +87,14 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
          "g.toml:5:47: una posición de «minusculas» debe ir de 1 a 1, y es 2"},
         {"clave = \"prueba\"", "clave = \"Prueba Mía\"", "g.toml:2:9: «clave» es de 1 a 32 letras minúsculas"},
         {"[silabas]\ntirada = 1", "[silabas]\ntirada = 1\n[silabas]",
-         "g.toml:8:1: esta clave o esta tabla ya está definida más arriba"},
-        {"resto = \"\"", "resto = \"", "g.toml:12:10: hay un carácter de control; un salto de línea"},
+         "g.toml:8:1: la tabla «silabas» ya está definida en la línea 6\n"},
+        {"tirada = 4", "tirada = 4\ntirada = 5", "g.toml:11:10: la clave «tirada» ya está definida en la línea 10\n"},
+        {"resto = \"\"", "resto = \"", "g.toml:12:10: faltan las comillas que cierran el texto antes del final de la"},
+        {"\"\" = 3 }\n", "\"\" = 3 }\nx = \"ab", "g.toml:19:8: faltan las comillas que cierran el texto: llega hasta el "
+                                              "final del fichero\n"},
+        {"tirada = 4", "tirada = 99999999999999999999",
+         "g.toml:10:30: el número «99999999999999999999» no cabe en un entero de 64 bits"},
+        {"\"k\"], [3", "\"\\ud800\"], [3", "g.toml:11:24: el escape «\\ud800» nombra la mitad de un par sustituto"},
         {"pesos = { n = 1, \"\" = 3 }", "pesos = { n = 0 }", "g.toml:18:15: un peso debe ir de 1 a 50000, y es 0"},
         {"pesos = { n = 1, \"\" = 3 }", "tirada = 1\npesos = { n = 1 }",
          "g.toml:18:10: una tabla con «pesos» no lleva «tirada»"},
@@ -86,6 +102,16 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"resto = \"\"\n", "", "g.toml:12:12: «resto» y «resto_en» van juntos"},
         {"\"k\"], [3", "\"k\xff\"], [3", "g.toml:11:19: el fichero no es texto UTF-8"},
         {"\"k\"], [3", "\"k\\u0007\"], [3", "g.toml:11:17: una pieza de [ataque] tiene un carácter de control"},
+        {"n = 1, \"\" = 3", "n = 1, \"\\u001b[2J\" = 3",
+         "g.toml:18:18: la pieza «\\x1B[2J» de [coda] tiene un carácter de control; escriba solo letras"},
+        {"n = 1, \"\" = 3", "n = 1, thrrrrrrr = 3", "g.toml:18:18: la pieza «thrrrrrrr» de [coda] tiene 9 bytes"},
+        {"\"k\"], [3", "\"k\\u202e\"], [3",
+         "g.toml:11:17: una pieza de [ataque] tiene un control de la dirección del texto (U+202E), que no se ve"},
+        {"n = 1, \"\" = 3", "n = 1, \"\xd8\x9c\" = 3",
+         "g.toml:18:18: la pieza «\\xD8\\x9C» de [coda] tiene un control de la dirección del texto (U+061C)"},
+        {"\"Prueba\"", "\"Prueba\\u2066\"", "g.toml:1:10: «nombre» tiene un control de la dirección del texto (U+2066)"},
+        {"clave = \"prueba\"", "clave = \"prueba\"\n\"a\\nb\" = 1",
+         "g.toml:3:1: clave desconocida «a\\x0Ab» en el fichero; las claves son «nombre», «clave»"},
         {"clave = \"prueba\"", "clave = \"prueba\" é", "g.toml:2:18: sobra «é» al final de la línea"},
         {"[silabas]", "[union]\ntirada = 1\nfilas = [[0, 1, \" y \"]]\n[silabas]",
          "g.toml:5:66: con [union], lo que va entre las palabras lo da su tabla: sobra «tras»"},
@@ -97,6 +123,46 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
     }
 }
 
+// What the grammar makes as a whole: names that can never hold a letter, and
+// words of initials that can be left without one, are refused.
+TEST(GrammarLoader, RefusesNamesThatCanBeLeftEmpty)
+{
+    const std::vector<std::pair<std::string, std::string>> empty_pieces = {
+        {"[[1, 2, \"k\"], [3, 3, \"th\"]]", "[[1, 2, \"\"], [3, 3, \" \"]]"},
+        {"[[0, 2, \"a\"]]", "[[0, 2, \"\"]]"},
+        {"{ n = 1, \"\" = 3 }", "{ \"\" = 3 }"}};
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> changes;
+        std::string errors;
+    };
+    const auto with = [&](std::vector<std::pair<std::string, std::string>> more) {
+        more.insert(more.begin(), empty_pieces.begin(), empty_pieces.end());
+        return more;
+    };
+    const Case cases[] = {
+        {empty_pieces, "g.toml:14:1: ningún nombre de esta gramática puede tener una letra: las piezas de sus tablas "
+                       "y los textos de sus formas están vacíos o son espacios\n"},
+        {with({{"{ palabras = 1 }", "{ palabras = 1, delante = \"V-\" }"}}), "\n"},
+        {with({{"{ palabras = 1 }", "{ palabras = 1, compuesto = true }"}}), "\n"},
+        {with({{"[[0, 2, \"\"]]", "[[0, 1, \"\"], [2, 2, \"e\"]]"}}), "\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}},
+         "g.toml:5:71: una palabra de «iniciales» se queda sin letra cuando [ataque] sale vacío; «inicial_vacia» ha "
+         "de dar la letra de esa inicial\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"clave = \"prueba\"", "clave = \"prueba\"\ninicial_vacia = \"\""}},
+         "g.toml:6:71: una palabra de «iniciales» se queda sin letra cuando [ataque] sale vacío; «inicial_vacia» ha "
+         "de dar la letra de esa inicial\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"clave = \"prueba\"", "clave = \"prueba\"\ninicial_vacia = \"V\""}},
+         "\n"},
+        {{{"tras = [\" \", \"\"]", "iniciales = [2]"}, {"resto = \"\"", "resto = \"p\""}}, "\n"},
+    };
+    for (const Case& c : cases) {
+        std::string text = small_grammar;
+        for (const auto& [from, to] : c.changes)
+            text = replaced(text, from, to);
+        EXPECT_EQ(all_errors(load_grammar(text)), c.errors) << text;
+    }
+}
+
 TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
 {
     std::string text = replaced(small_grammar, "tirada = 4", "tirada = 4\ncolor = 1");
@@ -105,6 +171,12 @@ TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
                                               "han de dar un resultado común, póngalos en «resto_en»\n"
                                               "g.toml:11:1: clave desconocida «color» en [ataque]; las claves son "
                                               "«tirada», «filas», «resto», «resto_en» y «pesos»\n");
+    // A path stays on the line of its message, whatever it holds, and is not cut.
+    EXPECT_EQ(placed("mis\ngramáticas/" + std::string(70, 'g') + ".toml", load_grammar(text).mistakes),
+              "mis\\x0Agramáticas/" + std::string(70, 'g') + ".toml:8:10: [silabas] deja sin nombrar el valor 1 de "
+              "la tirada 0-1; si han de dar un resultado común, póngalos en «resto_en»\nmis\\x0Agramáticas/" +
+                  std::string(70, 'g') + ".toml:11:1: clave desconocida «color» en [ataque]; las claves son "
+                                         "«tirada», «filas», «resto», «resto_en» y «pesos»");
 }
 
 // Weights map onto Tirada(2W) exactly: the first outcome takes 0..2w-1 and
@@ -129,8 +201,46 @@ TEST(GrammarLoader, HoldsFilesToItsLimits)
     EXPECT_EQ(all_errors(load_grammar("")).rfind("g.toml:1:1: falta «nombre» al principio del fichero\n", 0), 0U);
     EXPECT_EQ(all_errors(load_grammar(std::string("\x7f" "ELF\0\0", 6))).substr(0, 49),
               "g.toml:1:5: el fichero no es texto UTF-8 (¿es un");
-    std::string deep(1000, '[');
-    EXPECT_FALSE(load_grammar("a = " + deep).grammar);
+    EXPECT_EQ(all_errors(load_grammar("a = " + std::string(100000, '['))),
+              "g.toml:1:261: los corchetes y las llaves se anidan a más de 256 niveles, lo más que lee el lector de "
+              "TOML\n");
+    std::string dotted = "a";
+    for (int part = 0; part < 200000; ++part)
+        dotted += ".a";
+    for (const std::string& text : {dotted + " = 1", "[" + dotted + "]"})
+        EXPECT_EQ(all_errors(load_grammar(text)),
+                  "g.toml:1:" + std::string(text[0] == '[' ? "515" : "514") +
+                      ": la clave tiene más de 256 partes separadas por puntos, lo más que lee el lector de TOML\n");
+}
+
+// Every key the loader takes, and every option of a setting, is told of in the
+// format's two documents.
+TEST(GrammarSchema, EveryKeyIsDocumented)
+{
+    std::vector<std::string> names;
+    const auto add = [&](const grammar_schema::Part& part) {
+        for (const std::string_view name : grammar_schema::key_names(part))
+            names.emplace_back(name);
+        for (const grammar_schema::Key* key : part.keys)
+            for (const std::string_view option : key->options)
+                names.emplace_back(option);
+    };
+    add(grammar_schema::file);
+    for (const grammar_schema::Part* section : grammar_schema::sections)
+        add(*section);
+    add(grammar_schema::form_record);
+    add(grammar_schema::break_record);
+    ASSERT_GT(names.size(), 40U);
+    for (const char* document : {"/../../../grammars/README.md", "/../../../cli/quelvarinox-gramatica.5.in"}) {
+        std::ifstream file(std::string(QUELVARINOX_FOUND_INPUTS) + document);
+        std::stringstream text;
+        text << file.rdbuf();
+        std::vector<std::string> untold;
+        for (const std::string& name : names)
+            if (!std::regex_search(text.str(), std::regex("(^|[^a-z_])" + name + "($|[^a-z_])")))
+                untold.push_back(name);
+        EXPECT_EQ(untold, std::vector<std::string>()) << document;
+    }
 }
 
 }  // namespace

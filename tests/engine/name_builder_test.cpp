@@ -43,27 +43,21 @@ TEST(NameBuilder, CapitalsFallOnTheFirstPieceThatMayCarryThem)
         EXPECT_TRUE(builds(script, [](NameBuilder& name) { name.word(syllables, onset, vowel, coda); }, expected));
 }
 
-TEST(NameBuilder, WordsFormsAndTheirEnd)
+TEST(NameBuilder, WordsAndTheirEnd)
 {
     EXPECT_TRUE(builds("2:0 4:1 4:1 2:1", [](NameBuilder& name) {
         name.word(syllables, [&](int) { name.syllable(onset, vowel, coda); }, false);
     }, "then|"));
-    const WordsForm two{2, {" de ", " "}};
+    // One trailing separator goes, whichever of the given ones it is, and only one.
     EXPECT_TRUE(builds("2:0 4:1 4:1 2:0 2:0 4:0 4:1 2:1", [&](NameBuilder& name) {
-        name.words(two, syllables, onset, vowel, coda);
-        name.finish();
-    }, "The de En|E"));
-    EXPECT_TRUE(builds("2:0 4:1 4:1 2:0 2:0 4:0 4:1 2:1", [&](NameBuilder& name) {
-        name.spaced_words(2, syllables, onset, vowel, coda);
-        name.append("-");
+        name.word(syllables, onset, vowel, coda);
+        name.append(" ");
+        name.word(syllables, onset, vowel, coda);
+        name.append(" -");
         name.trim_one(' ');
         name.trim_one_of(" -");
         name.trim_one_of(" -");
     }, "The En|E"));
-    // A fixed length still draws its count, then makes its own number of syllables.
-    EXPECT_TRUE(builds("2:2 4:1 4:1 2:0", [&](NameBuilder& name) {
-        name.word_of_fixed_length(syllables, 1, [&](int) { name.syllable(onset, vowel, coda); });
-    }, "The|Th"));
     // An apostrophe prefix draws a whole pass of slots and leaves the capital to the syllable after it.
     EXPECT_TRUE(builds("4:1 4:1 2:1 4:3 4:1 2:0", [&](NameBuilder& name) {
         name.apostrophe_prefix(onset, vowel, coda);
@@ -71,7 +65,8 @@ TEST(NameBuilder, WordsFormsAndTheirEnd)
     }, "th'Ée|É"));
     // A compound is appended after the trim, and the result slot is left empty.
     EXPECT_TRUE(builds("2:0 4:1 4:1 2:0 R 54:40 45:42", [&](NameBuilder& name) {
-        name.spaced_words(1, syllables, onset, vowel, coda);
+        name.word(syllables, onset, vowel, coda);
+        name.append(" ");
         name.finish(true);
     }, "The Skywalker|"));
     EXPECT_TRUE(builds("", [](NameBuilder& name) { name.append(std::string(300, 'a')); }, std::string(300, 'a') + "|"));

@@ -7,8 +7,9 @@
 namespace quelvarinox::detail::testing {
 
 // What is wrong with how the loader and the engine take `text`, if anything:
-// an error placed outside the text or without a message, a file accepted with
-// no grammar, or a name of the accepted grammar, in either mode, that is not
+// an error placed outside the text, without a message or with a message that
+// is not one line free of control characters, a file accepted with no
+// grammar, or a name of the accepted grammar, in either mode, that is not
 // UTF-8 or is longer than any grammar within the limits can make.
 std::optional<std::string> grammar_input_problem(std::string_view text);
 
