@@ -6,10 +6,10 @@ set -euo pipefail
 here=$(dirname "$0")/consumers work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 case $1 in
-  exported_symbols)  # the 77 of the interfaces: C functions, C++ classes' members, categories(), version()
+  exported_symbols)  # the 86 of the interfaces: C functions, C++ classes' members, categories(), version(), learn()
     nm -D --defined-only -j "${LD_LIBRARY_PATH:?}/libquelvarinox.so" | c++filt >"$work/symbols"
-    test "$(wc -l <"$work/symbols")" -eq 77
-    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar)::[^{]+|quelvarinox::(categories|version)\(\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar))$' "$work/symbols"
+    test "$(wc -l <"$work/symbols")" -eq 86
+    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text|learn|learn_file)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar|LearningError)::[^{]+|quelvarinox::(categories|version)\(\)|quelvarinox::learn(\[abi:cxx11\]|_file)\([^{]+\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar|LearningError))$' "$work/symbols"
     exit ;;
   python_consumer) "${PYTHON:?}" "$here/check_module.py" "$2"; exit ;;
   cpp_consumer) cmake -S "$here" -B "$work" >/dev/null; cmake --build "$work" >/dev/null ;;
