@@ -4,7 +4,7 @@
 
 namespace {
 
-using quelvarinox::detail::ListLearning;
+using quelvarinox::detail::LearnedFile;
 
 quelvarinox::LearnOptions options_of(const quelvarinox_learn_options* options)
 {
@@ -20,7 +20,7 @@ quelvarinox::LearnOptions options_of(const quelvarinox_learn_options* options)
 }
 
 // The text learned, or the message that says why there is none.
-quelvarinox_status give(const ListLearning& learning, char* buffer, size_t size, size_t* needed)
+quelvarinox_status give(const LearnedFile& learning, char* buffer, size_t size, size_t* needed)
 {
     if (learning.error.empty())
         return quelvarinox::detail::copy_out(learning.text, buffer, size, needed);

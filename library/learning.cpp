@@ -6,7 +6,7 @@ namespace quelvarinox {
 
 namespace {
 
-std::string text_or_throw(detail::ListLearning learning)
+std::string text_or_throw(detail::LearnedFile learning)
 {
     if (learning.unreadable != 0)
         throw UnreadableGrammar(learning.error, learning.unreadable);
