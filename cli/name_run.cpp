@@ -8,6 +8,7 @@
 #include "cli/batch_source.h"
 #include "cli/options.h"
 #include "cli/run_out.h"
+#include "text/joined.h"
 
 namespace quelvarinox::cli {
 
@@ -31,10 +32,7 @@ std::string NameRun::unmet(std::span<const std::uint64_t> rejected, std::uint64_
     for (std::size_t i = 0; i < rejected.size(); ++i)
         if (rejected[i] > 0)
             parts.push_back(settings_.conditions[i]->unmet());
-    std::string joined;
-    for (std::size_t i = 0; i < parts.size(); ++i)
-        joined += (i == 0 ? "" : i + 1 == parts.size() ? " y " : ", ") + parts[i];
-    return joined;
+    return detail::joined(parts);
 }
 
 NameRun::Outcome NameRun::ran_out(const detail::Category& category, std::uint64_t done,

@@ -13,9 +13,9 @@ namespace quelvarinox::detail {
 
 namespace {
 
-GrammarFileText read_text(int fd)
+FileText read_text(int fd)
 {
-    GrammarFileText file;
+    FileText file;
     char buffer[1 << 16];
     while (file.text.size() <= grammar_limits::file_bytes) {
         const std::size_t wanted = std::min(sizeof buffer, grammar_limits::file_bytes + 1 - file.text.size());
@@ -34,7 +34,7 @@ GrammarFileText read_text(int fd)
     return file;
 }
 
-GrammarFileText read_file_text(const std::string& path)
+FileText read_file_text(const std::string& path)
 {
 #ifdef __EMSCRIPTEN__
     // The WebAssembly module is built without a file system, so as to stay small:
@@ -46,16 +46,14 @@ GrammarFileText read_file_text(const std::string& path)
     if (fd < 0)
         return {{}, errno};
     struct stat info {};
-    GrammarFileText file =
-        ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? GrammarFileText{{}, EISDIR} : read_text(fd);
+    FileText file = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? FileText{{}, EISDIR} : read_text(fd);
     ::close(fd);
     return file;
 #endif
 }
 
-}  // namespace
-
-std::string unreadable_grammar_message(std::string_view name, int error)
+// "No se puede leer la gramática «ruta»: no existe."
+std::string unreadable_message(std::string_view name, int error)
 {
     const std::string why = error == ENOSYS
                                 ? "esta versión de la biblioteca no lee ficheros, sino el texto de la gramática"
@@ -63,7 +61,9 @@ std::string unreadable_grammar_message(std::string_view name, int error)
     return "No se puede leer la gramática " + shown(name) + ": " + why + ".";
 }
 
-GrammarFileText read_grammar_file_text(const std::string& path)
+}  // namespace
+
+FileText read_bounded_file(const std::string& path)
 {
     return path == "-" ? read_text(STDIN_FILENO) : read_file_text(path);
 }
@@ -72,11 +72,11 @@ std::string grammar_file_name(const std::string& path) { return path == "-" ? "(
 
 GrammarLoad load_grammar_file(const std::string& path)
 {
-    const GrammarFileText file = read_grammar_file_text(path);
+    const FileText file = read_bounded_file(path);
     if (file.error != 0) {
         GrammarLoad unread;
         unread.unreadable = file.error;
-        unread.mistakes.push_back({0, 0, unreadable_grammar_message(grammar_file_name(path), file.error)});
+        unread.mistakes.push_back({0, 0, unreadable_message(grammar_file_name(path), file.error)});
         return unread;
     }
     return load_grammar(file.text, GrammarPlace::of_file(path));
@@ -84,9 +84,9 @@ GrammarLoad load_grammar_file(const std::string& path)
 
 WholeGrammarFile whole_grammar_file(const std::string& path)
 {
-    const GrammarFileText file = read_grammar_file_text(path);
+    const FileText file = read_bounded_file(path);
     if (file.error != 0)
-        return {{}, {{0, 0, unreadable_grammar_message(grammar_file_name(path), file.error)}}, file.error};
+        return {{}, {{0, 0, unreadable_message(grammar_file_name(path), file.error)}}, file.error};
     WholeGrammar whole = whole_grammar(file.text, GrammarPlace::of_file(path));
     return {std::move(whole.text), std::move(whole.mistakes), 0};
 }

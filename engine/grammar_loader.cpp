@@ -623,7 +623,7 @@ std::string placed(std::string_view file_name, const GrammarMistake& mistake)
     if (mistake.line == 0)
         return mistake.message;
     std::string text = std::to_string(mistake.line) + ":" + std::to_string(mistake.column) + ": " + mistake.message;
-    return file_name.empty() ? text : std::string(file_name) + ":" + text;
+    return file_name.empty() ? text : escaped(file_name) + ":" + text;
 }
 
 std::string placed(std::string_view file_name, const std::vector<GrammarMistake>& mistakes)

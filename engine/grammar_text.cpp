@@ -83,6 +83,12 @@ std::optional<std::string_view> closest_key(std::string_view key, const std::vec
     std::optional<std::string_view> best;
     std::size_t best_distance = std::max<std::size_t>(2, key.size() / 3) + 1;
     for (const std::string_view candidate : known) {
+        // The lengths alone set the distance's floor: a key far longer than any
+        // known one costs nothing to set aside, however long it is.
+        const std::size_t floor = key.size() > candidate.size() ? key.size() - candidate.size()
+                                                                : candidate.size() - key.size();
+        if (floor >= best_distance)
+            continue;
         const std::size_t distance = edit_distance(key, candidate);
         if (distance < best_distance) {
             best_distance = distance;

@@ -92,7 +92,7 @@ ParentText find_parent(std::string_view value, const GrammarPlace& child, const 
     if (chain.size() >= inheritance_depth)
         return refused("«hereda» lleva a más de " + std::to_string(inheritance_depth) +
                        " gramáticas, una tras otra: " + chain_text(chain, path));
-    GrammarFileText file = read_grammar_file_text(path);
+    FileText file = read_bounded_file(path);
     if (file.error != 0)
         return refused("no se puede leer la gramática " + shown(path) + ": " +
                        (file.error == ENOSYS ? "esta versión de la biblioteca no lee ficheros"

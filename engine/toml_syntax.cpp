@@ -189,6 +189,9 @@ std::string message(std::string_view text, const toml::parse_error& failure)
         return "los corchetes y las llaves se anidan a más de " + std::string(limit) +
                " niveles, lo más que lee el lector de TOML";
     }
+    if (const auto depth = description.find("dotted key depth of "); depth != std::string_view::npos)
+        return "la clave tiene más de " + std::string(description.substr(depth + 20)) +
+               " partes separadas por puntos, lo más que lee el lector de TOML";
     if (has("not representable in 64 bits"))
         return "el número " + shown(number_before(text, at)) +
                " no cabe en un entero de 64 bits, que va de -9223372036854775808 a 9223372036854775807";

@@ -9,8 +9,6 @@ namespace {
 
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 
-bool is_control(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
-
 // What keeps a line from holding a name, if anything.
 std::string fault_of(std::string_view line)
 {
@@ -22,6 +20,8 @@ std::string fault_of(std::string_view line)
             return "no es texto UTF-8 válido (¿es un fichero binario?)";
         if (is_control(character->code))
             return "tiene un carácter de control (un tabulador, por ejemplo); escriba un nombre por línea";
+        if (is_direction_control(character->code))
+            return "tiene un carácter que cambia la dirección del texto, que en un nombre lo haría leerse al revés";
         rest.remove_prefix(character->bytes);
     }
     return {};

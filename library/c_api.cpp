@@ -80,6 +80,7 @@ const char* quelvarinox_status_message(quelvarinox_status status)
     case QUELVARINOX_INVALID_GRAMMAR: return "La gramática tiene errores: los dicen sus mensajes.";
     case QUELVARINOX_NOT_A_GRAMMAR: return "La categoría la hace un programa: no tiene fichero de gramática.";
     case QUELVARINOX_UNREADABLE_FILE: return "No se puede leer el fichero de la gramática.";
+    case QUELVARINOX_NOTHING_LEARNED: return "No se ha aprendido ninguna gramática de la lista: lo dice su mensaje.";
     case QUELVARINOX_NAME_REFUSED: return "La gramática rechaza el nombre 1000 veces: lo dice quelvarinox_last_refusal.";
     }
     return "Estado desconocido.";

@@ -1,6 +1,5 @@
 // The C interface's grammars of one's own: reading them from a text or a file,
 // what they are, and the mistakes of one that is wrong, each as the loader made it.
-#include <algorithm>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -13,37 +12,18 @@ struct quelvarinox_grammar_errors {
 
 namespace {
 
+using quelvarinox::detail::copy_cut;
 using quelvarinox::detail::copy_out;
 using quelvarinox::detail::GrammarReading;
 using quelvarinox::detail::guarded;
+using quelvarinox::detail::text_of;
 using quelvarinox::detail::valid_buffer;
-
-// The `length` bytes at `text`, which may be NULL when there are none.
-std::string_view text_of(const char* text, size_t length)
-{
-    return length == 0 ? std::string_view() : std::string_view(text, length);
-}
 
 quelvarinox_status status_of(const GrammarReading& reading)
 {
     if (reading.unreadable != 0)
         return QUELVARINOX_UNREADABLE_FILE;
     return reading.grammar ? QUELVARINOX_OK : QUELVARINOX_INVALID_GRAMMAR;
-}
-
-// `text` whole when it fits, or as many of its characters as do, with a NUL
-// after them; `needed` tells the size of the whole.
-void copy_cut(std::string_view text, char* buffer, size_t size, size_t* needed)
-{
-    if (needed)
-        *needed = text.size() + 1;
-    if (size == 0)
-        return;
-    std::size_t length = std::min(text.size(), size - 1);
-    while (length > 0 && length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-        --length;
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
 }
 
 // The grammar read, or its place and messages: quelvarinox_grammar_new's answer.

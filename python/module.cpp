@@ -1,7 +1,7 @@
-// The Python module: the C++ interface under Spanish names. Unknown categories
-// and other bad arguments raise ValueError, which pybind11 makes of the
-// library's std::invalid_argument with its message. Wherever a category is
-// taken, so is a Gramatica.
+// The Python module: the C++ interface under Spanish names. Unknown categories,
+// lists that teach nothing and other bad arguments raise ValueError, which
+// pybind11 makes of the library's std::invalid_argument with its message.
+// Wherever a category is taken, so is a Gramatica.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@
 #include <pybind11/stl.h>
 
 #include "python/grammar_binding.h"
+#include "python/learning_binding.h"
 #include "quelvarinox/quelvarinox.hpp"
 
 namespace py = pybind11;
@@ -68,6 +69,7 @@ PYBIND11_MODULE(quelvarinox, module)
         "categorias", [] { return quelvarinox::categories(); }, "Las categorías, en el orden de la lista.");
 
     quelvarinox::python::bind_grammars(module);
+    quelvarinox::python::bind_learning(module);
 
     py::class_<Generator>(module, "Generador",
                           "Da nombres. Con semilla, los mismos que «quelvarinox-nombres -s SEMILLA»: su nombre "

@@ -18,14 +18,13 @@ void append_escaped_byte(std::string& out, unsigned char byte)
     out += escaped;
 }
 
-}  // namespace
-
-std::string shown(std::string_view value)
+// `value` escaped, cut with "…" after `longest` characters.
+std::string escaped(std::string_view value, std::size_t longest)
 {
-    std::string out = "«";
+    std::string out;
     std::size_t characters = 0;
     while (!value.empty()) {
-        if (characters == longest_shown) {
+        if (characters == longest) {
             out += "…";
             break;
         }
@@ -45,8 +44,14 @@ std::string shown(std::string_view value)
         }
         ++characters;
     }
-    return out + "»";
+    return out;
 }
+
+}  // namespace
+
+std::string shown(std::string_view value) { return "«" + escaped(value, longest_shown) + "»"; }
+
+std::string escaped(std::string_view value) { return escaped(value, std::string_view::npos); }
 
 std::string describe_errno(int error)
 {

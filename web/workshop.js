@@ -2,151 +2,63 @@
 // names for a seed made again at every change, each mistake at its line, the
 // file downloaded, and a link that carries the whole file in the address's
 // fragment, which browsers never send, so the file stays in the browser.
-// It makes its names with the page's instance of the npm package, through a
-// generator of its own, so that the page's counts of names stay as they were.
+// The file is read, its names made and its link packed in a worker
+// (grammar_client.js), so that typing in a file of 1 MiB stays quick; while
+// the worker is at it the names are greyed, and the status says so when it
+// takes a while, so that what the workshop shows always belongs to its text.
 
-const LARGEST_NUMBER = 2n ** 64n - 1n;
+import { WorkerFailure } from './grammar_client.js';
+import { decodeGrammar, grammarFragment } from './grammar_link.js';
+import { LineNumbers } from './line_numbers.js';
+import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
+
 const NAME_COUNT = 20;
-// The loader's own limit: a link that inflates to more is not read further.
-const LARGEST_FILE = 1 << 20;
-const encoder = new TextEncoder();
+// The loader finds every mistake of a file, which may be thousands; the first
+// ones are listed and marked, and the rest counted.
+const LISTED_ERRORS = 100;
+// How long the worker may take before the status says that it is at work.
+const BUSY_DELAY_MS = 250;
 
 function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
-}
-
-// A whole number of the address from `smallest` to 2^64 − 1, or undefined.
-function whole(text, smallest) {
-  if (!/^\d{1,20}$/.test(text)) return undefined;
-  const value = BigInt(text);
-  return value >= smallest && value <= LARGEST_NUMBER ? value : undefined;
-}
-
-function randomSeed() {
-  return crypto.getRandomValues(new BigUint64Array(1))[0];
-}
-
-function quote(text) {
-  return `«${text.length > 40 ? `${text.slice(0, 40)}…` : text}»`;
-}
-
-// Bytes as base64url without padding, and back; null when `text` is not base64url.
-function toBase64Url(bytes) {
-  let binary = '';
-  for (let start = 0; start < bytes.length; start += 0x8000)
-    binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
-  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
-}
-
-function fromBase64Url(text) {
-  if (!/^[A-Za-z0-9_-]*$/.test(text) || text.length % 4 === 1) return null;
-  const binary = atob(text.replace(/-/g, '+').replace(/_/g, '/'));
-  return Uint8Array.from(binary, (c) => c.charCodeAt(0));
-}
-
-async function deflate(text) {
-  const stream = new Blob([encoder.encode(text)]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  return new Uint8Array(await new Response(stream).arrayBuffer());
-}
-
-// What `bytes` inflate to, as far as they do: { bytes, problem }.
-async function inflate(bytes) {
-  const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
-  const chunks = [];
-  let length = 0;
-  let problem = '';
-  try {
-    for (;;) {
-      const { done, value } = await reader.read();
-      if (done) break;
-      chunks.push(value);
-      length += value.length;
-      if (length > LARGEST_FILE) {
-        problem = `La gramática pasa de ${LARGEST_FILE} bytes, lo más que se lee; se muestra su principio.`;
-        reader.cancel().catch(() => {});
-        break;
-      }
-    }
-  } catch {
-    problem = 'La gramática del enlace no se pudo descomprimir entera: el enlace está cortado o estropeado.';
-  }
-  const all = new Uint8Array(length);
-  let at = 0;
-  for (const chunk of chunks) {
-    all.set(chunk, at);
-    at += chunk.length;
-  }
-  return { bytes: all.subarray(0, LARGEST_FILE), problem };
-}
-
-// The fragment of a link to a grammar, "#gramatica=…&semilla=S&indice=I", read
-// as { text, seed, index, alternative } and a Spanish sentence for each thing
-// in it that is wrong; what cannot be read is left out.
-export async function readGrammarLink(hash) {
-  const params = new URLSearchParams(hash.replace(/^#/, ''));
-  const link = {};
-  const problems = [];
-  const bytes = fromBase64Url(params.get('gramatica') ?? '');
-  if (bytes === null) {
-    problems.push('La gramática del enlace no está escrita en base64url: no se pudo leer nada de ella.');
-    link.text = '';
-  } else {
-    const inflated = await inflate(bytes);
-    if (inflated.problem) problems.push(inflated.problem);
-    // A file cut short may end inside a character, which is left out.
-    const stream = { stream: inflated.problem !== '' };
-    try {
-      link.text = new TextDecoder('utf-8', { fatal: true }).decode(inflated.bytes, stream);
-    } catch {
-      link.text = new TextDecoder('utf-8').decode(inflated.bytes, stream);
-      problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
-    }
-  }
-  for (const [param, field, subject, smallest] of [['semilla', 'seed', 'La semilla', 0n], ['indice', 'index', 'El índice', 1n]]) {
-    if (!params.has(param)) continue;
-    const value = whole(params.get(param), smallest);
-    if (value === undefined)
-      problems.push(`${subject} ${quote(params.get(param))} no es un número entero de ${smallest} a ${LARGEST_NUMBER}.`);
-    else link[field] = value;
-  }
-  if (params.has('modo')) {
-    const mode = params.get('modo');
-    if (mode === 'normal' || mode === 'alternativo') link.alternative = mode === 'alternativo';
-    else problems.push(`El modo ${quote(mode)} no existe: es «normal» o «alternativo».`);
-  }
-  return { link, problems };
-}
-
-export function isGrammarLink(hash) {
-  return hash.startsWith('#gramatica=');
 }
 
 export class Workshop {
   #ui;
   #page;
   #quelvarinox;
-  // Made when the workshop is first opened.
-  #generator = null;
+  #worker;
+  #lineNumbers;
+  #setUpDone = false;
   #seed = randomSeed();
-  // The last grammar without mistakes, which makes the names while the text has some.
-  #grammar = null;
-  #text = null;
-  #errors = [];
+  // What the workshop shows: the text it was made from, its grammar's identity
+  // ({ displayText, key, description }, null while it has mistakes), its
+  // mistakes, and the names with their traces.
+  #shown = { text: null, grammar: null, errors: [], names: [] };
+  // The last text without mistakes, whose names stand while the text has some.
+  #goodText;
+  // The link's packed file, and the text it packs; null when there is none.
+  #packed = { text: null, data: null };
   #selected = 0;
-  #names = [];
-  #gutterKey = '';
-  #linkCount = 0;
+  // The update under way, if any, and whether something changed since it began.
+  #updating = null;
+  #changed = false;
+  // Set off by a change, until something is shown: then the status says that the worker is at work.
+  #busyTimer = null;
 
-  // `quelvarinox` is the npm package's library, loaded; `page` shows notices and
-  // names: { showNotice(text, problems), showName(shown) }.
-  constructor(quelvarinox, page) {
+  // `quelvarinox` is the npm package's library, loaded, which gives the
+  // planets' files; `worker`, the GrammarWorker that reads files and makes
+  // names; `page` shows notices: { showNotice(text, problems) }.
+  constructor(quelvarinox, worker, page) {
     this.#quelvarinox = quelvarinox;
+    this.#worker = worker;
     this.#page = page;
     this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
       'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
       'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
       'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
     const ui = this.#ui;
+    this.#lineNumbers = new LineNumbers(ui.lineas);
     ui.semilla.value = String(this.#seed);
     ui.nombres.replaceChildren(...Array.from({ length: NAME_COUNT }, (_, i) => {
       const item = document.createElement('li');
@@ -155,6 +67,7 @@ export class Workshop {
       button.setAttribute('aria-pressed', 'false');
       button.addEventListener('click', () => this.#select(i + 1));
       item.append(button);
+      item.hidden = true;
       return item;
     }));
     ui['abrir-taller'].addEventListener('click', () => {
@@ -184,35 +97,43 @@ export class Workshop {
   // Shows the workshop, setting it up the first time.
   open() {
     this.#show(true);
-    if (!this.#generator) this.#setUp();
+    if (!this.#setUpDone) this.#setUp();
   }
 
-  // Opens the workshop with the grammar of a "#gramatica=" link, and has the
-  // page show the name the link names; true if there was one to show.
+  // Opens the workshop with the grammar of a "#gramatica=" link. Gives what
+  // the page needs to make that grammar's names, { text, data, grammar, seed,
+  // index, alternative }, or null when the link holds no grammar without mistakes.
+  // The link is read here while the worker starts.
   async openLink(hash) {
     this.open();
-    const { link, problems } = await readGrammarLink(hash);
+    const data = new URLSearchParams(hash.replace(/^#/, '')).get('gramatica') ?? '';
+    const unpacked = await decodeGrammar(data);
+    const { values, problems: nameProblems } = readNameParams(hash);
+    const problems = [...unpacked.problems, ...nameProblems];
     if (problems.length > 0) this.#page.showNotice('Este enlace de gramática no se pudo leer entero:', problems);
     const ui = this.#ui;
     // The names come from the link's text alone, not from what was there before.
-    this.#grammar?.free();
-    this.#grammar = null;
-    this.#text = null;
-    if (ui.texto.value !== link.text) ui.texto.value = link.text;
-    if (link.seed !== undefined) ui.semilla.value = String(link.seed);
-    ui.alternativo.checked = link.alternative ?? false;
-    this.#selected = 0;
+    this.#goodText = undefined;
+    if (ui.texto.value !== unpacked.text) ui.texto.value = unpacked.text;
+    // A text area ends its lines with "\n" alone; a link read whole already packs a text that does too.
+    const text = ui.texto.value;
+    if (unpacked.problems.length === 0 && text === unpacked.text) this.#packed = { text, data };
+    if (values.seed !== undefined) ui.semilla.value = String(values.seed);
+    ui.alternativo.checked = values.alternative ?? false;
+    const index = values.index ?? 1n;
+    this.#selected = index <= NAME_COUNT ? Number(index) : 0;
     this.#readSeed();
-    if (this.#errors.length > 0) {
-      if (problems.length === 0)
-        this.#page.showNotice('La gramática de este enlace tiene errores: el taller los muestra junto a sus líneas.');
-      return false;
+    await this.#update();
+    const shown = this.#shown;
+    if (shown.text === text && shown.grammar && this.#packed.text === text) {
+      return { text, data: this.#packed.data, grammar: shown.grammar, seed: this.#seed, index,
+        alternative: ui.alternativo.checked };
     }
-    const index = link.index ?? 1n;
-    const made = this.#nameAt(index);
-    if (index <= NAME_COUNT) this.#select(Number(index));
-    this.#page.showName({ ...made, category: this.#grammar, link: await this.#link(index) });
-    return true;
+    if (problems.length === 0 && shown.errors.length > 0)
+      this.#page.showNotice('La gramática de este enlace tiene errores: el taller los muestra junto a sus líneas.');
+    else if (problems.length === 0)
+      this.#page.showNotice('El taller no pudo leer la gramática de este enlace: lo dice junto al texto.');
+    return null;
   }
 
   #show(shown) {
@@ -229,7 +150,7 @@ export class Workshop {
     ui.base.append(planets);
     ui.base.disabled = false;
     ui.cargar.disabled = false;
-    this.#generator = this.#quelvarinox.generator(this.#seed);
+    this.#setUpDone = true;
     this.#update();
     ui.taller.setAttribute('aria-busy', 'false');
   }
@@ -243,52 +164,87 @@ export class Workshop {
 
   #readSeed() {
     const ui = this.#ui;
-    const seed = whole(ui.semilla.value.trim(), 0n);
+    const seed = wholeNumber(ui.semilla.value, 0n);
     ui.semilla.setAttribute('aria-invalid', String(seed === undefined));
     ui['semilla-error'].textContent = seed === undefined ? `La semilla es un número entero de 0 a ${LARGEST_NUMBER}.` : '';
     if (seed === undefined) return;
-    if (seed !== this.#seed) {
-      this.#generator.free();
-      this.#generator = this.#quelvarinox.generator(seed);
-      this.#seed = seed;
-    }
+    this.#seed = seed;
     this.#update();
   }
 
-  // Reads the text again if it changed, and makes the names.
+  // Brings the names, the mistakes and the link up to the text, the seed and
+  // the mode; what changes meanwhile is taken up before it ends. Until then the
+  // link carries data-pending. Settles when all is up to date.
   #update() {
-    const text = this.#ui.texto.value;
-    if (text !== this.#text) {
-      this.#text = text;
-      try {
-        const grammar = this.#quelvarinox.grammar(text);
-        this.#grammar?.free();
-        this.#grammar = grammar;
-        this.#errors = [];
-      } catch (error) {
-        if (error.name !== 'GrammarError') throw error;
-        this.#errors = error.errores.map(({ linea, columna, mensaje }) =>
-          ({ line: linea, column: columna, message: mensaje }));
-      }
-      this.#showErrors();
-    }
-    this.#makeNames();
-    this.#updateLink();
+    const ui = this.#ui;
+    this.#lineNumbers.follow(ui.texto.value);
+    ui.nombres.classList.add('caducos');
+    this.#busyTimer ??= setTimeout(() => {
+      ui.estado.textContent = 'Leyendo la gramática y haciendo sus nombres…';
+      ui.estado.classList.remove('mal');
+    }, BUSY_DELAY_MS);
+    this.#changed = true;
+    this.#updating ??= this.#catchUp().finally(() => { this.#updating = null; });
+    return this.#updating;
   }
 
-  #showErrors() {
+  async #catchUp() {
+    const anchor = this.#ui.enlace;
+    anchor.dataset.pending = '';
+    try {
+      while (this.#changed) {
+        this.#changed = false;
+        await this.#remake();
+      }
+    } finally {
+      delete anchor.dataset.pending;
+    }
+  }
+
+  // Reads the text, makes its names and packs its link, showing nothing that a change has made stale.
+  async #remake() {
+    const text = this.#ui.texto.value;
+    const wanted = { text, fallback: this.#goodText, seed: this.#seed, alternative: this.#ui.alternativo.checked };
+    try {
+      const made = await this.#worker.call('names', { ...wanted, from: 1n, count: NAME_COUNT });
+      if (this.#changed) return;
+      if (made.grammar) this.#goodText = text;
+      this.#shown = { text, ...made };
+      this.#showMade();
+    } catch (error) {
+      if (!(error instanceof WorkerFailure)) throw error;
+      if (this.#changed) return;
+      this.#shown = { text, grammar: null, errors: [], names: [] };
+      this.#showFailure(error);
+    }
+    clearTimeout(this.#busyTimer);
+    this.#busyTimer = null;
+    if (this.#packed.text !== text) {
+      try {
+        this.#packed = { text, data: await this.#worker.call('pack', { text }) };
+      } catch (error) {
+        if (!(error instanceof WorkerFailure)) throw error;
+        // No link until the next change packs the text again.
+        this.#packed = { text: null, data: null };
+      }
+    }
+    if (!this.#changed) this.#showLink();
+  }
+
+  #showMade() {
     const ui = this.#ui;
-    const errors = this.#errors;
+    const { grammar, errors, names } = this.#shown;
     const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
     if (errors.length === 0) {
-      ui.estado.textContent = `La gramática ${quote(this.#grammar.displayText)} (clave ${quote(this.#grammar.key)}) está bien.`;
-    } else if (this.#grammar) {
+      ui.estado.textContent = `La gramática ${quote(grammar.displayText)} (clave ${quote(grammar.key)}) está bien.`;
+    } else if (names.length > 0) {
       ui.estado.textContent = `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`;
     } else {
       ui.estado.textContent = `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`;
     }
     ui.estado.classList.toggle('mal', errors.length > 0);
-    ui.errores.replaceChildren(...errors.map((error) => {
+    const listed = errors.slice(0, LISTED_ERRORS);
+    const items = listed.map((error) => {
       const item = document.createElement('li');
       if (error.line > 0) {
         const button = document.createElement('button');
@@ -302,26 +258,36 @@ export class Workshop {
         item.textContent = describe(error);
       }
       return item;
-    }));
-    this.#drawGutter();
+    });
+    if (errors.length > listed.length) {
+      const rest = document.createElement('li');
+      rest.textContent = `Y ${errors.length - listed.length} errores más, que saldrán cuando estos estén corregidos.`;
+      items.push(rest);
+    }
+    ui.errores.replaceChildren(...items);
+    this.#lineNumbers.mark(listed.filter((error) => error.line > 0).map((error) => error.line));
+    this.#showNames(errors.length > 0);
   }
 
-  // The line numbers beside the text, the lines with a mistake marked.
-  #drawGutter() {
-    const lines = this.#text.split('\n').length;
-    const wrong = new Set(this.#errors.map((error) => error.line));
-    const key = `${lines}:${[...wrong].join(',')}`;
-    if (key === this.#gutterKey) return;
-    this.#gutterKey = key;
-    const gutter = this.#ui.lineas;
-    gutter.style.setProperty('--cifras', String(lines).length);
-    gutter.replaceChildren(...Array.from({ length: lines }, (_, i) => {
-      const line = document.createElement('div');
-      line.textContent = String(i + 1);
-      if (wrong.has(i + 1)) line.className = 'mal';
-      return line;
-    }));
-    gutter.scrollTop = this.#ui.texto.scrollTop;
+  #showFailure(failure) {
+    const ui = this.#ui;
+    ui.estado.textContent = `No hay nombres de este texto: el generador de nombres ${failure.message}. `
+      + 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
+    ui.estado.classList.add('mal');
+    ui.errores.replaceChildren();
+    this.#lineNumbers.mark([]);
+    this.#showNames(true);
+  }
+
+  #showNames(stale) {
+    const ui = this.#ui;
+    ui.nombres.querySelectorAll('button').forEach((button, i) => {
+      const made = this.#shown.names[i];
+      button.textContent = made ? (made.name || '(vacío)') : '';
+      button.parentElement.hidden = !made;
+    });
+    ui.nombres.classList.toggle('caducos', stale);
+    this.#showTrace();
   }
 
   // Puts the caret at a line and column (from 1, in characters) and scrolls to it.
@@ -338,40 +304,17 @@ export class Workshop {
     area.scrollTop = Math.max(0, row * height - area.clientHeight / 3);
   }
 
-  #makeNames() {
-    const ui = this.#ui;
-    const buttons = ui.nombres.querySelectorAll('button');
-    this.#names = [];
-    if (this.#grammar) {
-      for (let index = 1; index <= NAME_COUNT; index++)
-        this.#names.push(this.#nameAt(index));
-    }
-    buttons.forEach((button, i) => {
-      const made = this.#names[i];
-      button.textContent = made ? (made.name || '(vacío)') : '';
-      button.parentElement.hidden = !made;
-    });
-    ui.nombres.classList.toggle('caducos', this.#errors.length > 0);
-    this.#showTrace();
-  }
-
-  // Name `index` of the grammar and the draws behind it.
-  #nameAt(index) {
-    const name = this.#generator.nameAt(this.#grammar, index, this.#ui.alternativo.checked);
-    return { name, trace: this.#generator.lastTrace() };
-  }
-
   #select(index) {
     this.#selected = index;
     this.#showTrace();
-    this.#updateLink();
+    if (!this.#updating) this.#showLink();
   }
 
   #showTrace() {
     const ui = this.#ui;
     ui.nombres.querySelectorAll('button').forEach((button, i) =>
       button.setAttribute('aria-pressed', String(i + 1 === this.#selected)));
-    const made = this.#names[this.#selected - 1];
+    const made = this.#shown.names[this.#selected - 1];
     if (!made) {
       ui.traza.replaceChildren();
       return;
@@ -382,31 +325,16 @@ export class Workshop {
   }
 
   // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
-  async #link(index = BigInt(this.#selected || 1)) {
-    const params = new URLSearchParams({ semilla: this.#seed, indice: index });
-    if (this.#ui.alternativo.checked) params.set('modo', 'alternativo');
-    return `${location.pathname}#gramatica=${toBase64Url(await deflate(this.#ui.texto.value))}&${params}`;
-  }
-
-  // The link is made in the background and the last one wins; data-pending is there until it does.
-  async #updateLink() {
-    const count = ++this.#linkCount;
-    const anchor = this.#ui.enlace;
-    anchor.dataset.pending = '';
-    let href;
-    try {
-      href = await this.#link();
-    } catch {
-      href = '#';
-    }
-    if (count !== this.#linkCount) return;
-    anchor.href = href;
-    delete anchor.dataset.pending;
+  #showLink() {
+    const { data } = this.#packed;
+    const params = nameParams(this.#seed, this.#selected || 1, this.#ui.alternativo.checked);
+    this.#ui.enlace.href = data === null ? '#' : `${location.pathname}${grammarFragment(data, params)}`;
   }
 
   #download() {
     const text = this.#ui.texto.value;
-    const key = this.#errors.length === 0 && this.#grammar ? this.#grammar.key
+    const { grammar } = this.#shown;
+    const key = grammar && this.#shown.text === text ? grammar.key
       : /^\s*clave\s*=\s*"([a-z0-9-]{1,32})"/m.exec(text)?.[1] ?? 'gramatica';
     const anchor = document.createElement('a');
     anchor.href = URL.createObjectURL(new Blob([text], { type: 'application/toml' }));

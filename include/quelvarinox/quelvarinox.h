@@ -45,11 +45,13 @@ typedef enum quelvarinox_status {
     QUELVARINOX_INVALID_GRAMMAR = 5,
     /* The category is a program, with no grammar file. */
     QUELVARINOX_NOT_A_GRAMMAR = 6,
-    /* The grammar's file cannot be read: see the messages. */
+    /* The grammar's file, or the list of names to learn from, cannot be read: see the messages. */
     QUELVARINOX_UNREADABLE_FILE = 7,
+    /* No grammar was learned: the list teaches none, or the options are wrong; see the message. */
+    QUELVARINOX_NOTHING_LEARNED = 8,
     /* The grammar's [rechazo] refused the name, rejecting it 1000 times: see
      * quelvarinox_last_refusal. It counts as given. */
-    QUELVARINOX_NAME_REFUSED = 8
+    QUELVARINOX_NAME_REFUSED = 9
 } quelvarinox_status;
 
 /* The version of the library and of its packages: "MAJOR.MINOR". */
@@ -246,6 +248,55 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_name_at(quelvarinox_gen
  * that a program makes (jedi, varkh, planeta). */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_builtin_grammar_text(const char* category, char* buffer,
                                                                      size_t size, size_t* needed);
+
+/* A grammar learned from a list of example names that one likes, whose text
+ * quelvarinox_grammar_parse reads:
+ *
+ *     char grammar[1 << 16];
+ *     quelvarinox_status status = quelvarinox_learn_file("mis-nombres.txt", NULL, grammar, sizeof grammar, NULL);
+ *     if (status == QUELVARINOX_OK)
+ *         fputs(grammar, stdout);
+ *     else
+ *         fprintf(stderr, "%s\n", status == QUELVARINOX_NOTHING_LEARNED || status == QUELVARINOX_UNREADABLE_FILE
+ *                                     ? grammar : quelvarinox_status_message(status));
+ *
+ * writes what `quelvarinox-nombres --aprender mis-nombres.txt` does.
+ * How the grammar is made, as `quelvarinox-nombres --aprender` is told; no
+ * options at all (NULL) are the tool's defaults. */
+typedef struct quelvarinox_learn_options {
+    /* The grammar's display text and key (--nombre, --clave); NULL: "Lengua
+     * aprendida" and "lengua-aprendida", or for quelvarinox_learn_file those of
+     * the file's name, as the tool gives them: "mis-nombres.txt" gives "Mis
+     * nombres" and "mis-nombres". */
+    const char* display_text;
+    const char* key;
+    /* How many times a piece, a form or a number of syllables must appear in
+     * the examples to be kept (--umbral): from 1 to 1000000; the tool's is 2. */
+    int min_count;
+} quelvarinox_learn_options;
+
+/* The grammar file's text that the `length` bytes of `examples` (names one a
+ * line, UTF-8; no NUL needed) teach: what `quelvarinox-nombres --aprender -`
+ * writes when the list is its standard input. On QUELVARINOX_OK the buffer
+ * holds the text; QUELVARINOX_BUFFER_TOO_SMALL says, in *needed, how much room
+ * it takes. When nothing is learned, QUELVARINOX_NOTHING_LEARNED: the buffer
+ * holds why, in Spanish ("La lista no tiene ningún nombre: está vacía o solo
+ * tiene líneas en blanco."), or as many whole characters of it as fit, and
+ * *needed the size of the whole message. Asked with a NULL buffer of size 0,
+ * the status tells which of the two it is. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_learn(const char* examples, size_t length,
+                                                      const quelvarinox_learn_options* options, char* buffer,
+                                                      size_t size, size_t* needed);
+
+/* The same from the list in the file at `path` ("-": the standard input), read
+ * as the tool reads it: what `quelvarinox-nombres --aprender FILE` writes. For
+ * a list that teaches nothing or a minimum count out of range, the message of
+ * QUELVARINOX_NOTHING_LEARNED starts with the file's name: "«ruta»: La lista …". A file that cannot be read gives QUELVARINOX_UNREADABLE_FILE
+ * and a message, as the other: "No se pueden leer los nombres de «ruta»: no
+ * existe." The WebAssembly module has no files: there, every path gives
+ * QUELVARINOX_UNREADABLE_FILE. */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_learn_file(const char* path, const quelvarinox_learn_options* options,
+                                                           char* buffer, size_t size, size_t* needed);
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,10 @@
 //
 //     const auto mine = quelvarinox::Grammar::from_file("mi-lengua.toml");
 //     std::cout << generator.name(mine) << '\n';  // quelvarinox-nombres --gramatica mi-lengua.toml -s 7
+//
+// and learn_file() makes the text of one from a list of names that one likes:
+//
+//     const auto learned = quelvarinox::Grammar::from_text(quelvarinox::learn_file("mis-nombres.txt"));
 #ifndef QUELVARINOX_HPP
 #define QUELVARINOX_HPP
 
@@ -17,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -74,8 +79,9 @@ private:
     std::shared_ptr<const std::vector<GrammarMistake>> mistakes_;
 };
 
-// Thrown for a grammar's file that cannot be read; what() says why in Spanish:
-// "No se puede leer la gramática «ruta»: no existe."
+// Thrown for a grammar's file, or a list of names to learn from, that cannot be
+// read; what() says why in Spanish: "No se puede leer la gramática «ruta»: no
+// existe.", "No se pueden leer los nombres de «ruta»: no existe."
 class QUELVARINOX_EXPORT UnreadableGrammar : public std::runtime_error {
 public:
     UnreadableGrammar(const std::string& message, int error_number);
@@ -195,6 +201,40 @@ public:
 private:
     std::unique_ptr<detail::NameSource> source_;
 };
+
+// How learn() makes a grammar, as `quelvarinox-nombres --aprender` is told.
+struct LearnOptions {
+    // The grammar's display text and key (--nombre, --clave). When not given:
+    // "Lengua aprendida" and "lengua-aprendida", or for learn_file() those of
+    // the file's name, as the tool gives them: «mis-nombres.txt» gives
+    // "Mis nombres" and "mis-nombres".
+    std::optional<std::string> display_text;
+    std::optional<std::string> key;
+    // How many times a piece, a form or a number of syllables must appear in
+    // the examples to be kept (--umbral): from 1 to 1000000.
+    int min_count = 2;
+};
+
+// Thrown when nothing can be learned: a list with no name to learn from, one
+// past 1 MiB, or a display text, key or minimum count that is wrong. what() says why in Spanish,
+// as the tool does: "La lista no tiene ningún nombre: está vacía o solo tiene
+// líneas en blanco."
+class QUELVARINOX_EXPORT LearningError : public std::invalid_argument {
+public:
+    explicit LearningError(const std::string& message);
+};
+
+// The grammar file's text that a list of example names (one a line, UTF-8)
+// teaches: what `quelvarinox-nombres --aprender -` writes when the list is its
+// standard input, to read with Grammar::from_text. Throws LearningError.
+QUELVARINOX_EXPORT std::string learn(std::string_view examples, const LearnOptions& options = {});
+
+// The same from the list in the file at `path` ("-": the standard input), read
+// as the tool reads it: what `quelvarinox-nombres --aprender FILE` writes.
+// Throws UnreadableGrammar for a file that cannot be read, and LearningError:
+// for a list that teaches nothing or a minimum count out of range, its message
+// starts with the file's name, as the tool's does: "«ruta»: La lista …".
+QUELVARINOX_EXPORT std::string learn_file(const std::string& path, const LearnOptions& options = {});
 
 // The names of version 2.1, which code written for it still compiles with.
 using CategoryInfo [[deprecated("ahora se llama quelvarinox::Category")]] = Category;

@@ -205,6 +205,12 @@ TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
                                               "han de dar un resultado común, póngalos en «resto_en»\n"
                                               "g.toml:11:1: clave desconocida «color» en [ataque]; las claves son "
                                               "«tirada», «filas», «resto», «resto_en», «pesos», «inicial» y «final»\n");
+    // A path stays on the line of its message, whatever it holds, and is not cut.
+    EXPECT_EQ(placed("mis\ngramáticas/" + std::string(70, 'g') + ".toml", load_grammar(text).mistakes),
+              "mis\\x0Agramáticas/" + std::string(70, 'g') + ".toml:8:10: [silabas] deja sin nombrar el valor 1 de "
+              "la tirada 0-1; si han de dar un resultado común, póngalos en «resto_en»\nmis\\x0Agramáticas/" +
+                  std::string(70, 'g') + ".toml:11:1: clave desconocida «color» en [ataque]; las claves son "
+                                         "«tirada», «filas», «resto», «resto_en», «pesos», «inicial» y «final»");
 }
 
 // Weights map onto Tirada(2W) exactly: the first outcome takes 0..2w-1 and
@@ -232,6 +238,13 @@ TEST(GrammarLoader, HoldsFilesToItsLimits)
     EXPECT_EQ(all_errors(load_grammar("a = " + std::string(100000, '['))),
               "g.toml:1:261: los corchetes y las llaves se anidan a más de 256 niveles, lo más que lee el lector de "
               "TOML\n");
+    std::string dotted = "a";
+    for (int part = 0; part < 200000; ++part)
+        dotted += ".a";
+    for (const std::string& text : {dotted + " = 1", "[" + dotted + "]"})
+        EXPECT_EQ(all_errors(load_grammar(text)),
+                  "g.toml:1:" + std::string(text[0] == '[' ? "515" : "514") +
+                      ": la clave tiene más de 256 partes separadas por puntos, lo más que lee el lector de TOML\n");
 }
 
 // Every key the loader takes, and every option of a setting, is told of in the

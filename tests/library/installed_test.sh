@@ -6,10 +6,10 @@ set -euo pipefail
 here=$(dirname "$0")/consumers work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 case $1 in
-  exported_symbols)  # the 85 of the interfaces: C functions, C++ classes' members, categories(), version()
+  exported_symbols)  # the 94 of the interfaces: C functions, C++ classes' members, categories(), version(), learn()
     nm -D --defined-only -j "${LD_LIBRARY_PATH:?}/libquelvarinox.so" | c++filt >"$work/symbols"
-    test "$(wc -l <"$work/symbols")" -eq 85
-    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|last_refusal|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar|NameRefused)::[^{]+|quelvarinox::(categories|version)\(\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar|NameRefused))$' "$work/symbols"
+    test "$(wc -l <"$work/symbols")" -eq 94
+    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|last_refusal|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text|learn|learn_file)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar|LearningError|NameRefused)::[^{]+|quelvarinox::(categories|version)\(\)|quelvarinox::learn(\[abi:cxx11\]|_file)\([^{]+\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar|LearningError|NameRefused))$' "$work/symbols"
     exit ;;
   python_consumer) "${PYTHON:?}" "$here/check_module.py" "$2" "$here/../../../ejemplos"; exit ;;
   cpp_consumer) cmake -S "$here" -B "$work" >/dev/null; cmake --build "$work" >/dev/null ;;

@@ -143,15 +143,16 @@ static_assert(QUELVARINOX_OUT_OF_MEMORY == 4);
 static_assert(QUELVARINOX_INVALID_GRAMMAR == 5);
 static_assert(QUELVARINOX_NOT_A_GRAMMAR == 6);
 static_assert(QUELVARINOX_UNREADABLE_FILE == 7);
-static_assert(QUELVARINOX_NAME_REFUSED == 8);
+static_assert(QUELVARINOX_NOTHING_LEARNED == 8);
+static_assert(QUELVARINOX_NAME_REFUSED == 9);
 
 // Each status, and a number that is none, has a message of its own.
 TEST(CApi, EveryStatusHasItsMessage)
 {
     std::set<std::string> messages;
-    for (int number = 0; number <= 9; ++number)
+    for (int number = 0; number <= 10; ++number)
         messages.insert(quelvarinox_status_message(static_cast<quelvarinox_status>(number)));
-    EXPECT_EQ(messages.size(), 10U);
+    EXPECT_EQ(messages.size(), 11U);
 }
 
 // A buffer one byte short gets nothing and says what it needs; the name stays

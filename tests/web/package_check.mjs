@@ -1,14 +1,16 @@
 // The npm package, imported by its name from the folder it was installed into,
 // against quelvarinox-nombres (the first argument): the same categories and
 // version, and the same seeded names and traces of every category and of
-// grammars of one's own in both modes, also after hostile grammar texts.
+// grammars of one's own in both modes, also after hostile grammar texts; the
+// same grammar text learned from the same lists of names.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { GrammarError, load } from 'quelvarinox';
+import { fileURLToPath } from 'node:url';
+import { GrammarError, LearningError, load } from 'quelvarinox';
 
 const tool = process.argv[2];
 // Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
@@ -148,6 +150,74 @@ test('any text gives a grammar or a GrammarError, and anything but a string a Ty
     assert.throws(() => quelvarinox.grammar(text), GrammarError, text);
   for (const value of [undefined, null, 7, [ownGrammar], new String(ownGrammar)])
     assert.throws(() => quelvarinox.grammar(value), TypeError, String(value));
+});
+
+// The outcome of a front end as the tool shows it: status 0 and the text on
+// the output, or status 2 and the message on the error output; a list on the
+// tool's standard input has a name there that a text handed over has not.
+const learnedAsTheTool = (learn) => {
+  try {
+    return [0, learn(), ''];
+  } catch (error) {
+    assert.ok(error instanceof LearningError, String(error));
+    return [2, '', `quelvarinox-nombres: ${error.message}\n`];
+  }
+};
+const toolFromInput = (input, ...options) => {
+  const run = spawnSync(tool, options, { input, encoding: 'utf8' });
+  return [run.status, run.stdout, run.stderr.replace(/\(entrada estándar\): ?/g, '')];
+};
+
+// The lists of tests/library/lists and 500 names of Tatooine, with each set of
+// options; a grammar learned and read back gives the tool's names of it, or
+// the same mistakes.
+test('learn() gives the tool\'s grammar text for the same list, or its message', () => {
+  const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-'));
+  try {
+    const tatooine = join(folder, 'tatooine.txt');
+    writeFileSync(tatooine, execFileSync(tool, ['-c', 'tatooine', '-n', '500', '-s', '7']));
+    const lists = [tatooine, ...['particulas.txt', 'sin-vocales.txt'].map((file) => fileURLToPath(new URL(`lists/${file}`, import.meta.url)))];
+    const optionSets = [
+      [[], undefined],
+      [['--nombre', 'Los míos', '--clave', 'mios', '--umbral', '1'], { displayText: 'Los míos', key: 'mios', threshold: 1 }],
+      [['--umbral', '3'], { threshold: 3 }],
+      [['--clave', 'Mía'], { key: 'Mía' }],
+    ];
+    for (const path of lists) {
+      const list = readFileSync(path, 'utf8');
+      for (const [options, learnOptions] of optionSets)
+        assert.deepEqual(learnedAsTheTool(() => quelvarinox.learn(list, learnOptions)),
+          toolFromInput(list, '--aprender', '-', ...options), `${path} ${options}`);
+      const [status, learned] = learnedAsTheTool(() => quelvarinox.learn(list));
+      if (status !== 0) continue;
+      let readBack;
+      try {
+        const grammar = quelvarinox.grammar(learned);
+        readBack = [0, quelvarinox.generator(11).names(grammar, 20).map((name) => `${name}\n`).join(''), ''];
+        grammar.free();
+      } catch (error) {
+        assert.ok(error instanceof GrammarError, String(error));
+        readBack = [2, '', `${error.message}\n`];
+      }
+      assert.deepEqual(readBack, toolFromInput(learned, '--gramatica', '-', '-n', '20', '-s', '11'), path);
+    }
+  } finally {
+    rmSync(folder, { recursive: true });
+  }
+});
+
+test('learn() takes a string and options of their types', () => {
+  const wrong = [
+    [() => quelvarinox.learn(7), TypeError, 'La lista de nombres es una cadena, no number'],
+    [() => quelvarinox.learn(null), TypeError, 'La lista de nombres es una cadena, no null'],
+    [() => quelvarinox.learn('Ana', { key: 7 }), TypeError, 'La clave es una cadena, no number'],
+    [() => quelvarinox.learn('Ana', { displayText: null }), TypeError, 'El nombre de la gramática es una cadena, no null'],
+    [() => quelvarinox.learn('Ana', { threshold: 2.5 }), RangeError, 'El umbral es un entero de 32 bits, no 2.5'],
+    [() => quelvarinox.learn('Ana', { threshold: 2 ** 31 }), RangeError, 'El umbral es un entero de 32 bits, no 2147483648'],
+    [() => quelvarinox.learn('Ana', { threshold: 0 }), LearningError, 'El umbral ha de ser un entero de 1 a 1000000, y es 0.'],
+  ];
+  for (const [call, type, message] of wrong)
+    assert.throws(call, (error) => error instanceof type && error.message === message, String(call));
 });
 
 // Hostile texts, made by families: each family makes a text of at most `bytes`

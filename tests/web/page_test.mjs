@@ -1,10 +1,13 @@
 // The page in Debian's headless Chromium, served on 127.0.0.1 and used as a person would; its seeded names
-// are checked against quelvarinox-nombres. bench/web_timing.mjs measures its sizes and times.
+// are checked against quelvarinox-nombres, and its reference of the grammars' format against what groff
+// makes of the manual page. bench/web_timing.mjs measures its sizes and times.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { join } from 'node:path';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 import { chromiumOptions, serve } from './static_server.mjs';
 
 const puppeteer = createRequire(join(process.env.QUELVARINOX_WEB_MODULES, 'package.json'))('puppeteer-core');
@@ -218,4 +221,85 @@ test('a phone screen, the keyboard, the copy button', async () => {
   const copied = await page.evaluate(() => navigator.clipboard.readText());
   assert.equal(copied, (await shown()).name);
   await page.setViewport({ width: 1280, height: 800 });
+});
+
+// The words of a manual page as man shows them in a terminal, without its header and footer, and its
+// headings; a list's bullets, which a browser draws, are left out.
+function manualAsShown(file) {
+  const shown = execFileSync('groff', ['-Kutf8', '-man', '-Tutf8', '-P-cbou', '-rLL=2000n', file], { encoding: 'utf8' })
+    .split('\n').filter((line) => line.trim() !== '').slice(1, -1);
+  return {
+    words: words(shown.join('\n')).filter((word) => word !== '•'),
+    headings: shown.filter((line) => /^( {3})?\S/.test(line)).map((line) => line.trim()),
+  };
+}
+
+const words = (text) => text.split(/\s+/).filter((word) => word !== '');
+
+// The same of the reference as the browser shows it.
+const referenceAsShown = (tab) => tab.evaluate(() => ({
+  words: document.querySelector('main').innerText,
+  headings: [...document.querySelectorAll('main h2, main h3')].map((heading) => heading.textContent),
+})).then((shown) => ({ ...shown, words: words(shown.words) }));
+
+test('the format\'s reference is the manual page as man shows it, linked from the workshop, and fits a phone', async () => {
+  const manual = join(dirname(tool), 'quelvarinox-gramatica.5');
+  await open();
+  const link = await page.$eval('#taller-referencia', (anchor) => [anchor.href, anchor.target]);
+  assert.deepEqual(link, [new URL('gramatica.html', server.url).href, '_blank']);
+  await page.setViewport({ width: 375, height: 700 });
+  await page.goto(link[0]);
+  assert.deepEqual(await referenceAsShown(page), manualAsShown(manual));
+  assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= 375), 'no sideways scrolling');
+  await page.setViewport({ width: 1280, height: 800 });
+});
+
+test('the reference follows a change of the manual page, and its writer stops at what it does not know', async () => {
+  const converter = new URL('../../web/manual_to_html.mjs', import.meta.url).pathname;
+  const source = readFileSync(new URL('../../cli/quelvarinox-gramatica.5.in', import.meta.url), 'utf8');
+  const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-manual-'));
+  const changed = join(folder, 'cambiada.5.in');
+  const html = join(folder, 'gramatica.html');
+  const cases = [
+    ['a section with keys', '.SH UNA SECCI\\[\'O]N NUEVA\n.TP\n.B clave_nueva\nSu \\fIvalor\\fR, en \\fBnegrita\\fP.\n'
+      + '.TP\n\\fB[tabla]\\fR, \\fB[otra]\\fR\nDos tablas.\n', 'dt', ['clave_nueva', '[tabla], [otra]']],
+    ['a subsection and an example', '.SS Un apartado\n.EX\nuno  = 1\n  dos\t= 2\n.EE\n.nf\n.B tres\n.fi\n', 'pre',
+      ['uno  = 1\n  dos\t= 2', 'tres']],
+    ['lists in an indented block', '.PP\nAntes:\n.RS\n.IP \\(bu 2\nuno\n.IP 2. 4\ndos\n.RE\n.IP\nDespu\\(\'es.\n',
+      '.sangria li, .sangria dt, .sangria dd, .sangria + .sangria', ['uno', '2.', 'dos', 'Después.']],
+    ['alternating fonts and special characters', '.PP\n.BR uno (1),\n.IR dos " y tres"\n.RI [ cuatro ]\n'
+      + '\\(em \\[u00F1]\\[~n] \\(lqcinco\\(rq\\ seis\\&.\n.br\nsiete\n', 'p:last-child',
+    ['uno(1), dos y tres [cuatro] — ññ “cinco”\u00a0seis.\nsiete']],
+    ['an unknown macro', '.SM peque\\(~no\n', null, /macro desconocida «\.SM peque\\\(~no»/],
+    ['an unknown escape', 'Marca\\*(Tm\n', null, /secuencia de escape desconocida «\\\*»/],
+    ['an unknown character', '\\(zz\n', null, /carácter especial desconocido «zz»/],
+    ['a variable without a value', 'Versi\\(\'on @OTRA_VERSION@\n', null, /nadie da valor a @OTRA_VERSION@/],
+    ['an end of an indented block that did not begin', '.RE\n', null, /«\.RE» sin un «\.RS» abierto/],
+  ];
+  try {
+    for (const [what, addition, selector, expected] of cases) {
+      const text = `${source}${addition}`;
+      writeFileSync(changed, text);
+      const run = spawnSync(process.execPath, [converter, changed, html, 'PROJECT_VERSION=9.9'], { encoding: 'utf8' });
+      if (expected instanceof RegExp) {
+        // The added text's first line, which is the wrong one.
+        const line = source.split('\n').length;
+        assert.deepEqual([run.status, run.stdout], [1, ''], what);
+        assert.match(run.stderr, new RegExp(`^manual_to_html: ${changed}:${line}`), what);
+        assert.match(run.stderr, expected, what);
+        continue;
+      }
+      assert.deepEqual([run.status, run.stderr], [0, ''], what);
+      const configured = join(folder, 'cambiada.5');
+      writeFileSync(configured, text.replaceAll('@PROJECT_VERSION@', '9.9'));
+      await page.setContent(readFileSync(html, 'utf8'));
+      assert.deepEqual(await referenceAsShown(page), manualAsShown(configured), what);
+      // What was added is at the end of the last section.
+      const added = await page.$$eval(`main > section:last-child :is(${selector})`,
+        (found) => found.map((element) => element.innerText));
+      assert.deepEqual(added, expected, what);
+    }
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
 });

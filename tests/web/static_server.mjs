@@ -1,5 +1,7 @@
 // Serves one folder's files on 127.0.0.1, on a free port, as any static file
-// server would: the page needs nothing more.
+// server would: the page needs nothing more. A test may answer some requests
+// itself: `answer(path, referer)` gives { status, body }, or a promise of it,
+// for those, and nothing for the others.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -13,10 +15,16 @@ const TYPES = {
   '.svg': 'image/svg+xml',
 };
 
-export async function serve(folder) {
+export async function serve(folder, answer = () => undefined) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
+    const answered = await answer(path, new URL(request.headers.referer ?? 'http://x/').pathname);
+    if (answered) {
+      response.writeHead(answered.status, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
+      response.end(answered.body);
+      return;
+    }
     try {
       const body = await readFile(file);
       response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });

@@ -18,7 +18,39 @@ const example = readFileSync(new URL('../../ejemplos/mi-lengua.toml', import.met
 // Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
 const SEED = '12345678901234567891';
 
+// What the workshop's worker loads instead of the package, around it and with what the worker uses of
+// it: a text with LENTO is read when the test lets /lento answer, one with QUE-ABORTE aborts the module as
+// running out of memory does, and one with ERROR-EN-INGLES has a mistake told in the English fields of a
+// GrammarError alone, as the package will give them.
+const STAND_IN = `
+import { load as loadPackage } from './index.js?paquete';
+export async function load() {
+  const library = await loadPackage();
+  return {
+    generator: (seed) => library.generator(seed),
+    grammar(text) {
+      if (text.includes('LENTO')) {
+        const request = new XMLHttpRequest();
+        request.open('GET', '/lento', false);
+        request.send();
+      }
+      if (text.includes('QUE-ABORTE'))
+        throw new WebAssembly.RuntimeError('Aborted(OOM). Build with -s ASSERTIONS=1 for more info.');
+      if (text.includes('ERROR-EN-INGLES'))
+        throw Object.assign(new Error('3:1: un error'), { name: 'GrammarError', line: 3, column: 1,
+          errors: [{ line: 3, column: 1, message: 'un error contado en inglés' }] });
+      return library.grammar(text);
+    },
+  };
+}`;
+
 let server;
+// The site again, but for the module that the workshop's worker loads, which is STAND_IN, for as many
+// first requests of the worker as `workerRefusals` says, which are refused, and for /lento, which answers
+// once `slowRead` is resolved.
+let standIn;
+let workerRefusals = 0;
+let slowRead;
 let browser;
 let page;
 let folder;
@@ -27,6 +59,14 @@ const problems = [];
 before(async () => {
   folder = mkdtempSync(join(tmpdir(), 'quelvarinox-taller-'));
   server = await serve(site);
+  standIn = await serve(site, (path, referer) => {
+    if (path === '/grammar_worker.js' && workerRefusals > 0) {
+      workerRefusals--;
+      return { status: 404, body: '' };
+    }
+    if (path === '/lento') return slowRead.promise.then(() => ({ status: 200, body: '' }));
+    return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
+  });
   browser = await puppeteer.launch(chromiumOptions);
   page = await browser.newPage();
   await page.setViewport({ width: 1280, height: 800 });
@@ -36,6 +76,7 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
+  standIn?.close();
   rmSync(folder, { recursive: true, force: true });
   assert.deepEqual(problems, [], 'errors in the page or its console');
 });
@@ -53,6 +94,9 @@ function grammarFile(text) {
   writeFileSync(file, text);
   return file;
 }
+
+// The tool's names of a built-in category, with the seed.
+const toolLines = (...options) => execFileSync(tool, ['-s', SEED, ...options], { encoding: 'utf8' }).trimEnd().split('\n');
 
 // The tool's names of `text` as a grammar file, with the seed.
 const toolNames = (text, count, ...options) => execFileSync(tool,
@@ -101,10 +145,16 @@ const seen = (tab = page) => tab.waitForFunction(() => !('pending' in document.g
     };
   }));
 
-async function setSeed(seed) {
-  await page.$eval('#taller-semilla', (field) => { field.value = ''; });
-  await page.type('#taller-semilla', seed);
+async function setSeed(seed, tab = page) {
+  await tab.$eval('#taller-semilla', (field) => { field.value = ''; });
+  await tab.type('#taller-semilla', seed);
 }
+
+// Puts `text` in the workshop as a paste would.
+const write = (text, tab = page) => tab.$eval('#taller-texto', (area, value) => {
+  area.value = value;
+  area.dispatchEvent(new InputEvent('input', { inputType: 'insertFromPaste' }));
+}, text);
 
 test('the example\'s names follow the seed and every keystroke, and an error shows at its line', async () => {
   await openWorkshop();
@@ -189,6 +239,60 @@ test('a link carries the grammar and shows the tool\'s name of it', async () => 
   await tab.close();
 });
 
+test('an opened grammar link is the chosen category, and «Generar» goes on with its names', async () => {
+  const data = deflateRawSync(Buffer.from(example)).toString('base64url');
+  const expected = toolNames(example, 6, '--traza').map((line) => line.split('\t'));
+  const alternative = toolNames(example, 6, '-a');
+  const description = /^descripcion = "(.*)"$/m.exec(example)[1];
+  const view = () => page.evaluate(() => {
+    const $ = (id) => document.getElementById(id);
+    const list = $('categoria');
+    return {
+      chosen: list.options[list.selectedIndex].text,
+      picture: $('imagen').getAttribute('src'),
+      description: $('descripcion').textContent,
+      name: $('nombre').value,
+      trace: $('traza').textContent,
+      link: $('enlace').href,
+      history: [...$('historial').querySelectorAll('li')].map((item) => item.textContent),
+    };
+  });
+  await page.goto('about:blank');
+  await page.goto(new URL(`/#gramatica=${data}&semilla=${SEED}&indice=3`, server.url).href);
+  await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+  let shown = await view();
+  assert.deepEqual([shown.chosen, shown.picture, shown.description, shown.name, shown.trace],
+    ['Mi lengua', 'quelvarinox.svg', description, ...expected[2]]);
+  // A built-in category goes on with the page's own seed, which the link of its name tells.
+  const tatooine = (link) => execFileSync(tool, ['-s', new URL(link).searchParams.get('semilla'), '-c', 'tatooine'],
+    { encoding: 'utf8' }).trim();
+  const steps = [
+    [() => page.click('#generar'), () => expected[3][0], new RegExp(`#gramatica=${data}&semilla=${SEED}&indice=4$`)],
+    [() => page.select('#categoria', 'tatooine'), tatooine, /\?categoria=tatooine&semilla=\d+&indice=1$/],
+    [() => page.select('#categoria', '#gramatica'), () => expected[4][0], /&indice=5$/],
+    [() => page.click('#dibujo').then(() => page.click('#generar')), () => alternative[5], /&indice=6&modo=alternativo$/],
+  ];
+  const names = [expected[2][0]];
+  for (const [act, name, link] of steps) {
+    await act();
+    await page.waitForFunction((before) => document.getElementById('nombre').value !== before, {}, shown.name);
+    shown = await view();
+    assert.match(shown.link, link);
+    assert.equal(shown.name, name(shown.link), link);
+    names.unshift(`${shown.name} ${shown.chosen}`);
+  }
+  names[names.length - 1] += ' Mi lengua';
+  assert.deepEqual(shown.history, names);
+  // The address follows the name, a grammar's too.
+  await page.waitForFunction((link) => location.href === link, {}, shown.link);
+  const tab = await browser.newPage();
+  watch(tab);
+  await tab.goto(shown.link);
+  await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
+  assert.equal(await tab.$eval('#nombre', (output) => output.value), alternative[5]);
+  await tab.close();
+});
+
 test('a broken link opens the workshop with what it could read and says why', async () => {
   const good = deflateRawSync(Buffer.from(example)).toString('base64url');
   const cases = [
@@ -212,6 +316,127 @@ test('a broken link opens the workshop with what it could read and says why', as
   }
 });
 
+test('a link padded with "=", as Python\'s urlsafe_b64encode writes it, reads as one without', async () => {
+  // The example with a comment of its own length, so that its deflated bytes end a group of three bytes
+  // with none, one or two over: base64 padding of "", "==" or "=".
+  const base64 = (text) => deflateRawSync(Buffer.from(text)).toString('base64').replaceAll('+', '-').replaceAll('/', '_');
+  const byPadding = {};
+  for (let length = 0; Object.keys(byPadding).length < 3; length++) {
+    const text = `${example}#${'x'.repeat(length)}\n`;
+    byPadding[/=*$/.exec(base64(text))[0]] ??= text;
+  }
+  const cases = [
+    ['==', (data) => data, true],
+    ['=', (data) => data, true],
+    ['', (data) => data, true],
+    ['==', (data) => data.slice(0, -1), false],
+    ['=', (data) => `${data}=`, false],
+    ['', (data) => `${data}==`, false],
+    ['=', (data) => `${data.slice(0, 8)}=${data.slice(8)}`, false],
+  ];
+  for (const [padding, change, read] of cases) {
+    const text = byPadding[padding];
+    const data = change(base64(text));
+    await page.goto('about:blank');
+    await page.goto(new URL(`/#gramatica=${data}&semilla=5&indice=2`, server.url).href, { waitUntil: 'domcontentloaded' });
+    await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const view = await seen();
+    const label = `${JSON.stringify(padding)} written as ${data.slice(-4)}`;
+    if (read) {
+      const second = execFileSync(tool, ['--gramatica', grammarFile(text), '-s', '5', '-n', '2'], { encoding: 'utf8' });
+      assert.deepEqual([view.text, view.name, view.notice], [text, second.trimEnd().split('\n').at(-1), ''], label);
+    } else {
+      assert.ok(view.notice.includes('no está escrita en base64url') && view.text === '', `${label}: ${view.notice}`);
+    }
+  }
+});
+
+test('the page\'s address and a grammar link read a seed, an index and a mode alike', async () => {
+  const grammar = deflateRawSync(Buffer.from(example)).toString('base64url');
+  const cases = [
+    ['semilla=%2B5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
+    ['semilla=+5', 'La semilla «+5» lleva un signo'],
+    ['semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
+    ['semilla=%205', 'La semilla « 5» no es un número entero.'],
+    ['semilla=000000000000000000005', 'La semilla «000000000000000000005» tiene más de 20 cifras'],
+    ['semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
+    ['indice=0', 'El índice «0» está fuera de rango: va de 1 a 18446744073709551615.'],
+    ['modo=oscuro', 'El modo «oscuro» no existe: es «normal» o «alternativo».'],
+    ['semilla=00000000000000000005&indice=02', ''],
+  ];
+  for (const [params, message] of cases) {
+    const address = await openWorkshop(`?categoria=tatooine&${params}`).then(() => seen());
+    await page.goto('about:blank');
+    await page.goto(new URL(`/#gramatica=${grammar}&${params}`, server.url).href, { waitUntil: 'domcontentloaded' });
+    await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const link = await seen();
+    for (const [where, view] of [['address', address], ['grammar link', link]]) {
+      if (message === '') assert.equal(view.notice, '', `${params}, ${where}`);
+      else assert.ok(view.notice.includes(message), `${params}, ${where}: ${view.notice}`);
+    }
+  }
+  const second = execFileSync(tool, ['--gramatica', grammarFile(example), '-s', '5', '-n', '2'], { encoding: 'utf8' });
+  assert.equal((await seen()).name, second.trimEnd().split('\n').at(-1));
+});
+
+
+test('whatever happens to the worker, the status tells it of the last text, and the workshop goes on', async () => {
+  const tab = await browser.newPage();
+  tab.on('pageerror', (error) => problems.push(error.message));
+  const failed = 'No hay nombres de este texto: el generador de nombres';
+  const recovered = 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
+  const cases = [
+    ['the module aborts', 0, `${example}# QUE-ABORTE\n`, `${failed} se quedó sin memoria. ${recovered}`, [], 0],
+    ['the worker does not load', 1, undefined, `${failed} no se pudo cargar o dejó de funcionar. ${recovered}`, [], 0],
+    ['a mistake in English fields', 0, `${example}# ERROR-EN-INGLES\n`, 'La gramática tiene un error; los nombres son '
+      + 'los de su última versión sin errores.', ['línea 3, columna 1: un error contado en inglés'], 20],
+  ];
+  for (const [what, refused, text, status, errors, names] of cases) {
+    workerRefusals = refused;
+    await openWorkshop(standIn.url, tab);
+    let view = await seen(tab);
+    if (text !== undefined) {
+      await write(text, tab);
+      view = await seen(tab);
+    }
+    assert.deepEqual([view.status, view.errors, view.names.length], [status, errors, names], what);
+    // The page's own names are not the worker's.
+    const before = view.name;
+    await tab.click('#generar');
+    view = await seen(tab);
+    assert.ok(view.name !== before && view.notice === '', `${what}: ${view.name}, ${view.notice}`);
+    await setSeed(SEED, tab);
+    await write(example, tab);
+    view = await seen(tab);
+    assert.deepEqual([view.status, view.names], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
+      toolNames(example, 20)], `${what}, then the example`);
+  }
+  await tab.close();
+});
+
+test('while the worker reads, the status says so, the page answers, and the last text wins', async () => {
+  slowRead = {};
+  slowRead.promise = new Promise((resolve) => { slowRead.resolve = resolve; });
+  await openWorkshop(standIn.url);
+  await setSeed(SEED);
+  await seen();
+  await write(`${example}# LENTO\n`);
+  await page.waitForFunction(() =>
+    document.getElementById('taller-estado').textContent === 'Leyendo la gramática y haciendo sus nombres…');
+  const before = await page.$eval('#nombre', (output) => output.value);
+  await page.click('#generar');
+  const meanwhile = await page.evaluate(() => [document.getElementById('nombre').value,
+    document.getElementById('taller-estado').textContent, document.getElementById('taller-nombres').className]);
+  assert.ok(meanwhile[0] !== before, 'a name while the worker reads');
+  assert.deepEqual(meanwhile.slice(1), ['Leyendo la gramática y haciendo sus nombres…', 'caducos']);
+  const last = `${example}z = 40\n`;
+  await write(last);
+  slowRead.resolve();
+  const view = await seen();
+  assert.deepEqual([view.status, view.names, view.text], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
+    toolNames(last, 20), last]);
+});
+
 test('the download offers the file, named after its key', async () => {
   await openWorkshop();
   const session = await page.createCDPSession();
@@ -227,14 +452,43 @@ test('the download offers the file, named after its key', async () => {
   await session.detach();
 });
 
+// Every text as long as the format allows, with no space to break it at: the name, the description, and
+// names of one word of 16 syllables of 8-byte pieces.
+const longGrammar = `nombre = "${'N'.repeat(4000)}"
+clave = "larga"
+descripcion = "${'D'.repeat(4000)}"
+[forma]
+fija = { palabras = 1 }
+[silabas.pesos]
+16 = 1
+[ataque.pesos]
+bbbbbbbb = 1
+[vocal.pesos]
+aaaaaaaa = 1
+[coda.pesos]
+cccccccc = 1
+`;
+
 test('at 1280 and 375 pixels wide, nothing scrolls sideways and every control has a name', async () => {
+  const longLink = `/#gramatica=${deflateRawSync(Buffer.from(longGrammar)).toString('base64url')}&semilla=5`;
   for (const width of [1280, 375]) {
     await page.setViewport({ width, height: 800 });
-    await openWorkshop();
-    await page.select('#taller-base', 'corelia');
-    await page.click('#taller-cargar');
-    await seen();
-    assert.ok(await page.evaluate((w) => document.documentElement.scrollWidth <= w, width), `${width}: no sideways scrolling`);
+    for (const [shown, address] of [['Corelia', ''], ['a grammar of long texts', longLink]]) {
+      await openWorkshop(address);
+      if (address === '') {
+        await page.select('#taller-base', 'corelia');
+        await page.click('#taller-cargar');
+      }
+      await page.waitForFunction(() => document.getElementById('nombre').value !== '…');
+      for (let i = 0; i < 3; i++) await page.click('#generar');
+      await seen();
+      for (const workshop of ['open', 'closed']) {
+        if (workshop === 'closed') await page.click('#abrir-taller');
+        const wide = await page.evaluate(() => document.documentElement.scrollWidth);
+        assert.ok(wide <= width, `${width}, ${shown}, workshop ${workshop}: ${wide} pixels wide`);
+      }
+    }
+    await page.click('#abrir-taller');
     const unnamed = [];
     const visit = (node) => {
       if (['button', 'combobox', 'link', 'textbox', 'checkbox'].includes(node.role) && !node.name?.trim())

@@ -47,6 +47,28 @@ export class GrammarError extends Error {
   readonly errores: readonly { readonly linea: number; readonly columna: number; readonly mensaje: string }[];
 }
 
+/** How `Quelvarinox.learn()` makes a grammar, as `quelvarinox-nombres --aprender` is told. */
+export interface LearnOptions {
+  /** The grammar's display text (--nombre): "Lengua aprendida" if not given. */
+  readonly displayText?: string;
+  /** Its key (--clave): "lengua-aprendida" if not given. */
+  readonly key?: string;
+  /**
+   * How many times a piece, a form or a number of syllables must appear in the examples to be kept
+   * (--umbral), from 1 to 1000000: 2 if not given.
+   */
+  readonly threshold?: number;
+}
+
+/**
+ * Thrown when a list of names teaches no grammar, or the options of `learn()` are wrong: `message` says
+ * why, in Spanish, as `quelvarinox-nombres --aprender` does.
+ */
+export class LearningError extends Error {
+  private constructor();
+  readonly name: 'LearningError';
+}
+
 /**
  * Makes names and owns what they are made from: a seed, and the count of names
  * given so far of each category. Seeded, its k-th name of a category is the k-th
@@ -87,6 +109,13 @@ export interface Quelvarinox {
    * wrong, and a TypeError for anything but a string.
    */
   grammar(text: string): Grammar;
+  /**
+   * The grammar file's text that a list of example names (one a line) teaches: what
+   * `quelvarinox-nombres --aprender -` writes with the list on its standard input, to read with grammar().
+   * Throws a LearningError when it teaches nothing or the options are wrong, a TypeError for a list or a
+   * text option that is not a string, and a RangeError for a threshold that is not a 32-bit integer.
+   */
+  learn(examples: string, options?: LearnOptions): string;
   /** The categories whose names a grammar file makes, in the list's order: the ones builtinGrammarText() writes out. */
   grammarCategories(): readonly Category[];
   /**

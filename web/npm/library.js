@@ -10,9 +10,12 @@ const STATUS_BUFFER_TOO_SMALL = 2;
 const STATUS_OUT_OF_MEMORY = 4;
 const STATUS_INVALID_GRAMMAR = 5;
 const STATUS_NOT_A_GRAMMAR = 6;
+const STATUS_NOTHING_LEARNED = 8;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 // struct quelvarinox_category: three pointers and an int, four bytes each.
 const CATEGORY_SIZE = 16;
+// struct quelvarinox_learn_options: two pointers and an int.
+const LEARN_OPTIONS_SIZE = 12;
 // Where the C calls write back, in bytes from the start of CApi's #out: a
 // pointer, a 64-bit number or a size; the errors of a grammar; the line and the
 // column of one of them.
@@ -45,6 +48,15 @@ export class GrammarError extends Error {
   get errores() {
     return Object.freeze(this.errors.map(({ line, column, message }) =>
       Object.freeze({ linea: line, columna: column, mensaje: message })));
+  }
+}
+
+// Thrown when a list of names teaches no grammar, or the options of learn() are
+// wrong: `message` says why, in Spanish, as quelvarinox-nombres --aprender does.
+export class LearningError extends Error {
+  constructor(message) {
+    super(message);
+    this.name = 'LearningError';
   }
 }
 
@@ -81,13 +93,16 @@ class CApi {
     return this.#module.UTF8ToString(address);
   }
 
-  // The text that call(buffer, size, needed) writes.
+  // The text that call(buffer, size, needed) writes. A call that writes why it
+  // learned nothing instead throws that as a LearningError.
   text(call, category) {
     let status = call(this.#buffer.address, this.#buffer.size, this.#out);
-    if (status === STATUS_BUFFER_TOO_SMALL) {
-      this.#reserve(this.#buffer, this.#module.HEAPU32[this.#out >> 2]);
+    const needed = this.#module.HEAPU32[this.#out >> 2];
+    if ((status === STATUS_BUFFER_TOO_SMALL || status === STATUS_NOTHING_LEARNED) && needed > this.#buffer.size) {
+      this.#reserve(this.#buffer, needed);
       status = call(this.#buffer.address, this.#buffer.size, this.#out);
     }
+    if (status === STATUS_NOTHING_LEARNED) throw new LearningError(this.string(this.#buffer.address));
     this.check(status, category);
     return this.string(this.#buffer.address);
   }
@@ -112,20 +127,29 @@ class CApi {
     return (BigInt(high) << 32n) | BigInt(low);
   }
 
+  // `texts` in the module's memory as UTF-8, each in memory of its own only
+  // while use(addresses, lengths) runs, so that a long one does not keep it.
+  withTexts(texts, use) {
+    const m = this.#module;
+    const addresses = [];
+    const lengths = texts.map((text) => m.lengthBytesUTF8(text));
+    try {
+      texts.forEach((text, i) => {
+        addresses.push(this.allocate(lengths[i] + 1));
+        m.stringToUTF8(text, addresses[i], lengths[i] + 1);
+      });
+      return use(addresses, lengths);
+    } finally {
+      addresses.forEach((address) => m._free(address));
+    }
+  }
+
   // The grammar that `text` holds, as the pointer quelvarinox_grammar_parse
   // gives, or its mistakes thrown as a GrammarError.
   grammar(text) {
     const m = this.#module;
-    // The text has memory of its own only for the call, so that a long one does not keep it.
-    const length = m.lengthBytesUTF8(text);
-    const source = this.allocate(length + 1);
-    let status;
-    try {
-      m.stringToUTF8(text, source, length + 1);
-      status = m._quelvarinox_grammar_parse(source, length, this.#out, this.#out + OUT_ERRORS);
-    } finally {
-      m._free(source);
-    }
+    const status = this.withTexts([text], ([source], [length]) =>
+      m._quelvarinox_grammar_parse(source, length, this.#out, this.#out + OUT_ERRORS));
     if (status === STATUS_INVALID_GRAMMAR) {
       const errors = m.HEAPU32[(this.#out + OUT_ERRORS) >> 2];
       let mistakes;
@@ -155,6 +179,22 @@ class CApi {
     const address = this.#module._malloc(size);
     if (!address) this.check(STATUS_OUT_OF_MEMORY);
     return address;
+  }
+
+  // The grammar's text that the names of `examples` teach, as quelvarinox_learn writes it.
+  learn(examples, displayText, key, threshold) {
+    const m = this.#module;
+    const options = this.allocate(LEARN_OPTIONS_SIZE);
+    try {
+      return this.withTexts([examples, displayText ?? '', key ?? ''], ([list, displayTextAt, keyAt], [length]) => {
+        // A text not given is a null pointer; the threshold, an int, is written as its 32 bits.
+        m.HEAPU32.set([displayText === undefined ? 0 : displayTextAt, key === undefined ? 0 : keyAt, threshold],
+          options >> 2);
+        return this.text((buffer, size, needed) => m._quelvarinox_learn(list, length, options, buffer, size, needed));
+      });
+    } finally {
+      m._free(options);
+    }
   }
 
   categories() {
@@ -324,6 +364,19 @@ class Quelvarinox {
     if (typeof text !== 'string')
       throw new TypeError(`El texto de una gramática es una cadena, no ${text === null ? 'null' : typeof text}`);
     return new Grammar(this.#api, text);
+  }
+
+  // The grammar file's text that a list of example names (one a line) teaches,
+  // as `quelvarinox-nombres --aprender` writes it.
+  learn(examples, { displayText, key, threshold = 2 } = {}) {
+    if (typeof examples !== 'string')
+      throw new TypeError(`La lista de nombres es una cadena, no ${examples === null ? 'null' : typeof examples}`);
+    for (const [subject, value] of [['El nombre de la gramática', displayText], ['La clave', key]])
+      if (value !== undefined && typeof value !== 'string')
+        throw new TypeError(`${subject} es una cadena, no ${value === null ? 'null' : typeof value}`);
+    if (!Number.isInteger(threshold) || Math.abs(threshold) >= 2 ** 31)
+      throw new RangeError(`El umbral es un entero de 32 bits, no ${String(threshold)}`);
+    return this.#api.learn(examples, displayText, key, threshold);
   }
 
   // The categories whose names a grammar file makes: the ones builtinGrammarText() writes out.

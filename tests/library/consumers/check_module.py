@@ -87,6 +87,35 @@ with tempfile.TemporaryDirectory() as folder:
     except FileNotFoundError as error:
         check(error.strerror, f"No se puede leer la gramática «{missing}»: no existe.", "FileNotFoundError")
 
+# Grammars learned from the lists of ../lists and one of Tatooine's names: the
+# tool's text, or its message, from the file and from the text (as the tool's
+# standard input, which a text has no name for), with each set of options.
+lists = pathlib.Path(__file__).resolve().parent.parent / "lists"
+with tempfile.TemporaryDirectory() as folder:
+    tatooine = pathlib.Path(folder) / "tatooine.txt"
+    tatooine.write_text(tool("-c", "tatooine", "-n", "500", "-s", "7").stdout, encoding="utf-8")
+    for path in (tatooine, lists / "particulas.txt", lists / "sin-vocales.txt"):
+        for options, opciones in (([], {}), (["--nombre", "Los míos", "--clave", "mios", "--umbral", "1"],
+                                             {"nombre": "Los míos", "clave": "mios", "umbral": 1}),
+                                  (["--umbral", "3"], {"umbral": 3})):
+            for call, command, text in (
+                    (lambda: quelvarinox.aprender_de_fichero(path, **opciones), [str(path)], None),
+                    (lambda: quelvarinox.aprender(path.read_text(encoding="utf-8"), **opciones), ["-"],
+                     path.read_text(encoding="utf-8"))):
+                expected = subprocess.run([sys.argv[1], "--aprender", *command, *options], input=text,
+                                          capture_output=True, text=True)
+                try:
+                    learned = (0, call(), "")
+                except ValueError as error:
+                    learned = (2, "", f"quelvarinox-nombres: {error}\n")
+                check(learned, (expected.returncode, expected.stdout,
+                                expected.stderr.replace("(entrada estándar): ", "")), f"aprender {command} {options}")
+    missing = pathlib.Path(folder) / "no-existe.txt"
+    try:
+        sys.exit(f"no FileNotFoundError: {quelvarinox.aprender_de_fichero(missing)!r}")
+    except FileNotFoundError as error:
+        check(error.strerror, f"No se pueden leer los nombres de «{missing}»: no existe.", "aprender_de_fichero")
+
 # The examples of the new parts of the format, the second inheriting the first from beside it: the tool's
 # names and traces, rejected attempts and all.
 examples = pathlib.Path(sys.argv[2])

@@ -1,0 +1,89 @@
+// The fragment of a link to a grammar, "#gramatica=DATOS&semilla=S&indice=I":
+// the file deflated without a header (raw DEFLATE) and written in base64url.
+
+// The loader's own limit: a link that inflates to more is not read further.
+const LARGEST_FILE = 1 << 20;
+
+export function isGrammarLink(hash) {
+  return hash.startsWith('#gramatica=');
+}
+
+export function grammarFragment(data, params) {
+  return `#gramatica=${data}&${params}`;
+}
+
+// Bytes as base64url without padding.
+function toBase64Url(bytes) {
+  let binary = '';
+  for (let start = 0; start < bytes.length; start += 0x8000)
+    binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
+  return btoa(binary).replace(/\+/g, '-').replace(/\//g, '_').replace(/=+$/, '');
+}
+
+// The bytes of base64url text, which may end in the padding that a base64
+// encoder writes ("=" after three characters of a group, "==" after two);
+// null when `text` is not that.
+function fromBase64Url(text) {
+  const [, body, padding] = /^([A-Za-z0-9_-]*)(={0,2})$/.exec(text) ?? [];
+  if (body === undefined || body.length % 4 === 1) return null;
+  if (padding !== '' && (body.length + padding.length) % 4 !== 0) return null;
+  const binary = atob(body.replace(/-/g, '+').replace(/_/g, '/'));
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
+// What `bytes` inflate to, as far as they do: { bytes, problem }.
+async function inflate(bytes) {
+  const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate-raw')).getReader();
+  const chunks = [];
+  let length = 0;
+  let problem = '';
+  try {
+    for (;;) {
+      const { done, value } = await reader.read();
+      if (done) break;
+      chunks.push(value);
+      length += value.length;
+      if (length > LARGEST_FILE) {
+        problem = `La gramática pasa de ${LARGEST_FILE} bytes, lo más que se lee; se muestra su principio.`;
+        reader.cancel().catch(() => {});
+        break;
+      }
+    }
+  } catch {
+    problem = 'La gramática del enlace no se pudo descomprimir entera: el enlace está cortado o estropeado.';
+  }
+  const all = new Uint8Array(length);
+  let at = 0;
+  for (const chunk of chunks) {
+    all.set(chunk, at);
+    at += chunk.length;
+  }
+  return { bytes: all.subarray(0, LARGEST_FILE), problem };
+}
+
+export async function encodeGrammar(text) {
+  const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
+  return toBase64Url(new Uint8Array(await new Response(stream).arrayBuffer()));
+}
+
+// The text of a link's DATOS as far as it can be read, and a Spanish sentence
+// for each thing in it that is wrong: { text, problems }.
+export async function decodeGrammar(data) {
+  const bytes = fromBase64Url(data);
+  if (bytes === null) {
+    return { text: '', problems: ['La gramática del enlace no está escrita en base64url (sin relleno, o con el «=» '
+      + 'o «==» que la cierra): no se pudo leer nada de ella.'] };
+  }
+  const inflated = await inflate(bytes);
+  const problems = inflated.problem ? [inflated.problem] : [];
+  // A file cut short may end inside a character, which is left out.
+  const stream = { stream: inflated.problem !== '' };
+  try {
+    return { text: new TextDecoder('utf-8', { fatal: true }).decode(inflated.bytes, stream), problems };
+  } catch {
+    problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
+    return { text: new TextDecoder('utf-8').decode(inflated.bytes, stream), problems };
+  }
+}

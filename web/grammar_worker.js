@@ -1,0 +1,81 @@
+// A worker that reads grammar files and makes their names with the npm
+// package's browser module, away from the page's thread: the loader takes a
+// while over a file of 1 MiB, and a file that makes the module fail takes this
+// worker with it, not the page. Each message { id, op, ...arguments } is
+// answered with { id, result }, or with { id, failure } when something other
+// than a grammar's mistakes went wrong; grammar_client.js then ends this worker
+// and starts another.
+import { load } from './quelvarinox/index.js';
+import { encodeGrammar } from './grammar_link.js';
+
+const library = load();
+// The texts read last, the newest at the end, each with its grammar or its mistakes.
+const RECENT_TEXTS = 3;
+const recent = [];
+let generator = null;
+
+// A GrammarError's mistakes as { line, column, message }, from its English fields when it has them.
+function mistakes(error) {
+  if (error.errors) return error.errors.map(({ line, column, message }) => ({ line, column, message }));
+  return error.errores.map(({ linea, columna, mensaje }) => ({ line: linea, column: columna, message: mensaje }));
+}
+
+async function read(text) {
+  const known = recent.findIndex((entry) => entry.text === text);
+  if (known >= 0) {
+    const [entry] = recent.splice(known, 1);
+    recent.push(entry);
+    return entry;
+  }
+  const quelvarinox = await library;
+  let entry;
+  try {
+    entry = { text, grammar: quelvarinox.grammar(text), errors: [] };
+  } catch (error) {
+    if (error.name !== 'GrammarError') throw error;
+    entry = { text, grammar: null, errors: mistakes(error) };
+  }
+  recent.push(entry);
+  if (recent.length > RECENT_TEXTS) recent.shift().grammar?.free();
+  return entry;
+}
+
+async function generatorFor(seed) {
+  if (generator?.seed !== seed) {
+    generator?.free();
+    generator = null;
+    generator = (await library).generator(seed);
+  }
+  return generator;
+}
+
+const operations = {
+  // The mistakes of `text`, the identity of its grammar if it has none, and
+  // names `from` to `from + count − 1`, with their traces, of `text` or, while
+  // it has mistakes, of `fallback`: none if neither makes names.
+  async names({ text, fallback, seed, alternative, from, count }) {
+    const entry = await read(text);
+    const maker = entry.grammar ?? (fallback === undefined ? null : (await read(fallback)).grammar);
+    const names = [];
+    if (maker) {
+      const made = await generatorFor(seed);
+      for (let index = from; index < from + BigInt(count); index++)
+        names.push({ name: made.nameAt(maker, index, alternative), trace: made.lastTrace() });
+    }
+    const grammar = entry.grammar && {
+      displayText: entry.grammar.displayText,
+      key: entry.grammar.key,
+      description: entry.grammar.description,
+    };
+    return { grammar, errors: entry.errors, names };
+  },
+  pack: ({ text }) => encodeGrammar(text),
+};
+
+addEventListener('message', async ({ data: { id, op, ...args } }) => {
+  try {
+    postMessage({ id, result: await operations[op](args) });
+  } catch (error) {
+    postMessage({ id, failure: String(error?.message ?? error) });
+  }
+});
