@@ -27,18 +27,29 @@ std::size_t top_rank(std::string_view key)
 // may come from another file.
 int place_rank(std::string_view key) { return key == "inicial" ? 1 : key == "final" ? 2 : 0; }
 
+// Where a table stands: at the top of the file, a slot's section ([ataque],
+// [vocal], [coda]), or anywhere else.
+enum class Level { top, slot, other };
+
+Level level_of(std::string_view path)
+{
+    if (path.empty())
+        return Level::top;
+    return path == "ataque" || path == "vocal" || path == "coda" ? Level::slot : Level::other;
+}
+
 // A table's entries in the order they were written; at the top, in the
 // order of top_order.
-std::vector<Entry> entries_of(const toml::table& table, bool top)
+std::vector<Entry> entries_of(const toml::table& table, Level level)
 {
     std::vector<Entry> entries;
     for (auto&& [key, value] : table)
-        if (!(top && key.str() == "hereda"))
+        if (!(level == Level::top && key.str() == "hereda"))
             entries.emplace_back(&key, &value);
-    std::stable_sort(entries.begin(), entries.end(), [top](const Entry& a, const Entry& b) {
-        if (top && top_rank(a.first->str()) != top_rank(b.first->str()))
+    std::stable_sort(entries.begin(), entries.end(), [level](const Entry& a, const Entry& b) {
+        if (level == Level::top && top_rank(a.first->str()) != top_rank(b.first->str()))
             return top_rank(a.first->str()) < top_rank(b.first->str());
-        if (place_rank(a.first->str()) != place_rank(b.first->str()))
+        if (level == Level::slot && place_rank(a.first->str()) != place_rank(b.first->str()))
             return place_rank(a.first->str()) < place_rank(b.first->str());
         const auto& x = a.first->source().begin;
         const auto& y = b.first->source().begin;
@@ -110,7 +121,7 @@ void write_value(const toml::node& node, std::string& out, bool spread = false)
     } else if (const auto* table = node.as_table()) {
         out += '{';
         bool first = true;
-        for (const auto& [key, value] : entries_of(*table, false)) {
+        for (const auto& [key, value] : entries_of(*table, Level::other)) {
             out += first ? " " : ", ";
             first = false;
             write_key(key->str(), out);
@@ -133,7 +144,7 @@ void write_value(const toml::node& node, std::string& out, bool spread = false)
 
 void write_table(const toml::table& table, const std::string& path, std::string& out)
 {
-    const std::vector<Entry> entries = entries_of(table, path.empty());
+    const std::vector<Entry> entries = entries_of(table, level_of(path));
     const bool has_keys = std::any_of(entries.begin(), entries.end(), [](const Entry& e) { return !is_section(*e.second); });
     if (!path.empty() && (has_keys || entries.empty()))
         out += "\n[" + path + "]\n";
