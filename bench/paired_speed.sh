@@ -3,6 +3,8 @@
 # runs the same COUNT names on one thread with one build and then the other,
 # so both see the same machine, and the median of the rounds' ratios is printed
 # (new build's speed over the old one's; above 1 the new build is faster).
+# Time is the processor time of the run, which other work on the machine
+# disturbs less than the clock does.
 set -euo pipefail
 old=${1:?usage: paired_speed.sh OLD_TOOL NEW_TOOL [COUNT] [ROUNDS]}
 new=${2:?usage: paired_speed.sh OLD_TOOL NEW_TOOL [COUNT] [ROUNDS]}
@@ -10,11 +12,8 @@ count=${3:-2000000}
 rounds=${4:-5}
 
 seconds() {
-  local start end
-  start=$(date +%s.%N)
-  "$@" > /dev/null
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc -l
+  local TIMEFORMAT="%3U + %3S"
+  echo "$( { time "$@" > /dev/null; } 2>&1 )" | bc -l
 }
 
 printf "%-22s %12s %12s %8s\n" categoría "antes/s" "ahora/s" razón

@@ -25,13 +25,29 @@ bool keeps_particle(ParticleKept kept, bool last_word, bool compound)
 }
 
 // The tables a syllable of a grammar without first- or last-syllable tables
-// draws from: the grammar's own, read from it at each draw.
+// draws from: the grammar's own, read from it at each draw, for [acento],
+// which looks up the row of each vowel drawn.
 struct PlainSlots {
     const Grammar& grammar;
     const DrawnPieceTable& onset() const { return grammar.onset; }
     const DrawnPieceTable& vowel() const { return grammar.vowel; }
     const DrawnPieceTable& coda() const { return grammar.coda; }
     const std::vector<bool>& accented_rows() const { return grammar.accented_vowel_rows; }
+};
+
+// The grammar's own tables as views taken once a name, which stay in
+// registers however the name's text is written (see DrawnPieceTable::View).
+struct ViewedSlots {
+    explicit ViewedSlots(const Grammar& grammar)
+        : onset_view(grammar.onset.view()), vowel_view(grammar.vowel.view()), coda_view(grammar.coda.view())
+    {
+    }
+    DrawnPieceTable::View onset_view;
+    DrawnPieceTable::View vowel_view;
+    DrawnPieceTable::View coda_view;
+    const DrawnPieceTable::View& onset() const { return onset_view; }
+    const DrawnPieceTable::View& vowel() const { return vowel_view; }
+    const DrawnPieceTable::View& coda() const { return coda_view; }
 };
 
 // The tables a syllable draws from where they depend on its place in its word.
@@ -80,15 +96,20 @@ template <unsigned Extras, class Slots>
 [[gnu::always_inline]] inline bool put_vowel(const Grammar& grammar, const Slots& slots, int word, bool last,
                                              Capital rule, NameBuilder& name)
 {
-    if (!(Extras & word_extras::accent) || grammar.accent_word == 0) {
+    if constexpr ((Extras & word_extras::accent) == 0) {
         name.slot(slots.vowel(), rule);
         return false;
+    } else {
+        if (grammar.accent_word == 0) {
+            name.slot(slots.vowel(), rule);
+            return false;
+        }
+        const bool may_stand = word == grammar.accent_word - 1 && last;
+        const int value = name.draw_value(slots.vowel());
+        const bool accented = slots.accented_rows()[slots.vowel().row_of(value)];
+        name.put(accented && !may_stand ? grammar.unaccented.piece() : slots.vowel()[value], rule);
+        return accented && may_stand;
     }
-    const bool may_stand = word == grammar.accent_word - 1 && last;
-    const int value = name.draw_value(slots.vowel());
-    const bool accented = slots.accented_rows()[slots.vowel().row_of(value)];
-    name.put(accented && !may_stand ? grammar.unaccented.piece() : slots.vowel()[value], rule);
-    return accented && may_stand;
 }
 
 // A syllable of onset, vowel and coda, and the apostrophe before its coda.
@@ -135,6 +156,8 @@ template <unsigned Extras>
                                               NameBuilder& name)
 {
     using namespace word_extras;
+    const ViewedSlots viewed(grammar);
+    const auto syllable_count = grammar.syllables.view();
     const int words = form.words;
     for (int word = 0; word < words; ++word) {
         if ((Extras & particle) && grammar.particle) {
@@ -146,7 +169,7 @@ template <unsigned Extras>
         if ((Extras & prefix) && grammar.prefix && grammar.prefix_drawn == PrefixDrawn::before_syllable_count)
             prefixed = name.draw(*grammar.prefix) == Prefix::apostrophe && contains(grammar.prefix_words, word);
         name.start_word(!contains(form.lower_case, word));
-        const int drawn = name.draw(grammar.syllables);
+        const int drawn = name.draw(syllable_count);
         const bool cut = contains(form.bare_vowel | form.initial, word);
         const int syllables = cut || contains(form.one_syllable, word) ? 1 : drawn;
         for (int syllable = 0; syllable < syllables; ++syllable) {
@@ -163,14 +186,16 @@ template <unsigned Extras>
                 if (grammar.prefix_drawn == PrefixDrawn::after_syllable_count)
                     prefixed = name.draw(*grammar.prefix) == Prefix::apostrophe && contains(grammar.prefix_words, word);
                 if (prefixed)
-                    name.apostrophe_prefix(grammar.onset, grammar.vowel, grammar.coda);
+                    name.apostrophe_prefix(viewed.onset(), viewed.vowel(), viewed.coda());
             }
             const bool last = syllable == syllables - 1;
-            const auto slots = [&] {
+            const auto& slots = [&]() -> decltype(auto) {
                 if constexpr ((Extras & placed_tables) != 0)
                     return placed_slots(grammar, syllable == 0, last);
-                else
+                else if constexpr ((Extras & accent) != 0)
                     return PlainSlots{grammar};
+                else
+                    return (viewed);
             }();
             if (cut)
                 make_cut_syllable<Extras>(grammar, form, slots, word, name);
