@@ -216,6 +216,26 @@ std::string message(std::string_view text, const toml::parse_error& failure)
         return "el número no está bien escrito: ha de ser un entero como 12, sin ceros delante";
     if (has("length limit") || has("too long") || has("maximum length"))
         return "el valor es demasiado largo";
+    if (has("expected bare key starting character"))
+        return "se esperaba una clave (letras, cifras, «_» y «-», o un texto entre comillas) y hay " + seen;
+    if (has("blank bare keys"))
+        return "la cabecera de una tabla no puede estar vacía: se escribe con su nombre, como [forma]";
+    if (has("expected keys, tables"))
+        return "una línea empieza por una clave, por la cabecera de una tabla, como [forma], o por un comentario "
+               "(#); hay " + seen;
+    if (has("expected comma or closing"))
+        return "los valores van separados por comas: se esperaba «,» o " +
+               shown(quoted_after(description, "closing '").value_or("]")) + " y hay " + seen;
+    if (has("expected value or closing"))
+        return "falta un valor de la lista antes de esta coma";
+    if (has("expected key or closing '}'"))
+        return "una tabla entre llaves se cierra con «}» en su misma línea, y hay " + seen;
+    if (has("dangling comma"))
+        return "tras el último valor de una tabla entre llaves no va coma";
+    if (has("expected value") && scope.ends_with("key-value pair"))
+        return "falta el valor tras «=»";
+    if (has("must be contiguous"))
+        return "los corchetes dobles de [[tabla]] van juntos, sin espacios entre ellos";
     if (const auto expected = quoted_after(description, "expected '"))
         return "se esperaba " + shown(*expected) + " y hay " + seen;
     return "esto no es TOML válido";
