@@ -1,10 +1,11 @@
 #include "engine/grammar_writer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <sstream>
 #include <utility>
 #include <vector>
+
+#include "engine/toml_text.h"
 
 namespace quelvarinox::detail {
 
@@ -60,45 +61,10 @@ std::vector<Entry> entries_of(const toml::table& table, Level level)
 
 bool is_section(const toml::node& node) { return node.is_table() && !node.as_table()->is_inline(); }
 
-void write_string(std::string_view text, std::string& out)
-{
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-                char escaped[8];
-                const auto end = std::to_chars(escaped, escaped + sizeof escaped, static_cast<unsigned>(c), 16).ptr;
-                out += "\\u";
-                out.append(static_cast<std::size_t>(4 - (end - escaped)), '0');
-                out.append(escaped, end);
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
-}
-
-void write_key(std::string_view key, std::string& out)
-{
-    const bool bare = !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
-    });
-    if (bare)
-        out += key;
-    else
-        write_string(key, out);
-}
-
 void write_value(const toml::node& node, std::string& out, bool spread = false)
 {
     if (const auto* text = node.as_string()) {
-        write_string(text->get(), out);
+        out += toml_string(text->get());
     } else if (const auto* array = node.as_array()) {
         // Rows, one a line, as a table's rows read best.
         const bool rows = spread && array->size() > 1 &&
@@ -124,7 +90,7 @@ void write_value(const toml::node& node, std::string& out, bool spread = false)
         for (const auto& [key, value] : entries_of(*table, Level::other)) {
             out += first ? " " : ", ";
             first = false;
-            write_key(key->str(), out);
+            out += toml_key(key->str());
             out += " = ";
             write_value(*value, out);
         }
@@ -150,7 +116,7 @@ void write_table(const toml::table& table, const std::string& path, std::string&
         out += "\n[" + path + "]\n";
     for (const auto& [key, value] : entries)
         if (!is_section(*value)) {
-            write_key(key->str(), out);
+            out += toml_key(key->str());
             out += " = ";
             write_value(*value, out, true);
             out += '\n';
@@ -160,7 +126,7 @@ void write_table(const toml::table& table, const std::string& path, std::string&
             std::string inner = path;
             if (!inner.empty())
                 inner += '.';
-            write_key(key->str(), inner);
+            inner += toml_key(key->str());
             write_table(*value->as_table(), inner, out);
         }
 }

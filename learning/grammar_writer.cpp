@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/toml_text.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::detail {
@@ -9,27 +10,6 @@ namespace quelvarinox::detail {
 namespace {
 
 constexpr std::size_t comment_width = 100;
-
-std::string quoted(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
-// A key as TOML takes it: bare when it is made of ASCII letters, digits,
-// hyphens and underscores, quoted otherwise ("", "é").
-std::string key_of(std::string_view piece)
-{
-    const bool bare = !piece.empty() && std::all_of(piece.begin(), piece.end(), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-    });
-    return bare ? std::string(piece) : quoted(piece);
-}
 
 // "1 pieza rara", "3 piezas raras".
 std::string counted(std::int64_t n, std::string_view one, std::string_view many)
@@ -119,14 +99,14 @@ std::string form_of(const LearnedForm& form)
 {
     std::string text = "{ palabras = " + std::to_string(form.after.size());
     if (!form.before.empty())
-        text += ", delante = " + quoted(form.before);
+        text += ", delante = " + toml_string(form.before);
     // Said only when it is not what the engine does by default: a space after every word but the last.
     const bool spaced = std::all_of(form.after.begin(), form.after.end() - 1, [](const std::string& a) { return a == " "; }) &&
                         form.after.back().empty();
     if (!spaced) {
         std::vector<std::string> texts;
         for (const std::string& after : form.after)
-            texts.push_back(quoted(after));
+            texts.push_back(toml_string(after));
         text += ", tras = " + toml_list(texts);
     }
     for (const auto& [key, words] : {std::pair("minusculas", &form.lower_case), std::pair("iniciales", &form.initials),
@@ -170,7 +150,7 @@ void write_pieces(std::string& out, const PieceTable& table)
     std::string section = section_name(table.slot, table.table);
     out += section.substr(0, section.size() - 1) + ".pesos]\n";
     for (const auto& [piece, weight] : table.rows.rows)
-        out += key_of(piece) + " = " + std::to_string(weight) + "\n";
+        out += toml_key(piece) + " = " + std::to_string(weight) + "\n";
 }
 
 }  // namespace
@@ -190,10 +170,10 @@ std::string write_grammar(const LearnedTables& tables)
                            " de ejemplo. Cada peso es cuántas veces salió su pieza en ellos; el comentario de cada "
                            "tabla dice de qué se contó y qué se dejó fuera. Corríjala a su gusto: man "
                            "quelvarinox-gramatica explica el formato.");
-    out += "\nnombre = " + quoted(tables.display_name) + "\nclave = " + quoted(tables.key) +
-           "\ndescripcion = " + quoted("Aprendida de " + examples + " de ejemplo.") + "\n";
+    out += "\nnombre = " + toml_string(tables.display_name) + "\nclave = " + toml_string(tables.key) +
+           "\ndescripcion = " + toml_string("Aprendida de " + examples + " de ejemplo.") + "\n";
     if (!tables.empty_initial.empty())
-        out += "inicial_vacia = " + quoted(tables.empty_initial) + "\n";
+        out += "inicial_vacia = " + toml_string(tables.empty_initial) + "\n";
     out += '\n';
     write_forms(out, tables.forms);
     out += '\n';
