@@ -5,11 +5,11 @@
 # parser looks for blank space is undefined behaviour. The class functions
 # answer "not in the class" there instead. Its nesting limit also bounds the
 # parts of a dotted key, which it would otherwise nest, and later walk and free,
-# by recursion as deep as the key is long. Its assertions are never promises to
-# the optimiser, which an optimised build would otherwise take them for: one of
-# them, that a key starts where parse_key() is called, a file such as "[[[" breaks,
-# and parse_key() answers that case with an error of its own, so it goes. Read by
-# every build of the project.
+# by recursion as deep as the key is long. Its assertions are off in every build:
+# files such as "[[[" or "x = [1, }" break some of them, which would stop a debug
+# build and, in an optimised one, which takes them as promises to the optimiser,
+# be undefined behaviour, where the parser goes on to an error of its own. Read
+# by every build of the project.
 # Replaces `from` with `to` in the text held by `var`, which must hold it.
 function(quelvarinox_toml_mend var from to)
   string(FIND "${${var}}" "${from}" at)
@@ -40,14 +40,13 @@ function(quelvarinox_toml_headers out_var)
 
   set(macros toml++/impl/preprocessor.h)
   file(READ "${toml_host_dir}/${macros}" text)
+  quelvarinox_toml_mend(text "#define TOML_ASSERT(expr) assert(expr)" "#define TOML_ASSERT(expr) static_assert(true)")
   quelvarinox_toml_mend(text "#define TOML_ASSERT_ASSUME(expr) TOML_ASSUME(expr)"
                         "#define TOML_ASSERT_ASSUME(expr) TOML_ASSERT(expr)")
   quelvarinox_toml_write("${root}/${macros}" "${text}")
 
   set(parser toml++/impl/parser.inl)
   file(READ "${toml_host_dir}/${parser}" text)
-  quelvarinox_toml_mend(text "TOML_ASSERT_ASSUME(is_bare_key_character(*cp) || is_string_delimiter(*cp));
-			push_parse_scope(\"key\"sv);" "push_parse_scope(\"key\"sv);")
   set(store "key_buffer.push_back(key_segment, key_begin, key_end);")
   quelvarinox_toml_mend(text "${store}" "${store}
 				if TOML_UNLIKELY(key_buffer.size() > max_nested_values)
