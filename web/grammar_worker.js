@@ -70,6 +70,15 @@ const operations = {
     return { grammar, errors: entry.errors, names };
   },
   pack: ({ text }) => encodeGrammar(text),
+  // The grammar's text that a list of names teaches, or as `problem` the learner's reason why it teaches none.
+  async learn({ examples, displayText, key, threshold }) {
+    try {
+      return { text: (await library).learn(examples, { displayText, key, threshold }) };
+    } catch (error) {
+      if (error.name !== 'LearningError') throw error;
+      return { problem: error.message };
+    }
+  },
 };
 
 addEventListener('message', async ({ data: { id, op, ...args } }) => {

@@ -10,6 +10,7 @@
 import { WorkerFailure } from './grammar_client.js';
 import { decodeGrammar, grammarFragment } from './grammar_link.js';
 import { LineNumbers } from './line_numbers.js';
+import { ListLearning } from './list_learning.js';
 import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
 
 const NAME_COUNT = 20;
@@ -87,6 +88,7 @@ export class Workshop {
     });
     ui.alternativo.addEventListener('change', () => this.#update());
     ui.cargar.addEventListener('click', () => this.#loadBase());
+    new ListLearning(worker, { load: (text) => this.#load(text), tell: (message) => this.#tell(message) });
     ui.descargar.addEventListener('click', () => this.#download());
     ui.errores.addEventListener('click', (event) => {
       const button = event.target.closest('button[data-line]');
@@ -157,9 +159,20 @@ export class Workshop {
 
   #loadBase() {
     const key = this.#ui.base.value;
-    this.#ui.texto.value = key === '' ? this.#ui.texto.defaultValue : this.#quelvarinox.builtinGrammarText(key);
+    this.#load(key === '' ? this.#ui.texto.defaultValue : this.#quelvarinox.builtinGrammarText(key));
+  }
+
+  // Puts a whole new text in the editor, from its first line.
+  #load(text) {
+    this.#ui.texto.value = text;
     this.#ui.texto.scrollTop = 0;
     this.#update();
+  }
+
+  // Says in the status what went wrong outside the text, until the next change.
+  #tell(message) {
+    this.#ui.estado.textContent = message;
+    this.#ui.estado.classList.add('mal');
   }
 
   #readSeed() {

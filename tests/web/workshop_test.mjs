@@ -214,6 +214,52 @@ test('a built-in grammar, the alternative mode, and the trace of a name on deman
   assert.match(view.link, /&indice=3&modo=alternativo$/);
 });
 
+// What the tool makes of a list of names, `quelvarinox-nombres --aprender -` with the list on its standard
+// input: { text } or { message }, the learner's reason without the program's name and the input's.
+function toolLearns(list, options) {
+  try {
+    return { text: execFileSync(tool, ['--aprender', '-', ...options], { input: list, encoding: 'utf8', stdio: 'pipe' }) };
+  } catch (failure) {
+    return { message: failure.stderr.trim().replace(/^quelvarinox-nombres: (\(entrada estándar\): )?/, '') };
+  }
+}
+
+test('a list of names teaches the tool\'s grammar, its names follow, and a list that teaches none says why', async () => {
+  const planet = `${toolLines('-c', 'tatooine', '-n', '300').join('\n')}\n`;
+  const cases = [
+    ['a planet\'s names', planet, ['', '', ''], []],
+    ['a name, a key and a threshold', planet, ['Mis nombres', 'mis-nombres', '3'],
+      ['--nombre', 'Mis nombres', '--clave', 'mis-nombres', '--umbral', '3']],
+    ['no names', '\n \n', ['', '', ''], []],
+    ['too few names', 'Ana\nLuis\n', ['', '', ''], []],
+    ['a wrong key', planet, ['', 'Mal Clave', ''], ['--clave', 'Mal Clave']],
+  ];
+  await openWorkshop();
+  await setSeed(SEED);
+  await page.$eval('.aprender', (details) => { details.open = true; });
+  for (const [what, list, fields, options] of cases) {
+    await page.$eval('#taller-lista', (area, value) => { area.value = value; }, list);
+    for (const [i, id] of ['nombre', 'clave', 'umbral'].entries())
+      await page.$eval(`#taller-lista-${id}`, (field, value) => { field.value = value; }, fields[i]);
+    const before = (await seen()).text;
+    await page.click('#taller-aprender');
+    await page.waitForSelector('#taller-aprender:not([disabled])');
+    const view = await seen();
+    const learned = toolLearns(list, options);
+    if (learned.message) {
+      assert.deepEqual([view.status, view.text], [`No se aprendió ninguna gramática: ${learned.message}`, before], what);
+      continue;
+    }
+    const errors = toolErrors(learned.text);
+    assert.deepEqual([view.text, view.errors], [learned.text, errors], what);
+    if (errors.length === 0) assert.deepEqual(view.names, toolNames(learned.text, 20), what);
+  }
+  await page.type('#taller-lista-umbral', 'dos');
+  await page.click('#taller-aprender');
+  assert.equal(await page.$eval('#taller-lista-umbral-error', (span) => span.textContent),
+    'El umbral es un número entero; vacío, vale 2.');
+});
+
 test('a link carries the grammar and shows the tool\'s name of it', async () => {
   await openWorkshop();
   await page.select('#taller-base', 'corelia');
