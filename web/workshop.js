@@ -59,7 +59,7 @@ export class Workshop {
       'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
       'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
     const ui = this.#ui;
-    this.#lineNumbers = new LineNumbers(ui.lineas);
+    this.#lineNumbers = new LineNumbers(ui.lineas, ui.texto);
     ui.semilla.value = String(this.#seed);
     ui.nombres.replaceChildren(...Array.from({ length: NAME_COUNT }, (_, i) => {
       const item = document.createElement('li');
@@ -80,7 +80,6 @@ export class Workshop {
       ui.titulo.focus();
     });
     ui.texto.addEventListener('input', () => this.#update());
-    ui.texto.addEventListener('scroll', () => { ui.lineas.scrollTop = ui.texto.scrollTop; });
     ui.semilla.addEventListener('input', () => this.#readSeed());
     ui['otra-semilla'].addEventListener('click', () => {
       ui.semilla.value = String(randomSeed());

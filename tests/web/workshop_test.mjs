@@ -197,6 +197,49 @@ test('the example\'s names follow the seed and every keystroke, and an error sho
 
 });
 
+test('the line numbers stand beside their lines of a long text, wherever it scrolls and however long it grows', async () => {
+  await openWorkshop();
+  // The rows in view, each as [the line it shows, its number's height over the line's top].
+  const rows = () => page.evaluate(() => new Promise(requestAnimationFrame)).then(() => page.evaluate(() => {
+    const area = document.getElementById('taller-texto');
+    const style = getComputedStyle(area);
+    const height = parseFloat(style.lineHeight);
+    const top = area.getBoundingClientRect().top + parseFloat(style.paddingTop) - area.scrollTop;
+    const numbers = document.querySelector('#taller-lineas .numeros').firstChild;
+    const view = area.getBoundingClientRect();
+    const inView = (line) => top + (line - 1) * height >= view.top && top + line * height <= view.top + area.clientHeight;
+    const shown = [];
+    let at = 0;
+    for (const number of numbers.data.split('\n')) {
+      const range = document.createRange();
+      range.setStart(numbers, at);
+      range.setEnd(numbers, at + number.length);
+      at += number.length + 1;
+      if (inView(Number(number))) shown.push([Number(number), range.getBoundingClientRect().top]);
+    }
+    // Each number's height over its line's top, the same for all of them and less than a line.
+    const offsets = [...new Set(shown.map(([line, y]) => Math.round(y - top - (line - 1) * height)))];
+    return { inView: area.value.split('\n').map((_, i) => i + 1).filter(inView), numbers: shown.map(([line]) => line),
+      aligned: offsets.length === 1 && offsets[0] >= 0 && offsets[0] < height };
+  }));
+  const long = `${example}${Array.from({ length: 5000 }, (_, i) => `# ${i}\n`).join('')}`;
+  const steps = [
+    ['the top of a long text', () => write(long)],
+    ['its middle', () => page.$eval('#taller-texto', (area) => { area.scrollTop = 40_000; })],
+    ['its end', () => page.$eval('#taller-texto', (area) => { area.scrollTop = area.scrollHeight; })],
+    ['back up', () => page.$eval('#taller-texto', (area) => { area.scrollTop = 20_000; })],
+    ['the end of a shorter text', () => write(`${example}${'#\n'.repeat(300)}`)],
+    ['the example', () => write(example)],
+  ];
+  for (const [where, act] of steps) {
+    await act();
+    await seen();
+    const { inView, numbers, aligned } = await rows();
+    assert.ok(inView.length > 20, where);
+    assert.deepEqual([numbers, aligned], [inView, true], where);
+  }
+});
+
 test('a built-in grammar, the alternative mode, and the trace of a name on demand', async () => {
   await openWorkshop();
   await setSeed(SEED);
