@@ -20,14 +20,15 @@ function mistakes(error) {
   return error.errores.map(({ linea, columna, mensaje }) => ({ line: linea, column: columna, message: mensaje }));
 }
 
+// What a text reads as, the library loaded: one read ahead of it, or while it loaded, is not made again.
 async function read(text) {
+  const quelvarinox = await library;
   const known = recent.findIndex((entry) => entry.text === text);
   if (known >= 0) {
     const [entry] = recent.splice(known, 1);
     recent.push(entry);
     return entry;
   }
-  const quelvarinox = await library;
   let entry;
   try {
     entry = { text, grammar: quelvarinox.grammar(text), errors: [] };
@@ -50,6 +51,10 @@ async function generatorFor(seed) {
 }
 
 const operations = {
+  // Reads `text` ahead of the names that will be asked of it.
+  async read({ text }) {
+    await read(text);
+  },
   // The mistakes of `text`, the identity of its grammar if it has none, and
   // names `from` to `from + count − 1`, with their traces, of `text` or, while
   // it has mistakes, of `fallback`: none if neither makes names.

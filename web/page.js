@@ -6,7 +6,7 @@
 // grammar of such a link becomes a category of the list, whose names come from
 // the workshop's worker.
 import { GrammarWorker, WorkerFailure } from './grammar_client.js';
-import { grammarFragment, isGrammarLink } from './grammar_link.js';
+import { grammarFragment, isGrammarLink, readGrammarLink } from './grammar_link.js';
 import { Workshop } from './workshop.js';
 import { LARGEST_NUMBER, nameParams, quote, readNameParams } from './link_values.js';
 
@@ -242,8 +242,13 @@ class Page {
 async function start() {
   ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
   const grammarWorker = new GrammarWorker();
-  // A grammar link needs the worker: it loads while the page does.
-  if (isGrammarLink(location.hash)) grammarWorker.start();
+  // A grammar link is read, and its text read by the worker, while the page loads.
+  const link = isGrammarLink(location.hash) ? readGrammarLink(location.hash) : null;
+  if (link) grammarWorker.start();
+  link?.then(({ text }) => grammarWorker.call('read', { text })).catch((error) => {
+    // The workshop asks the worker for the same text's names, and says what went wrong.
+    if (!(error instanceof WorkerFailure)) throw error;
+  });
   let quelvarinox;
   try {
     const { load } = await import('./quelvarinox/index.js');
@@ -258,15 +263,15 @@ async function start() {
   const page = new Page(quelvarinox, grammarWorker, problems.length > 0 ? {} : request);
   const workshop = new Workshop(quelvarinox, grammarWorker, { showNotice });
   // A grammar link that gives no name leaves the page a name of a category.
-  const openGrammarLink = async (first) => {
-    const grammar = await workshop.openLink(location.hash);
+  const openGrammarLink = async (read, first) => {
+    const grammar = await workshop.openLink(await read);
     if (grammar) page.showGrammar(grammar);
     else if (first) page.showRequested();
   };
-  if (isGrammarLink(location.hash)) await openGrammarLink(true);
+  if (link) await openGrammarLink(link, true);
   else page.showRequested();
   addEventListener('hashchange', () => {
-    if (isGrammarLink(location.hash)) openGrammarLink(false);
+    if (isGrammarLink(location.hash)) openGrammarLink(readGrammarLink(location.hash), false);
   });
 }
 

@@ -303,29 +303,46 @@ test('a list of names teaches the tool\'s grammar, its names follow, and a list 
     'El umbral es un número entero; vacío, vale 2.');
 });
 
-test('a link carries the grammar and shows the tool\'s name of it', async () => {
-  await openWorkshop();
-  await page.select('#taller-base', 'corelia');
-  await page.click('#taller-cargar');
-  await setSeed(SEED);
-  // An accent and a character outside the BMP make the round trip too.
-  await page.focus('#taller-texto');
-  await page.keyboard.type('# Añadido: ☀ 𝔸\n');
-  await page.click('#taller-nombres li:nth-child(7) button');
-  const view = await seen();
-  assert.match(view.link, new RegExp(`#gramatica=[A-Za-z0-9_-]+&semilla=${SEED}&indice=7$`));
+test('a link carries the grammar, a long one too, and shows the tool\'s name of it', async () => {
+  // Comment lines of letters that deflate hardly shrinks, for a link of more than 64 KiB.
+  let state = 7;
+  const letter = () => {
+    state ^= state << 13;
+    state ^= state >>> 17;
+    state ^= state << 5;
+    return 'abcdefghijklmnopqrstuvwxyz0123456789'[(state >>> 0) % 36];
+  };
+  const long = Array.from({ length: 1400 }, () => `# ${Array.from({ length: 77 }, letter).join('')}\n`).join('');
+  const cases = [
+    // An accent and a character outside the BMP make the round trip too.
+    ['an accent and a character outside the BMP', '# Añadido: ☀ 𝔸\n', false],
+    ['a link of more than 64 KiB, written when the pointer reaches it', long, true],
+  ];
+  for (const [what, addition, longLink] of cases) {
+    await openWorkshop();
+    await page.select('#taller-base', 'corelia');
+    await page.click('#taller-cargar');
+    await setSeed(SEED);
+    await write(`${(await seen()).text}${addition}`);
+    await page.click('#taller-nombres li:nth-child(7) button');
+    await seen();
+    await page.hover('#taller-enlace');
+    const view = await seen();
+    assert.match(view.link, new RegExp(`#gramatica=[A-Za-z0-9_-]+&semilla=${SEED}&indice=7$`), what);
+    assert.equal(view.link.length > 1 << 16, longLink, what);
 
-  const tab = await browser.newPage();
-  watch(tab);
-  await tab.goto(view.link, { waitUntil: 'domcontentloaded' });
-  await tab.waitForSelector('#taller[aria-busy="false"]');
-  await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
-  const linked = await seen(tab);
-  assert.equal(linked.name, toolNames(view.text, 7).at(-1));
-  assert.equal(linked.name, view.names[6]);
-  assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []]);
-  assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link);
-  await tab.close();
+    const tab = await browser.newPage();
+    watch(tab);
+    await tab.goto(view.link, { waitUntil: 'domcontentloaded' });
+    await tab.waitForSelector('#taller[aria-busy="false"]');
+    await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const linked = await seen(tab);
+    assert.equal(linked.name, toolNames(view.text, 7).at(-1), what);
+    assert.equal(linked.name, view.names[6], what);
+    assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []], what);
+    assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link, what);
+    await tab.close();
+  }
 });
 
 test('an opened grammar link is the chosen category, and «Generar» goes on with its names', async () => {
