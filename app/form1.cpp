@@ -251,7 +251,16 @@ void Form1::Tirarraza()
         const auto builtins = detail::category_table();
         Combo1->setCurrentIndex(static_cast<int>(opened_.holds(*entry) ? builtins.size() + opened_.index_of(*entry)
                                                                         : entry - builtins.data()));
-        detail::make_name(*entry, ctx_, name_);
+        const detail::Refusal refusal = detail::make_name(*entry, ctx_, name_);
+        if (refusal) {
+            name_.clear();
+            auto* box = new QMessageBox(QMessageBox::Warning, text_of(entry->display_text),
+                                        QString::fromUtf8(name_refused_text), QMessageBox::Ok, this);
+            box->setObjectName(QStringLiteral("NameRefused"));
+            box->setInformativeText(QString::fromStdString(detail::refusal_text(*entry->grammar, refusal) + "."));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
         Text1->setText(QString::fromStdString(name_));
         // A name wider than the box shows from its first letter.
         Text1->setCursorPosition(0);

@@ -58,6 +58,8 @@ inline constexpr AccessibleText accessible_texts[] = {
 inline constexpr const char* open_grammar_caption = "Abrir gramática…";
 inline constexpr const char* grammar_file_filter = "Gramáticas (*.toml);;Todos los ficheros (*)";
 inline constexpr const char* grammar_not_opened_text = "No se ha podido abrir la gramática:";
+// A name that the grammar's [rechazo] refused.
+inline constexpr const char* name_refused_text = "Esta gramática no da el nombre:";
 
 inline constexpr const char* menu_bar_name = "Menú";
 inline constexpr const char* menu_bar_description = "Cambia de vista o sale del programa";

@@ -89,12 +89,12 @@ Category category_of_grammar(const Grammar& grammar)
             grammar.description};
 }
 
-void make_name(const Category& category, GenerationContext& ctx, std::string& name)
+Refusal make_name(const Category& category, GenerationContext& ctx, std::string& name)
 {
     if (category.grammar)
-        make_grammar_name(*category.grammar, ctx, name);
-    else
-        category.generator(ctx, name);
+        return make_grammar_name(*category.grammar, ctx, name);
+    category.generator(ctx, name);
+    return {};
 }
 
 std::span<const Category> category_table() { return categories(); }

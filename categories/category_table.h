@@ -7,6 +7,7 @@
 
 #include "core/generation_context.h"
 #include "engine/grammar.h"
+#include "engine/grammar_engine.h"
 
 namespace quelvarinox::detail {
 
@@ -25,8 +26,9 @@ struct Category {
     std::string_view description;
 };
 
-// Makes one name of `category` in `name`.
-void make_name(const Category& category, GenerationContext& ctx, std::string& name);
+// Makes one name of `category` in `name`; a grammar's [rechazo] may refuse it
+// (see make_grammar_name).
+Refusal make_name(const Category& category, GenerationContext& ctx, std::string& name);
 
 // The categories in the order of the list.
 std::span<const Category> category_table();

@@ -35,7 +35,7 @@ const std::string& NameMaker::make(const Category& category, std::uint64_t index
         ctx_.huevo.assign(1, alternative ? '1' : '0');
     log_.clear();
     random_.start_name(stream_, index);
-    make_name(category, ctx_, name_);
+    refusal_ = make_name(category, ctx_, name_);
     return name_;
 }
 

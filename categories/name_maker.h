@@ -26,8 +26,14 @@ public:
     // The name, valid until the next call.
     const std::string& make(const Category& category, std::uint64_t index, bool alternative);
 
+    // Whether the grammar's [rechazo] refused the last name: then it was not
+    // given, and the string holds its last rejected attempt.
+    const Refusal& refusal() const { return refusal_; }
+
     // The draws behind the last name, in the tool's notation ("R 18:3 ...").
     void append_trace(std::string& out) const { log_.append_trace(out); }
+    // The same draws, one by one, for a maker that keeps them.
+    const DrawLog& draws() const { return log_; }
 
 private:
     std::uint64_t seed_;
@@ -35,6 +41,7 @@ private:
     DrawLog log_;
     GenerationContext ctx_;
     std::string name_;
+    Refusal refusal_;
     const Category* last_category_ = nullptr;
     std::uint64_t stream_{};
 };

@@ -22,12 +22,13 @@ struct GrammarFile {
 };
 GrammarFile read_grammar_file(const std::string& path, std::ostream& err);
 
-// The text of a built-in grammar for --exportar, or a Spanish message saying
-// why the category has none.
+// The text of a grammar for --exportar: a built-in category's file as it is,
+// or a grammar file written out whole, with everything it inherits and no
+// `hereda`; or what keeps it from being written, as read_grammar_file's errors.
 struct ExportedGrammar {
     std::string text;
-    std::string error;
+    std::vector<std::string> errors;
 };
-ExportedGrammar export_grammar(const std::string& category_name);
+ExportedGrammar export_grammar(const std::string& category_or_file);
 
 }  // namespace quelvarinox::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -43,9 +44,16 @@ struct NameBatch {
     std::vector<Admitted> admitted;
     // Turned down by each condition, in the recipe's order.
     std::vector<std::uint64_t> rejected;
+    // The name that the grammar's [rechazo] refused, which ends the batch, and why.
+    struct Refused {
+        std::uint64_t index;
+        detail::Refusal refusal;
+    };
+    std::optional<Refused> refused;
 };
 
-// Makes names first_index .. first_index + size - 1 of the recipe into `batch`.
+// Makes names first_index .. first_index + size - 1 of the recipe into `batch`;
+// a name that the grammar refuses ends it there, its size the names before.
 void make_batch(detail::NameMaker& maker, const BatchRecipe& recipe, std::uint64_t first_index, std::uint64_t size,
                 NameBatch& batch);
 

@@ -47,6 +47,17 @@ NameRun::Outcome NameRun::ran_out(const detail::Category& category, std::uint64_
     return Outcome::ran_out;
 }
 
+NameRun::Outcome NameRun::refused(const detail::Category& category, std::uint64_t done,
+                                  const NameBatch::Refused& refused)
+{
+    progress_.clear();
+    err_ << "quelvarinox-nombres: La categoría «" << category.display_text << "» no da el nombre número "
+         << refused.index << ": " << detail::refusal_text(*category.grammar, refused.refusal) << "; se han dado "
+         << done << " de " << settings_.count << ".\n";
+    written_before_ += done;
+    return Outcome::failed;
+}
+
 NameRun::Outcome NameRun::write_names(const detail::Category& category)
 {
     const BatchRecipe recipe{category,         settings_.alternative, settings_.traced,
@@ -60,7 +71,7 @@ NameRun::Outcome NameRun::write_names(const detail::Category& category)
     std::uint64_t done = 0;
     while (done < settings_.count && out_.open()) {
         const NameBatch& batch = source.next();
-        if (batch.size == 0)
+        if (batch.size == 0 && !batch.refused)
             return ran_out(category, done, rejected, repeats,
                            "se ha llegado al último nombre, el número " + std::to_string(last_index));
         const std::uint64_t before = done;
@@ -101,6 +112,8 @@ NameRun::Outcome NameRun::write_names(const detail::Category& category)
             rejected[i] += batch.rejected[i];
         if (done == settings_.count)
             break;
+        if (batch.refused)
+            return refused(category, done, *batch.refused);
         if (const auto reason = judge.observe(batch.size, done - before, settings_.count - done))
             return ran_out(category, done, rejected, repeats, *reason);
     }

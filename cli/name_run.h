@@ -8,6 +8,7 @@
 
 #include "categories/category_table.h"
 #include "cli/line_format.h"
+#include "cli/name_batch.h"
 #include "cli/name_condition.h"
 #include "cli/name_files.h"
 #include "cli/output.h"
@@ -48,7 +49,10 @@ private:
     // What the names a category's run turned down lacked: being new, and each
     // condition that turned some down.
     std::string unmet(std::span<const std::uint64_t> rejected, std::uint64_t repeats) const;
-    // Says that `category` gave only `done` names, and why.
+    // Says that `category` did not give the name that its grammar refused,
+    // after `done` names.
+    Outcome refused(const detail::Category& category, std::uint64_t done, const NameBatch::Refused& refused);
+        // Says that `category` gave only `done` names, and why.
     Outcome ran_out(const detail::Category& category, std::uint64_t done, std::span<const std::uint64_t> rejected,
                     std::uint64_t repeats, const std::string& reason);
 

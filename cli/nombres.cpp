@@ -18,8 +18,10 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/progress.h"
+#include "cli/rejection_sample.h"
 #include "cli/usage.h"
 #include "core/random_source.h"
+#include "engine/grammar_file.h"
 #include "text/shown.h"
 #include "version/version.h"
 
@@ -146,10 +148,10 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
     }
     if (options.export_category) {
         const ExportedGrammar exported = export_grammar(*options.export_category);
-        if (!exported.error.empty()) {
-            err << program << exported.error << '\n';
+        for (const std::string& error : exported.errors)
+            err << error << '\n';
+        if (!exported.errors.empty())
             return 2;
-        }
         out.write(exported.text);
         return finish(0);
     }
@@ -163,6 +165,10 @@ int run_nombres(int argc, char** argv, int out_fd, std::ostream& err, bool err_i
             return 2;
         out.write(detail::shown(*options.check_file) + ": la gramática " + detail::shown(file.grammar->display_text) +
                   " (clave " + detail::shown(file.grammar->key) + ") está bien.\n");
+        if (const auto warning = rejection_warning(file.category)) {
+            out.flush();
+            err << detail::grammar_file_name(*options.check_file) << ": " << *warning << ".\n";
+        }
         return finish(0);
     }
 

@@ -28,6 +28,11 @@ void DrawLog::record_number_prefix(int value)
     events_.push_back({DrawEvent::Kind::number_prefix, {}, static_cast<std::uint32_t>(value)});
 }
 
+void DrawLog::record_rejection(int pattern)
+{
+    events_.push_back({DrawEvent::Kind::rejection, {}, static_cast<std::uint16_t>(pattern)});
+}
+
 void DrawLog::append_trace(std::string& out) const
 {
     bool first = true;
@@ -46,6 +51,10 @@ void DrawLog::append_trace(std::string& out) const
             break;
         case DrawEvent::Kind::number_prefix:
             out += "u:";
+            append_number(out, event.value);
+            break;
+        case DrawEvent::Kind::rejection:
+            out += 'X';
             append_number(out, event.value);
             break;
         }

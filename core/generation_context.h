@@ -7,21 +7,12 @@
 
 namespace quelvarinox::detail {
 
-// What a generator may touch outside itself: the shared random source, the result
-// slot LabelOut through which the text helpers hand back their results, the
-// alternative-mode flag huevo ("0" or "1") and, when someone wants to see how a
-// name was built, a log of every draw.
-class GenerationContext {
+// The draws of a generation: the shared random source and, when someone wants
+// to see how a name was built, a log of every draw. It is three pointers, so
+// that a generator may keep a copy at hand that nothing it writes can change.
+class Draws {
 public:
-    explicit GenerationContext(RandomSource& random, DrawLog* log = nullptr)
-        : random_(&random), pcg_(random.engine()), log_(log)
-    {
-    }
-
-    std::string LabelOut;
-    std::string huevo = "0";
-
-    bool alternative_mode() const { return huevo == "1"; }
+    explicit Draws(RandomSource& random, DrawLog* log = nullptr) : random_(&random), pcg_(random.engine()), log_(log) {}
 
     void reseed()
     {
@@ -46,6 +37,14 @@ public:
         return value;
     }
 
+    // Marks the draws so far as those of a name that pattern `pattern` (from 1)
+    // rejected; the next draws make the name again.
+    void rejected(int pattern)
+    {
+        if (log_)
+            log_->record_rejection(pattern);
+    }
+
     // The planet number prefix: u times 100 plus 1, rounded the same way (1..101).
     int number_prefix()
     {
@@ -67,6 +66,29 @@ private:
     RandomSource* random_;
     PcgSource* pcg_;
     DrawLog* log_;
+};
+
+// What a generator may touch outside itself: its draws, the result slot
+// LabelOut through which the text helpers hand back their results, the
+// alternative-mode flag huevo ("0" or "1"), and room for the name it builds.
+class GenerationContext : public Draws {
+public:
+    explicit GenerationContext(RandomSource& random, DrawLog* log = nullptr)
+        : Draws(random, log), name_room(initial_name_room, '\0')
+    {
+    }
+
+    std::string LabelOut;
+    std::string huevo = "0";
+
+    bool alternative_mode() const { return huevo == "1"; }
+
+    const Draws& draws() const { return *this; }
+
+    // Where a name is built (see NameText), kept from name to name: as large
+    // as the longest name so far, and at least this.
+    static constexpr std::size_t initial_name_room = 256;
+    std::string name_room;
 };
 
 }  // namespace quelvarinox::detail

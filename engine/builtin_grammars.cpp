@@ -62,4 +62,12 @@ const BuiltinGrammarText* builtin_grammar_text(std::string_view key)
     return builtin ? builtin->text : nullptr;
 }
 
+std::vector<std::string_view> builtin_grammar_keys()
+{
+    std::vector<std::string_view> keys;
+    for (const BuiltinGrammar& builtin : builtin_grammars())
+        keys.push_back(builtin.grammar->key);
+    return keys;
+}
+
 }  // namespace quelvarinox::detail

@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "engine/grammar.h"
 
@@ -22,5 +23,8 @@ const Grammar* builtin_grammar(std::string_view key);
 
 // The text of the built-in grammar whose key is `key`, or nullptr.
 const BuiltinGrammarText* builtin_grammar_text(std::string_view key);
+
+// The keys of the built-in grammars, in the order of their files.
+std::vector<std::string_view> builtin_grammar_keys();
 
 }  // namespace quelvarinox::detail

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/weighted_table.h"
+#include "engine/rejection.h"
 
 namespace quelvarinox::detail {
 
@@ -138,6 +139,16 @@ enum class ParticleKept { always, last_word, last_word_without_compound };
 enum class BreakDrawn { between_syllables, before_every_syllable };
 enum class PrefixDrawn { before_syllable_count, after_syllable_count };
 
+namespace word_extras {
+inline constexpr unsigned particle = 1;
+inline constexpr unsigned breaks = 2;
+inline constexpr unsigned prefix = 4;
+inline constexpr unsigned coda_apostrophe = 8;
+inline constexpr unsigned accent = 16;
+inline constexpr unsigned placed_tables = 32;
+inline constexpr unsigned any = 63;
+}  // namespace word_extras
+
 // A syllable grammar as its file describes it, run by make_grammar_name().
 struct Grammar {
     std::string display_text;
@@ -154,6 +165,17 @@ struct Grammar {
     DrawnPieceTable onset;
     DrawnPieceTable vowel;
     DrawnPieceTable coda;
+
+    // Stand for onset, vowel and coda in the first syllable of every word and
+    // in the last. The one syllable of a word of one takes its onset from the
+    // first and its vowel and coda from the last, or from the other where
+    // only that one exists.
+    std::optional<DrawnPieceTable> first_onset;
+    std::optional<DrawnPieceTable> first_vowel;
+    std::optional<DrawnPieceTable> first_coda;
+    std::optional<DrawnPieceTable> last_onset;
+    std::optional<DrawnPieceTable> last_vowel;
+    std::optional<DrawnPieceTable> last_coda;
 
     // Drawn before every word; where it stays is the grammar's.
     std::optional<DrawnPieceTable> particle;
@@ -175,22 +197,41 @@ struct Grammar {
 
     // Vowel rows that keep their accent only on the last syllable of word
     // `accent_word` (from 1; 0 when the grammar has no accent), where the coda
-    // is drawn and dropped; elsewhere they give `unaccented`.
+    // is drawn and dropped; elsewhere they give `unaccented`. Those of the
+    // vowel tables of the first and the last syllable apart.
     std::vector<bool> accented_vowel_rows;
+    std::vector<bool> accented_first_vowel_rows;
+    std::vector<bool> accented_last_vowel_rows;
     int accent_word = 0;
     PieceSlot unaccented;
 
     // The letter of an initial whose onset came out empty.
     PieceSlot empty_initial;
 
+    // A name that contains one of the patterns of [rechazo] is made again.
+    std::optional<Rejection> rejection;
+
+    // Whether some form cuts a word to its initial or to its bare vowel.
+    bool cuts_words = false;
+    unsigned extras = 0;
+
     bool reads_alternative_mode() const { return alternative.has_value(); }
 
-    // Whether every word is its syllables and every syllable its onset, vowel
-    // and coda, with nothing drawn between them, so that the engine may take
-    // its shortest path.
-    bool plain_words() const
+    bool has_edge_tables() const
     {
-        return !particle && !syllable_break && !prefix && !coda_apostrophe && accent_word == 0;
+        return first_onset || first_vowel || first_coda || last_onset || last_vowel || last_coda;
+    }
+
+    // What the grammar's words draw or write besides a syllable count and
+    // syllables of onset, vowel and coda from the same three tables, a bit
+    // each (see word_extras); 0 for plain words, for which the engine takes
+    // its shortest path. The loader keeps it in `extras`.
+    unsigned extras_of_tables() const
+    {
+        return (particle ? word_extras::particle : 0U) | (syllable_break ? word_extras::breaks : 0U) |
+               (prefix ? word_extras::prefix : 0U) | (coda_apostrophe ? word_extras::coda_apostrophe : 0U) |
+               (accent_word != 0 ? word_extras::accent : 0U) |
+               (has_edge_tables() ? word_extras::placed_tables : 0U);
     }
 };
 

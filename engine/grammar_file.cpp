@@ -79,7 +79,16 @@ GrammarLoad load_grammar_file(const std::string& path)
         unread.mistakes.push_back({0, 0, unreadable_message(grammar_file_name(path), file.error)});
         return unread;
     }
-    return load_grammar(file.text);
+    return load_grammar(file.text, GrammarPlace::of_file(path));
+}
+
+WholeGrammarFile whole_grammar_file(const std::string& path)
+{
+    const FileText file = read_bounded_file(path);
+    if (file.error != 0)
+        return {{}, {{0, 0, unreadable_message(grammar_file_name(path), file.error)}}, file.error};
+    WholeGrammar whole = whole_grammar(file.text, GrammarPlace::of_file(path));
+    return {std::move(whole.text), std::move(whole.mistakes), 0};
 }
 
 }  // namespace quelvarinox::detail

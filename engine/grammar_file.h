@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/grammar_loader.h"
 
@@ -21,6 +22,16 @@ FileText read_bounded_file(const std::string& path);
 // the tool and the library read a grammar file. A file that cannot be read
 // gives its errno in `unreadable` and one mistake without a place that says why.
 GrammarLoad load_grammar_file(const std::string& path);
+
+// The grammar of the file at `path` written out whole, with everything it
+// inherits and no `hereda` (see whole_grammar); a file that cannot be read
+// gives its errno in `unreadable` and one mistake without a place.
+struct WholeGrammarFile {
+    std::string text;
+    std::vector<GrammarMistake> mistakes;
+    int unreadable = 0;
+};
+WholeGrammarFile whole_grammar_file(const std::string& path);
 
 // What messages call the file at `path`: the path, or "(entrada estándar)" for "-".
 std::string grammar_file_name(const std::string& path);

@@ -10,6 +10,9 @@
 #include "engine/grammar_schema.h"
 #include "engine/grammar_soundness.h"
 #include "engine/grammar_text.h"
+#include "engine/grammar_writer.h"
+#include "engine/inheritance.h"
+#include "engine/rejection.h"
 #include "engine/toml.h"
 #include "engine/toml_syntax.h"
 #include "engine/value_reader.h"
@@ -29,12 +32,14 @@ public:
     GrammarLoad read()
     {
         auto grammar = std::make_unique<Grammar>();
+        values_.read_file(root_);
         values_.check_keys(root_, schema::file);
         identity(*grammar);
         if (const toml::node* letter = root_.get(schema::empty_initial.name))
             if (const auto slot = values_.piece(*letter, schema::empty_initial))
                 grammar->empty_initial = *slot;
         tables(*grammar);
+        grammar->extras = grammar->extras_of_tables();
         if (values_.mistakes().empty())
             whole(*grammar);
         std::vector<GrammarMistake>& mistakes = values_.mistakes();
@@ -101,7 +106,7 @@ private:
     // The section's table, if the file has it, with its keys checked.
     const toml::table* section_table(const schema::Part& section)
     {
-        const toml::node* node = root_.get(section.name);
+        const toml::node* node = node_of(section);
         if (!node) {
             if (section.required)
                 values_.error(root_.source(), "falta la tabla " + section.where());
@@ -114,6 +119,16 @@ private:
         }
         values_.check_keys(*table, section);
         return table;
+    }
+
+    // A section's node in the file; [ataque.inicial] is "inicial" in [ataque].
+    const toml::node* node_of(const schema::Part& section) const
+    {
+        const std::size_t dot = section.name.find('.');
+        if (dot == std::string_view::npos)
+            return root_.get(section.name);
+        const toml::table* slot = root_.get_as<toml::table>(section.name.substr(0, dot));
+        return slot ? slot->get(section.name.substr(dot + 1)) : nullptr;
     }
 
     std::optional<DrawnPieceTable> pieces(const toml::table& node, const schema::Part& section)
@@ -148,6 +163,12 @@ private:
             grammar.onset = std::move(*onset);
         if (coda)
             grammar.coda = std::move(*coda);
+        piece_section(schema::first_onset_section, grammar.first_onset);
+        piece_section(schema::last_onset_section, grammar.last_onset);
+        piece_section(schema::first_vowel_section, grammar.first_vowel);
+        piece_section(schema::last_vowel_section, grammar.last_vowel);
+        piece_section(schema::first_coda_section, grammar.first_coda);
+        piece_section(schema::last_coda_section, grammar.last_coda);
         if (const toml::table* node = piece_section(schema::particle_section, grammar.particle))
             grammar.particle_kept =
                 static_cast<ParticleKept>(values_.choice(*node, schema::particle_section, schema::particle_kept));
@@ -159,6 +180,101 @@ private:
             grammar.vowel = std::move(*vowel);
             accent(grammar);
         }
+        rejection(grammar);
+    }
+
+    // The classes of [clases], each a name and its pieces; a class that is
+    // wrong is reported here, and kept without pieces, which leaves out the
+    // patterns that use it.
+    std::vector<PieceClass> classes()
+    {
+        std::vector<PieceClass> read;
+        const toml::node* node = root_.get(schema::classes_section.name);
+        if (!node)
+            return read;
+        const auto* table = node->as_table();
+        if (!table) {
+            values_.error(*node, shown(schema::classes_section.name) + " debe ser una tabla: " +
+                                     schema::classes_section.where() + " y una clase en cada línea, como vocal = [\"a\", \"e\"]");
+            return read;
+        }
+        if (table->size() > rejection_limits::classes)
+            values_.error(*node, schema::classes_section.where() + " tiene más de " +
+                                     std::to_string(rejection_limits::classes) + " clases");
+        for (auto&& [key, value] : *table) {
+            PieceClass piece_class{std::string(key.str()), {}};
+            const bool plain = !key.str().empty() && key.str().size() <= 32 &&
+                               std::all_of(key.str().begin(), key.str().end(), [](char c) {
+                                   return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
+                               });
+            if (!plain)
+                values_.error(key.source(), "el nombre de clase " + shown(key.str()) +
+                                                " no vale: es de 1 a 32 letras minúsculas sin tilde, cifras, _ o -");
+            const std::string called = "la clase " + shown(key.str());
+            const auto* list = value.as_array();
+            if (!list) {
+                values_.error(value, called + " es una lista de piezas, como [\"a\", \"e\"]");
+            } else if (list->empty()) {
+                values_.error(value, called + " está vacía: necesita al menos una pieza");
+            } else if (list->size() > rejection_limits::class_pieces) {
+                values_.error(value, called + " tiene más de " + std::to_string(rejection_limits::class_pieces) +
+                                         " piezas");
+            } else {
+                bool good = true;
+                for (const toml::node& element : *list) {
+                    const auto slot = values_.piece(element, "una pieza de " + called);
+                    if (slot && slot->size == 0)
+                        values_.error(element, "una pieza de " + called + " no puede estar vacía");
+                    good = slot && slot->size > 0 && good;
+                    if (good)
+                        piece_class.pieces.emplace_back(Piece(slot->piece()));
+                }
+                if (!good)
+                    piece_class.pieces.clear();
+            }
+            read.push_back(std::move(piece_class));
+        }
+        return read;
+    }
+
+    // The patterns of [rechazo], read together; each mistake of a pattern
+    // stands at the pattern, those of them all at the list.
+    void rejection(Grammar& grammar)
+    {
+        const std::vector<PieceClass> piece_classes = classes();
+        const toml::table* node = section_table(schema::rejection_section);
+        if (!node)
+            return;
+        const toml::node* list_node = node->get(schema::patterns.name);
+        if (!list_node) {
+            values_.error(*node, schema::rejection_section.where() + " necesita " + shown(schema::patterns.name) +
+                                     ": una lista de patrones, como [\"{vocal}{vocal}{vocal}\"]");
+            return;
+        }
+        const auto* list = list_node->as_array();
+        if (!list) {
+            values_.error(*list_node, shown(schema::patterns.name) +
+                                          " debe ser una lista de patrones, como [\"{vocal}{vocal}{vocal}\", \"^mc\"]");
+            return;
+        }
+        std::vector<std::string> patterns;
+        std::vector<const toml::node*> places;
+        for (const toml::node& element : *list) {
+            if (auto text = values_.text(element, "un patrón", static_cast<std::size_t>(schema::patterns.most))) {
+                patterns.push_back(std::move(*text));
+                places.push_back(&element);
+            }
+        }
+        if (patterns.size() != list->size() || patterns.empty())
+            return;
+        // A grammar with mistakes already cannot say what its names are written with.
+        const std::vector<std::string> written =
+            values_.mistakes().empty() ? texts_names_are_written_with(grammar) : std::vector<std::string>{};
+        CompiledRejection compiled = compile_rejection(std::move(patterns), piece_classes, written);
+        for (const PatternMistake& mistake : compiled.mistakes)
+            values_.error(mistake.pattern == PatternMistake::every_pattern ? *list_node : *places[mistake.pattern],
+                          mistake.message);
+        grammar.rejection = std::move(compiled.rejection);
     }
 
     void syllables(Grammar& grammar)
@@ -270,26 +386,43 @@ private:
                                        schema::vowel_section.where() + ", como [\"é\"]");
             return;
         }
+        const auto rows_of = [](const std::optional<DrawnPieceTable>& table) {
+            return std::vector<bool>(table ? table->rows().size() : 0, false);
+        };
         std::vector<bool> accented(grammar.vowel.rows().size(), false);
+        std::vector<bool> accented_first = rows_of(grammar.first_vowel);
+        std::vector<bool> accented_last = rows_of(grammar.last_vowel);
+        // Marks the rows of `table` that give `vowel`; whether there was one.
+        const auto mark = [](const DrawnPieceTable* table, std::vector<bool>& rows, Piece vowel) {
+            bool found = false;
+            for (std::size_t row = 0; table && row < rows.size(); ++row)
+                if (Piece(table->rows()[row].piece()) == vowel) {
+                    rows[row] = true;
+                    found = true;
+                }
+            return found;
+        };
         for (const toml::node& element : *list) {
             const auto slot = values_.piece(element, "una vocal con tilde");
             if (!slot)
                 return;
-            bool found = false;
-            for (std::size_t row = 0; row < accented.size(); ++row)
-                if (Piece(grammar.vowel.rows()[row].piece()) == Piece(slot->piece())) {
-                    accented[row] = true;
-                    found = true;
-                }
-            if (!found) {
-                values_.error(element, "la vocal " + shown(Piece(slot->piece())) + " no está en " +
-                                           schema::vowel_section.where());
+            const Piece vowel(slot->piece());
+            const bool in_plain = mark(&grammar.vowel, accented, vowel);
+            const bool in_first = mark(grammar.first_vowel ? &*grammar.first_vowel : nullptr, accented_first, vowel);
+            const bool in_last = mark(grammar.last_vowel ? &*grammar.last_vowel : nullptr, accented_last, vowel);
+            if (!in_plain && !in_first && !in_last) {
+                values_.error(element, "la vocal " + shown(vowel) + " no está en " + schema::vowel_section.where() +
+                                           (grammar.first_vowel || grammar.last_vowel
+                                                ? " ni en sus tablas de la primera y la última sílaba"
+                                                : ""));
                 return;
             }
         }
         if (!position || !unaccented)
             return;
         grammar.accented_vowel_rows = std::move(accented);
+        grammar.accented_first_vowel_rows = std::move(accented_first);
+        grammar.accented_last_vowel_rows = std::move(accented_last);
         grammar.accent_word = static_cast<int>(*position);
         grammar.unaccented = *unaccented;
     }
@@ -319,6 +452,10 @@ private:
         }
         if (const toml::node* alternative = node->get(schema::alternative.name))
             grammar.alternative = form(*alternative, joined);
+        const auto cuts = [](const Form& made) { return (made.bare_vowel | made.initial) != 0; };
+        grammar.cuts_words = (grammar.forms ? std::any_of(grammar.forms->rows().begin(), grammar.forms->rows().end(), cuts)
+                                            : cuts(grammar.fixed_form)) ||
+                             (grammar.alternative && cuts(*grammar.alternative));
     }
 
     // A form: its word count and what makes each word, as an inline table.
@@ -402,17 +539,83 @@ private:
 
 }  // namespace
 
-GrammarLoad load_grammar(std::string_view text)
+namespace {
+
+// A grammar's TOML with every part it inherits put in, or the mistakes that
+// keep it from being read: its own syntax, its `hereda`, and the mistakes of
+// the grammar it inherits, which must be right on its own.
+struct GrammarTree {
+    std::optional<toml::table> table;
+    std::vector<GrammarMistake> mistakes;
+};
+
+GrammarTree read_tree(std::string_view text, const GrammarPlace& place, InheritanceChain& chain)
 {
     if (text.size() > grammar_limits::file_bytes)
-        return {nullptr, {{1, 1, "el fichero pasa de " + std::to_string(grammar_limits::file_bytes) +
-                                     " bytes (1 MiB), lo más que puede tener una gramática"}}};
+        return {std::nullopt, {{1, 1, "el fichero pasa de " + std::to_string(grammar_limits::file_bytes) +
+                                          " bytes (1 MiB), lo más que puede tener una gramática"}}};
     if (const auto problem = encoding_problem(text))
-        return {nullptr, {*problem}};
-    toml::parse_result parsed = toml::parse(text);
+        return {std::nullopt, {*problem}};
+    toml::parse_result parsed = toml::parse(text, place.name);
     if (!parsed)
-        return {nullptr, {syntax_mistake(text, parsed.error())}};
-    return GrammarReader(parsed.table()).read();
+        return {std::nullopt, {syntax_mistake(text, parsed.error())}};
+    GrammarTree tree{std::move(parsed.table()), {}};
+    const toml::node* inherits = tree.table->get(schema::inherits.name);
+    if (!inherits)
+        return tree;
+    const auto* named = inherits->as_string();
+    if (!named) {
+        tree.mistakes.push_back({inherits->source().begin.line, inherits->source().begin.column,
+                                 shown(schema::inherits.name) + " debe ser un texto entre comillas: la clave de una "
+                                 "gramática incorporada o la ruta de un fichero"});
+        return tree;
+    }
+    chain.push_back(place);
+    ParentText parent = find_parent(named->get(), place, chain);
+    GrammarTree inherited;
+    if (parent.mistake.empty())
+        inherited = read_tree(parent.text, parent.place, chain);
+    chain.pop_back();
+    const auto at_inherits = [&](std::string message) {
+        tree.mistakes.push_back({inherits->source().begin.line, inherits->source().begin.column, std::move(message)});
+    };
+    if (!parent.mistake.empty()) {
+        at_inherits(std::move(parent.mistake));
+        return tree;
+    }
+    std::vector<GrammarMistake> mistakes = std::move(inherited.mistakes);
+    if (inherited.table && mistakes.empty())
+        mistakes = GrammarReader(*inherited.table).read().mistakes;
+    for (const GrammarMistake& mistake : mistakes)
+        tree.mistakes.push_back(inherited_mistake(*inherits, parent.place.name, mistake));
+    if (tree.mistakes.empty())
+        inherit_parts(*tree.table, *inherited.table);
+    return tree;
+}
+
+}  // namespace
+
+GrammarLoad load_grammar(std::string_view text, const GrammarPlace& place)
+{
+    InheritanceChain chain;
+    GrammarTree tree = read_tree(text, place, chain);
+    if (!tree.mistakes.empty() || !tree.table)
+        return {nullptr, std::move(tree.mistakes)};
+    return GrammarReader(*tree.table).read();
+}
+
+WholeGrammar whole_grammar(std::string_view text, const GrammarPlace& place)
+{
+    InheritanceChain chain;
+    GrammarTree tree = read_tree(text, place, chain);
+    if (tree.mistakes.empty() && tree.table)
+        tree.mistakes = GrammarReader(*tree.table).read().mistakes;
+    if (!tree.mistakes.empty())
+        return {{}, std::move(tree.mistakes)};
+    const std::string heading = "# " + (place.name.empty() ? std::string("Esta gramática") : shown(place.name)) +
+                                ", escrita entera con todo lo que hereda, sin «hereda»: da los mismos nombres y "
+                                "trazas.\n";
+    return {written_grammar(*tree.table, heading), {}};
 }
 
 std::string placed(std::string_view file_name, const GrammarMistake& mistake)

@@ -21,7 +21,7 @@ std::vector<std::string_view> key_names(const Part& part)
     for (const Key* own : part.keys)
         names.push_back(own->name);
     for (const Part* section : part.sections)
-            names.push_back(section->name);
+        names.push_back(section->name.substr(section->name.rfind('.') + 1));
     return names;
 }
 

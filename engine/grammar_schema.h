@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/grammar.h"
+#include "engine/rejection.h"
 
 // The keys of a grammar file, in one place: which keys each part of a file
 // takes, what their values are, and their limits. The loader's checks, its
@@ -30,6 +31,7 @@ enum class Kind : std::uint8_t {
     spans,      // spans [desde, hasta] over the table's draw
     weights,    // a table of weights by outcome, or rows [peso, resultado]
     form,       // a form record
+    text_list,  // a list of texts of at most `most` bytes each, and at most `least` of them
 };
 
 struct Key {
@@ -56,6 +58,7 @@ inline constexpr Key display_text{"nombre", Kind::text, true, 1, grammar_limits:
 inline constexpr Key category_key{"clave", Kind::text, true, 1, 32};
 inline constexpr Key description{"descripcion", Kind::paragraph, false, 0, grammar_limits::identity_bytes};
 inline constexpr Key empty_initial{"inicial_vacia", Kind::piece};
+inline constexpr Key inherits{"hereda", Kind::text, false, 1, grammar_limits::identity_bytes};
 
 // The settings of the tables that have them.
 inline constexpr Key fixed_form{"fija", Kind::form};
@@ -81,6 +84,9 @@ inline constexpr Key one_syllable{"monosilabas", Kind::positions, false, 1, 0, {
 inline constexpr Key bare_vowel{"solo_vocal", Kind::positions, false, 1, 0, {}, &Form::bare_vowel};
 inline constexpr Key initial{"iniciales", Kind::positions, false, 1, 0, {}, &Form::initial};
 
+// The patterns of [rechazo]: at most `least` of them, each of at most `most` bytes.
+inline constexpr Key patterns{"patrones", Kind::text_list, true, rejection_limits::patterns, grammar_limits::text_bytes};
+
 // A syllable break written as a record.
 inline constexpr Key break_text{"texto", Kind::piece, true};
 inline constexpr Key break_capital{"mayuscula", Kind::flag};
@@ -97,7 +103,8 @@ struct Part {
     bool required = false;
     // A table of draws, which also takes drawn_keys.
     bool drawn = false;
-    // The sections the file holds, which are keys of it too.
+    // The sections the part holds, which are keys of it too: the file's, and
+    // a slot's tables of the first and the last syllable.
     std::span<const Part* const> sections = {};
 
     // "[ataque]", "el fichero", "una forma".
@@ -105,7 +112,7 @@ struct Part {
 };
 
 namespace part_keys {
-inline constexpr const Key* file[] = {&display_text, &category_key, &description, &empty_initial};
+inline constexpr const Key* file[] = {&display_text, &category_key, &description, &empty_initial, &inherits};
 inline constexpr const Key* form_section[] = {&fixed_form, &alternative};
 inline constexpr const Key* particle_section[] = {&particle_kept};
 inline constexpr const Key* break_section[] = {&break_drawn};
@@ -114,31 +121,51 @@ inline constexpr const Key* accent_section[] = {&accented_vowels, &accent_word, 
 inline constexpr const Key* form_record[] = {&words,      &after,        &before,     &compound,
                                              &lower_case, &one_syllable, &bare_vowel, &initial};
 inline constexpr const Key* break_record[] = {&break_text, &break_capital};
+inline constexpr const Key* rejection_section[] = {&patterns};
 }  // namespace part_keys
+
+// The tables of the first and the last syllable of a word, sections of their
+// slot's section.
+inline constexpr Part first_onset_section{"ataque.inicial", {}, {}, false, true};
+inline constexpr Part last_onset_section{"ataque.final", {}, {}, false, true};
+inline constexpr Part first_vowel_section{"vocal.inicial", {}, {}, false, true};
+inline constexpr Part last_vowel_section{"vocal.final", {}, {}, false, true};
+inline constexpr Part first_coda_section{"coda.inicial", {}, {}, false, true};
+inline constexpr Part last_coda_section{"coda.final", {}, {}, false, true};
+namespace part_sections {
+inline constexpr const Part* onset[] = {&first_onset_section, &last_onset_section};
+inline constexpr const Part* vowel[] = {&first_vowel_section, &last_vowel_section};
+inline constexpr const Part* coda[] = {&first_coda_section, &last_coda_section};
+}  // namespace part_sections
 
 inline constexpr Part form_section{"forma", {}, part_keys::form_section, true, true};
 inline constexpr Part syllables_section{"silabas", {}, {}, true, true};
-inline constexpr Part onset_section{"ataque", {}, {}, true, true};
-inline constexpr Part vowel_section{"vocal", {}, {}, true, true};
-inline constexpr Part coda_section{"coda", {}, {}, true, true};
+inline constexpr Part onset_section{"ataque", {}, {}, true, true, part_sections::onset};
+inline constexpr Part vowel_section{"vocal", {}, {}, true, true, part_sections::vowel};
+inline constexpr Part coda_section{"coda", {}, {}, true, true, part_sections::coda};
 inline constexpr Part particle_section{"particula", {}, part_keys::particle_section, false, true};
 inline constexpr Part joiner_section{"union", {}, {}, false, true};
 inline constexpr Part break_section{"corte", {}, part_keys::break_section, false, true};
 inline constexpr Part prefix_section{"prefijo", {}, part_keys::prefix_section, false, true};
 inline constexpr Part apostrophe_section{"apostrofo", {}, {}, false, true};
 inline constexpr Part accent_section{"acento", {}, part_keys::accent_section};
+// Its keys are the names of its classes.
+inline constexpr Part classes_section{"clases", {}, {}};
+inline constexpr Part rejection_section{"rechazo", {}, part_keys::rejection_section};
 
 // The sections, in the order the file's keys are listed.
-inline constexpr const Part* sections[] = {&form_section,     &syllables_section, &onset_section, &vowel_section,
-                                           &coda_section,     &particle_section,  &joiner_section, &break_section,
-                                           &prefix_section,   &apostrophe_section, &accent_section};
+inline constexpr const Part* sections[] = {&form_section,       &syllables_section, &onset_section,  &vowel_section,
+                                           &coda_section,       &particle_section,  &joiner_section, &break_section,
+                                           &prefix_section,     &apostrophe_section, &accent_section, &classes_section,
+                                           &rejection_section};
 
 inline constexpr Part file{{}, "el fichero", part_keys::file, false, false, sections};
 inline constexpr Part form_record{{}, "una forma", part_keys::form_record};
 inline constexpr Part break_record{{}, "un corte", part_keys::break_record};
 
 // The names of every key `part` takes, in the order a message lists them: a
-// drawn table's own keys before its settings, the file's keys before its sections.
+// drawn table's own keys before its settings, the part's keys before its
+// sections, each section by its own name ("inicial" in [ataque]).
 std::vector<std::string_view> key_names(const Part& part);
 
 // The names of the keys of `part` that it cannot do without.

@@ -10,13 +10,15 @@
 
 namespace quelvarinox::detail {
 
-// The text of a name while it is built, in a buffer of its own that holds any
-// usual name (and on the heap past that). Its pieces are mostly one to four
-// bytes long: they are copied here with plain stores, which cost a fraction of
-// a call to copy them.
+// The text of a name while it is built, in a room that outlasts it (see
+// GenerationContext::name_room) and grows when a name needs more. Its pieces
+// are mostly one to four bytes long: they are copied here with plain stores,
+// which cost a fraction of a call to copy them. The room is not part of the
+// text, so that a builder whose calls are all inlined keeps the text's fields
+// in registers.
 class NameText {
 public:
-    NameText() = default;
+    explicit NameText(std::string& room) : room_(room), data_(room.data()), capacity_(room.size()) {}
     NameText(const NameText&) = delete;
     NameText& operator=(const NameText&) = delete;
 
@@ -24,12 +26,13 @@ public:
     bool empty() const { return size_ == 0; }
     char back() const { return data_[size_ - 1]; }
     void pop_back() { --size_; }
+    void clear() { size_ = 0; }
 
-    void append(std::string_view piece)
+    [[gnu::always_inline]] void append(std::string_view piece)
     {
         const std::size_t n = piece.size();
         if (size_ + n > capacity_) [[unlikely]]
-            grow(size_ + n);
+            grow_to(size_ + n);
         char* out = data_ + size_;
         const char* in = piece.data();
         if (n <= 4) {
@@ -49,29 +52,32 @@ public:
 
     // A table's piece: its slot's eight bytes are copied at once, and the
     // name grows by the piece's own size.
-    void append(TablePiece piece)
+    [[gnu::always_inline]] void append(TablePiece piece)
     {
         if (size_ + TablePiece::room > capacity_) [[unlikely]]
-            grow(size_ + TablePiece::room);
+            grow_to(size_ + TablePiece::room);
         std::memcpy(data_ + size_, piece.bytes, TablePiece::room);
         size_ += piece.size;
     }
 
 private:
-    void grow(std::size_t needed)
+    void grow_to(std::size_t needed)
     {
-        const std::string kept(view());
-        heap_.resize(std::max(needed, 2 * capacity_));
-        kept.copy(heap_.data(), kept.size());
-        data_ = heap_.data();
-        capacity_ = heap_.size();
+        data_ = grown(room_, needed);
+        capacity_ = room_.size();
     }
 
-    static constexpr std::size_t own_capacity = 256;
-    char own_[own_capacity];
-    std::string heap_;
-    char* data_ = own_;
-    std::size_t capacity_ = own_capacity;
+    // Out of line, and given the room alone, so that the text's own fields
+    // stay where they are.
+    [[gnu::noinline]] static char* grown(std::string& room, std::size_t needed)
+    {
+        room.resize(std::max(needed, 2 * room.size()));
+        return room.data();
+    }
+
+    std::string& room_;
+    char* data_;
+    std::size_t capacity_;
     std::size_t size_ = 0;
 };
 

@@ -19,9 +19,27 @@ PieceSlot slot_of(std::string_view text)
 
 }  // namespace
 
+void ValueReader::read_file(const toml::table& root)
+{
+    own_file_ = root.source().path.get();
+    inherits_ = root.get(grammar_schema::inherits.name);
+}
+
 void ValueReader::error(const toml::source_region& where, std::string message)
 {
-    mistakes_.push_back({where.begin.line, where.begin.column, std::move(message)});
+    GrammarMistake mistake{where.begin.line, where.begin.column, std::move(message)};
+    if (inherits_ && where.path && where.path.get() != own_file_)
+        mistake = inherited_mistake(*inherits_, *where.path, mistake);
+    mistakes_.push_back(std::move(mistake));
+}
+
+GrammarMistake inherited_mistake(const toml::node& inherits, std::string_view file, const GrammarMistake& mistake)
+{
+    const toml::source_position& at = inherits.source().begin;
+    std::string message = "en " + shown(file) + ", ";
+    if (mistake.line != 0)
+        message += std::to_string(mistake.line) + ":" + std::to_string(mistake.column) + ": ";
+    return {at.line, at.column, message + mistake.message};
 }
 
 void ValueReader::check_keys(const toml::table& table, const grammar_schema::Part& part)

@@ -19,6 +19,11 @@ class ValueReader {
 public:
     std::vector<GrammarMistake>& mistakes() { return mistakes_; }
 
+    // Reads the file whose root is `root`: a mistake at a node that it took
+    // through its `hereda` from another file stands at the `hereda`, with the
+    // other file's name and place.
+    void read_file(const toml::table& root);
+
     void error(const toml::source_region& where, std::string message);
     void error(const toml::node& node, std::string message) { error(node.source(), std::move(message)); }
 
@@ -52,6 +57,12 @@ private:
     std::optional<WordSet> positions(const toml::node& node, std::string_view what, int words);
 
     std::vector<GrammarMistake> mistakes_;
+    const std::string* own_file_ = nullptr;
+    const toml::node* inherits_ = nullptr;
 };
+
+// A mistake of the file `file` that another file inherits, placed at the
+// other file's `hereda`, `inherits`: "en «base.toml», 14:3: …".
+GrammarMistake inherited_mistake(const toml::node& inherits, std::string_view file, const GrammarMistake& mistake);
 
 }  // namespace quelvarinox::detail

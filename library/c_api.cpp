@@ -46,13 +46,21 @@ quelvarinox_status new_generator(std::uint64_t seed, quelvarinox_generator** gen
     });
 }
 
-// The next name of `origin`, counted as given once it fits the buffer.
+// Name `index` of `origin` into the buffer, unless the grammar refused it.
+quelvarinox_status name_into(NameSource& source, const NameOrigin& origin, std::uint64_t index, int alternative,
+                             char* buffer, size_t size, size_t* needed)
+{
+    const std::string& name = source.make(origin, index, alternative != 0);
+    return source.last_refusal() ? QUELVARINOX_NAME_REFUSED : copy_out(name, buffer, size, needed);
+}
+
+// The next name of `origin`, counted as given once it fits the buffer, or
+// once the grammar refused it.
 quelvarinox_status next_name(NameSource& source, const NameOrigin& origin, int alternative, char* buffer,
                              size_t size, size_t* needed)
 {
-    const quelvarinox_status status =
-        copy_out(source.make(origin, source.next_index(origin), alternative != 0), buffer, size, needed);
-    if (status == QUELVARINOX_OK)
+    const quelvarinox_status status = name_into(source, origin, source.next_index(origin), alternative, buffer, size, needed);
+    if (status == QUELVARINOX_OK || status == QUELVARINOX_NAME_REFUSED)
         source.move_on(origin);
     return status;
 }
@@ -73,6 +81,7 @@ const char* quelvarinox_status_message(quelvarinox_status status)
     case QUELVARINOX_NOT_A_GRAMMAR: return "La categoría la hace un programa: no tiene fichero de gramática.";
     case QUELVARINOX_UNREADABLE_FILE: return "No se puede leer el fichero de la gramática.";
     case QUELVARINOX_NOTHING_LEARNED: return "No se ha aprendido ninguna gramática de la lista: lo dice su mensaje.";
+    case QUELVARINOX_NAME_REFUSED: return "La gramática rechaza el nombre 1000 veces: lo dice quelvarinox_last_refusal.";
     }
     return "Estado desconocido.";
 }
@@ -132,7 +141,7 @@ quelvarinox_status quelvarinox_name_at(quelvarinox_generator* generator, const c
     const quelvarinox::detail::Category* row = quelvarinox::detail::find_category_by_name(category);
     if (!row)
         return QUELVARINOX_UNKNOWN_CATEGORY;
-    return guarded([&] { return copy_out(generator->source.make(*row, index, alternative != 0), buffer, size, needed); });
+    return guarded([&] { return name_into(generator->source, *row, index, alternative, buffer, size, needed); });
 }
 
 quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator, char* buffer, size_t size,
@@ -141,6 +150,20 @@ quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator
     if (!generator || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
     return guarded([&] { return copy_out(generator->source.last_trace(), buffer, size, needed); });
+}
+
+quelvarinox_status quelvarinox_last_refusal(const quelvarinox_generator* generator, uint64_t* index, uint32_t* pattern,
+                                            char* buffer, size_t size, size_t* needed)
+{
+    if (!generator || !valid_buffer(buffer, size))
+        return QUELVARINOX_INVALID_ARGUMENT;
+    const NameSource& source = generator->source;
+    const bool refused = static_cast<bool>(source.last_refusal());
+    if (index)
+        *index = refused ? source.last_index() : 0;
+    if (pattern)
+        *pattern = static_cast<uint32_t>(source.last_refusal().pattern);
+    return guarded([&] { return copy_out(source.refusal_message(), buffer, size, needed); });
 }
 
 quelvarinox_status quelvarinox_grammar_name(quelvarinox_generator* generator, const quelvarinox_grammar* grammar,
@@ -157,9 +180,7 @@ quelvarinox_status quelvarinox_grammar_name_at(quelvarinox_generator* generator,
 {
     if (!generator || !grammar || index == 0 || !valid_buffer(buffer, size))
         return QUELVARINOX_INVALID_ARGUMENT;
-    return guarded([&] {
-        return copy_out(generator->source.make(grammar->loaded, index, alternative != 0), buffer, size, needed);
-    });
+    return guarded([&] { return name_into(generator->source, grammar->loaded, index, alternative, buffer, size, needed); });
 }
 
 quelvarinox_status quelvarinox_builtin_grammar_text(const char* category, char* buffer, size_t size, size_t* needed)

@@ -10,11 +10,19 @@ namespace {
 using detail::NameOrigin;
 using detail::NameSource;
 
+// The name just made, or NameRefused when the grammar refused it.
+const std::string& given(const detail::NameSource& source, const std::string& name)
+{
+    if (const detail::Refusal& refusal = source.last_refusal()) [[unlikely]]
+        throw NameRefused(source.refusal_message(), source.last_index(), static_cast<std::uint32_t>(refusal.pattern));
+    return name;
+}
+
 void each_name(detail::NameSource& source, const detail::NameOrigin& origin, std::uint64_t count, bool alternative,
                const std::function<void(std::string_view)>& take)
 {
     for (std::uint64_t i = 0; i < count; ++i)
-        take(source.next(origin, alternative));
+        take(given(source, source.next(origin, alternative)));
 }
 
 std::vector<std::string> names_of(detail::NameSource& source, const detail::NameOrigin& origin, std::size_t count, bool alternative)
@@ -29,10 +37,19 @@ std::string name_numbered(detail::NameSource& source, const detail::NameOrigin& 
 {
     if (index == 0)
         throw std::invalid_argument("los nombres se cuentan desde 1");
-    return source.make(origin, index, alternative);
+    return given(source, source.make(origin, index, alternative));
 }
 
 }  // namespace
+
+NameRefused::NameRefused(const std::string& message, std::uint64_t index, std::uint32_t pattern)
+    : std::runtime_error(message), index_(index), pattern_(pattern)
+{
+}
+
+std::uint64_t NameRefused::index() const noexcept { return index_; }
+
+std::uint32_t NameRefused::pattern() const noexcept { return pattern_; }
 
 UnknownCategory::UnknownCategory(std::string_view name)
     : std::invalid_argument("categoría desconocida: «" + std::string(name) + "»")
@@ -56,7 +73,7 @@ std::string Generator::name(std::string_view category, bool alternative)
 
 std::string Generator::name(const Grammar& grammar, bool alternative)
 {
-    return source_->next(grammar.grammar_, alternative);
+    return given(*source_, source_->next(grammar.grammar_, alternative));
 }
 
 // An unknown category throws before anything is reserved.

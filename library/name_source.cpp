@@ -29,6 +29,15 @@ std::uint64_t& NameSource::given(const NameOrigin& origin)
     return found != given_by_key_.end() ? found->second : given_by_key_.emplace(key, 0).first->second;
 }
 
+std::string NameSource::refusal_message() const
+{
+    if (!last_ || !last_refusal())
+        return {};
+    const Category& category = *last_->origin.category;
+    return "la gramática «" + std::string(category.display_text) + "» no da el nombre número " +
+           std::to_string(last_->index) + ": " + refusal_text(*category.grammar, last_refusal());
+}
+
 std::string NameSource::last_trace() const
 {
     std::string trace;

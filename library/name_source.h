@@ -61,6 +61,15 @@ public:
 
     std::string last_trace() const;
 
+    // Whether the grammar's [rechazo] refused the last name made: then it was
+    // not given, though it counts as given (see Refusal).
+    const Refusal& last_refusal() const { return maker_.refusal(); }
+    // The last name's number, from 1.
+    std::uint64_t last_index() const { return last_ ? last_->index : 0; }
+    // Why the last name was refused: "la gramática «Nunca» no da el nombre
+    // número 1: [rechazo] lo ha rechazado 1000 veces seguidas, …".
+    std::string refusal_message() const;
+
 private:
     struct NamePlace {
         NameOrigin origin;

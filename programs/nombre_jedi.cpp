@@ -151,6 +151,7 @@ void build_name(GenerationContext& ctx, std::string& Text1)
     if (chosen.pattern == epithet)
         end_with_compound(name, chosen.words == 0);
     name.trim_one_of(" -");
+    name.hand_over();
 }
 
 }  // namespace

@@ -330,6 +330,7 @@ void Nombre_planeta(GenerationContext& ctx, std::string& Text1)
 
     // The one separator a name may end with.
     name.trim_one_of(" -/");
+    name.hand_over();
 }
 
 }  // namespace quelvarinox::detail

@@ -126,6 +126,7 @@ void build_name(GenerationContext& ctx, std::string& Text1)
                    separator_after(joining_of(chosen.form), word + 1));
     }
     name.trim_one_of(" -");
+    name.hand_over();
 }
 
 }  // namespace

@@ -16,8 +16,9 @@ namespace quelvarinox::python {
 
 namespace {
 
-// The class ErrorDeGramatica, kept for the module's life.
+// The classes ErrorDeGramatica and NombreRechazado, kept for the module's life.
 PyObject* grammar_error = nullptr;
+PyObject* name_refused = nullptr;
 
 // GrammarError as ErrorDeGramatica with the first mistake's place and every
 // mistake as (linea, columna, mensaje); UnreadableGrammar as the OSError of its
@@ -37,6 +38,11 @@ void translate(std::exception_ptr thrown)
         PyErr_SetObject(grammar_error, raised.ptr());
     } catch (const UnreadableGrammar& error) {
         PyErr_SetObject(PyExc_OSError, py::make_tuple(error.error_number(), error.what()).ptr());
+    } catch (const NameRefused& refused) {
+        py::object raised = py::handle(name_refused)(refused.what());
+        raised.attr("numero") = refused.index();
+        raised.attr("patron") = refused.pattern();
+        PyErr_SetObject(name_refused, raised.ptr());
     }
 }
 
@@ -52,6 +58,15 @@ void bind_grammars(py::module_& module)
     if (!grammar_error)
         throw py::error_already_set();
     module.add_object("ErrorDeGramatica", py::handle(grammar_error));
+    name_refused = PyErr_NewExceptionWithDoc(
+        "quelvarinox.NombreRechazado",
+        "La gramática no da un nombre: su [rechazo] lo ha rechazado 1000 veces seguidas. str() lo dice; numero es "
+        "el del nombre, desde 1, y patron, el del patrón que más lo rechazó, desde 1. El nombre cuenta como dado: "
+        "la siguiente llamada sigue con el siguiente.",
+        PyExc_RuntimeError, nullptr);
+    if (!name_refused)
+        throw py::error_already_set();
+    module.add_object("NombreRechazado", py::handle(name_refused));
     py::register_exception_translator(translate);
 
     py::class_<Grammar>(module, "Gramatica",

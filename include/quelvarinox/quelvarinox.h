@@ -48,7 +48,10 @@ typedef enum quelvarinox_status {
     /* The grammar's file, or the list of names to learn from, cannot be read: see the messages. */
     QUELVARINOX_UNREADABLE_FILE = 7,
     /* No grammar was learned: the list teaches none, or the options are wrong; see the message. */
-    QUELVARINOX_NOTHING_LEARNED = 8
+    QUELVARINOX_NOTHING_LEARNED = 8,
+    /* The grammar's [rechazo] refused the name, rejecting it 1000 times: see
+     * quelvarinox_last_refusal. It counts as given. */
+    QUELVARINOX_NAME_REFUSED = 9
 } quelvarinox_status;
 
 /* The version of the library and of its packages: "MAJOR.MINOR". */
@@ -106,6 +109,17 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_name_at(quelvarinox_generator* 
  * for a planet number. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_last_trace(const quelvarinox_generator* generator, char* buffer,
                                                            size_t size, size_t* needed);
+
+/* Why the grammar refused the last name made (QUELVARINOX_NAME_REFUSED): its
+ * number, counted from 1, into `index`, the pattern that rejected most of its
+ * attempts, counted from 1 in the grammar's list, into `pattern` (each when not
+ * NULL), and the message, in Spanish and on one line: "la gramática «Mi
+ * lengua» no da el nombre número 57: [rechazo] lo ha rechazado 1000 veces
+ * seguidas, 812 de ellas por el patrón 2, «aa»". After a name that was given:
+ * 0, 0 and "". */
+QUELVARINOX_C_API quelvarinox_status quelvarinox_last_refusal(const quelvarinox_generator* generator, uint64_t* index,
+                                                             uint32_t* pattern, char* buffer, size_t size,
+                                                             size_t* needed);
 
 /* A grammar of the user's own, in the format of quelvarinox-gramatica(5),
  * whose names a generator makes as it makes a category's: name `index` of a
@@ -215,12 +229,14 @@ QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_info(const quelvarinox_
 
 /* The next name of `grammar`, as quelvarinox_name gives a category's. The names
  * given of a grammar are counted by its key, apart from the list's categories:
- * two grammars with one key share their count. */
+ * two grammars with one key share their count. A name that the grammar's
+ * [rechazo] refuses gives QUELVARINOX_NAME_REFUSED, and counts as given. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_name(quelvarinox_generator* generator,
                                                              const quelvarinox_grammar* grammar, int alternative,
                                                              char* buffer, size_t size, size_t* needed);
 
-/* Name number `index` (from 1) of `grammar`, without moving the generator on. */
+/* Name number `index` (from 1) of `grammar`, without moving the generator on;
+ * QUELVARINOX_NAME_REFUSED when the grammar refuses it. */
 QUELVARINOX_C_API quelvarinox_status quelvarinox_grammar_name_at(quelvarinox_generator* generator,
                                                                 const quelvarinox_grammar* grammar, uint64_t index,
                                                                 int alternative, char* buffer, size_t size,

@@ -93,6 +93,25 @@ private:
     int error_number_;
 };
 
+// Thrown for a name of a grammar of one's own that its [rechazo] refused:
+// each of its 1000 attempts held one of the grammar's patterns. The name
+// counts as given, so the next call goes on with the next one. what() says so
+// in Spanish: "la gramática «Mi lengua» no da el nombre número 57: [rechazo]
+// lo ha rechazado 1000 veces seguidas, 812 de ellas por el patrón 2, «aa»".
+class QUELVARINOX_EXPORT NameRefused : public std::runtime_error {
+public:
+    NameRefused(const std::string& message, std::uint64_t index, std::uint32_t pattern);
+
+    // The name's number, counted from 1.
+    std::uint64_t index() const noexcept;
+    // The pattern, counted from 1 in the grammar's list, that rejected most attempts.
+    std::uint32_t pattern() const noexcept;
+
+private:
+    std::uint64_t index_;
+    std::uint32_t pattern_;
+};
+
 // A grammar of one's own, in the format of quelvarinox-gramatica(5), whose
 // names a Generator makes as it makes a category's: name k of a grammar is
 // that of `quelvarinox-nombres --gramatica FILE -s SEED`. Copies share the one
@@ -134,7 +153,8 @@ private:
 // name of that category, in either mode, whatever other categories were asked
 // for in between. A generator is not shared between threads.
 //
-// Every call that takes a category throws UnknownCategory when it names none.
+// Every call that takes a category throws UnknownCategory when it names none,
+// and every call that takes a grammar, NameRefused for a name it refuses.
 // Each has its twin for a grammar of one's own, whose names are counted by its
 // key, apart from the list's categories: copies of a grammar, or two grammars
 // with one key, share their count. A generator moved from may only be assigned

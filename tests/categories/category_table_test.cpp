@@ -7,6 +7,7 @@
 #include "categories/category_table.h"
 #include "categories/name_maker.h"
 #include "engine/builtin_grammars.h"
+#include "engine/grammar_loader.h"
 #include "text/utf8.h"
 
 namespace quelvarinox::detail {
@@ -14,6 +15,14 @@ namespace quelvarinox::detail {
 void PrintTo(const Category& category, std::ostream* out) { *out << category.display_text; }
 
 namespace {
+
+std::string lowercase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
 
 TEST(CategoryTable, LooksCategoriesUpByTheirNames)
 {
@@ -38,6 +47,23 @@ TEST(CategoryTable, LooksCategoriesUpByTheirNames)
     EXPECT_EQ(find_category(std::string(first.display_text) + " "), nullptr);
     for (const char* nothing : {"", "   ", "Adumarx", "x", "adu mar"})
         EXPECT_EQ(find_category_by_name(nothing), nullptr) << nothing;
+}
+
+// A hereda that names a category of the list, by its key or by its name,
+// inherits its grammar, or says that a program makes its names: the engine's
+// list of the programs' names is the table's.
+TEST(CategoryTable, AGrammarInheritsEveryCategoryThatHasOne)
+{
+    for (const Category& category : category_table())
+        for (const std::string_view name : {category.picture_key, category.display_text}) {
+            if (name.find_first_of(". ") != std::string_view::npos || name != lowercase(name))
+                continue;
+            const GrammarLoad load = load_grammar("hereda = \"" + std::string(name) + "\"\nnombre = \"H\"\nclave = \"h\"\n");
+            EXPECT_EQ(placed("", load.mistakes), category.grammar ? "" : "1:10: «" + std::string(name) +
+                                                                        "» es un programa, no una gramática: no se "
+                                                                        "puede heredar")
+                << name;
+        }
 }
 
 class EveryCategory : public ::testing::TestWithParam<Category> {};

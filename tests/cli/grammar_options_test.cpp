@@ -63,6 +63,43 @@ TEST(GrammarOptions, StandardInputAndMixedCategoriesAreLabelled)
         "mi-lengua.toml»: la gramática «Mi lengua» (clave «mi-lengua») está bien.\n"));
 }
 
+// The examples of classes, patterns, first and last syllables and
+// inheritance: their names, pinned; the inheriting one written out whole
+// with --exportar and read back gives its very names and traces; a name that
+// [rechazo] refuses stops the run with 1, and --comprobar warns of a grammar
+// whose names it mostly rejects.
+TEST(GrammarOptions, TheNewPartsOfTheFormatWorkThroughTheTool)
+{
+    const std::string examples = "'" QUELVARINOX_SOURCE_DIR "/ejemplos/";
+    EXPECT_EQ(run_cli("--gramatica " + examples + "ribera.toml' -s 1 -n 6").out,
+              "Golislau\nTon\nE\nMo\nKera Keldasul\nMin\n");
+    EXPECT_EQ(run_cli("--gramatica " + examples + "ribera-mujer.toml' -s 1 -n 6").out,
+              "Ta Malnees\nKakena\nSilsa\nKel\nAnas As\nOvildan\n");
+    const std::string women = examples + "ribera-mujer.toml'";
+    const auto exported = run_shell("f=$(mktemp); \"$NOMBRES\" --exportar " + women + " > $f && for m in '' -a; do "
+                                    "\"$NOMBRES\" --gramatica $f -s 5 -n 3000 --traza -f json $m; done");
+    const auto original = run_shell("for m in '' -a; do \"$NOMBRES\" --gramatica " + women +
+                                    " -s 5 -n 3000 --traza -f json $m; done");
+    EXPECT_EQ(std::tuple(exported.status, exported.err), std::tuple(0, ""));
+    EXPECT_NE(original.out.find(" X"), std::string::npos);
+    EXPECT_TRUE(exported.out == original.out);
+    const std::string refusing = "f=$(mktemp); printf 'nombre = \"Nunca\"\\nclave = \"nunca\"\\n[forma]\\nfija = { palabras "
+                                 "= 1 }\\n[silabas.pesos]\\n1 = 1\\n[ataque.pesos]\\nk = 1\\n[vocal.pesos]\\na = 3\\ne = 1\\n"
+                                 "[coda.pesos]\\n\\\"\\\" = 1\\n[rechazo]\\npatrones = [\"k\"]\\n' > $f; ";
+    const auto refused = run_shell(refusing + "\"$NOMBRES\" --gramatica $f -n 5 -s 3");
+    EXPECT_EQ(std::tuple(refused.status, refused.out, refused.err),
+              std::tuple(1, "", "quelvarinox-nombres: La categoría «Nunca» no da el nombre número 1: [rechazo] lo ha "
+                                "rechazado 1000 veces seguidas, 1000 de ellas por el patrón 1, «k»; se han dado 0 de 5.\n"));
+    const auto warned = run_shell(refusing + "sed -i 's/\"k\"/\"ka\"/' $f; \"$NOMBRES\" --comprobar $f 2>&1 >/dev/null | "
+                                  "sed \"s|$f|\\$f|\"");
+    EXPECT_EQ(std::tuple(warned.status, warned.out),
+              std::tuple(0, "$f: aviso: [rechazo] rechaza el 73 % de los intentos, en una muestra de 1000 nombres; el "
+                            "patrón 1, «ka», rechaza el 73 %.\n"));
+    EXPECT_EQ(run_cli("--exportar nada").err,
+              "quelvarinox-nombres: Categoría desconocida: «nada». --lista da las categorías; un fichero de gramática se "
+              "nombra con su ruta, como mi-lengua.toml.\n");
+}
+
 // A file that is no grammar exits 2 with every message at its place; none
 // crashes, hangs or fills the memory, whatever it holds.
 TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)

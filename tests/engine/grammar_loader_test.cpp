@@ -163,6 +163,40 @@ TEST(GrammarLoader, RefusesNamesThatCanBeLeftEmpty)
     }
 }
 
+// The parts that build on the tables, written after them: classes, patterns
+// and first- or last-syllable tables, each mistake at its place.
+TEST(GrammarLoader, NamesEachMistakeOfClassesPatternsAndSyllablePlaces)
+{
+    struct Case {
+        std::string added, errors;
+    };
+    const Case cases[] = {
+        {"[clases]\nV = [\"a\"]\n",
+         "g.toml:20:1: el nombre de clase «V» no vale: es de 1 a 32 letras minúsculas sin tilde, cifras, _ o -\n"},
+        {"[clases]\nv = []\n", "g.toml:20:5: la clase «v» está vacía: necesita al menos una pieza\n"},
+        {"[clases]\nv = [\"a\", \"\"]\n", "g.toml:20:11: una pieza de la clase «v» no puede estar vacía\n"},
+        {"[clases]\nv = \"a\"\n", "g.toml:20:5: la clase «v» es una lista de piezas, como [\"a\", \"e\"]\n"},
+        {"[clases]\nv = []\n[rechazo]\npatrones = [\"{v}\"]\n",
+         "g.toml:20:5: la clase «v» está vacía: necesita al menos una pieza\n"},
+        {"[rechazo]\npatrones = [\"{w}\"]\n", "g.toml:20:13: la clase «w» de «{w}» no está en [clases]\n"},
+        {"[rechazo]\npatrones = [\"a\", \"q\"]\n",
+         "g.toml:20:18: «q» no puede casar nunca: ninguna sucesión de las piezas y los textos de la gramática lo forma\n"},
+        {"[rechazo]\npatrones = [\"a^\"]\n",
+         "g.toml:20:13: en «a^», «^» solo puede ir al principio del patrón y «$» al final\n"},
+        {"[rechazo]\npatron = [\"a\"]\n",
+         "g.toml:19:1: [rechazo] necesita «patrones»: una lista de patrones, como [\"{vocal}{vocal}{vocal}\"]\n"
+         "g.toml:20:1: clave desconocida «patron» en [rechazo]; ¿quería decir «patrones»?\n"},
+        {"[ataque.inicial]\ntirada = 2\nfilas = [[0, 1, \"k\"]]\n",
+         "g.toml:21:10: [ataque.inicial] deja sin nombrar el valor 2 de la tirada 0-2"},
+        {"[vocal.finales.pesos]\na = 1\n", "g.toml:19:8: clave desconocida «finales» en [vocal]; ¿quería decir «final»?\n"},
+        {"[acento]\nvocales = [\"ó\"]\npalabra = 1\nen_otro_sitio = \"o\"\n[vocal.final.pesos]\n\"ó\" = 1\n", "\n"},
+    };
+    for (const Case& c : cases) {
+        const std::string errors = all_errors(load_grammar(small_grammar + c.added));
+        EXPECT_EQ(errors.substr(0, c.errors.size()), c.errors) << c.added;
+    }
+}
+
 TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
 {
     std::string text = replaced(small_grammar, "tirada = 4", "tirada = 4\ncolor = 1");
@@ -170,13 +204,13 @@ TEST(GrammarLoader, ReportsEveryMistakeInTheOrderOfTheText)
     EXPECT_EQ(all_errors(load_grammar(text)), "g.toml:8:10: [silabas] deja sin nombrar el valor 1 de la tirada 0-1; si "
                                               "han de dar un resultado común, póngalos en «resto_en»\n"
                                               "g.toml:11:1: clave desconocida «color» en [ataque]; las claves son "
-                                              "«tirada», «filas», «resto», «resto_en» y «pesos»\n");
+                                              "«tirada», «filas», «resto», «resto_en», «pesos», «inicial» y «final»\n");
     // A path stays on the line of its message, whatever it holds, and is not cut.
     EXPECT_EQ(placed("mis\ngramáticas/" + std::string(70, 'g') + ".toml", load_grammar(text).mistakes),
               "mis\\x0Agramáticas/" + std::string(70, 'g') + ".toml:8:10: [silabas] deja sin nombrar el valor 1 de "
               "la tirada 0-1; si han de dar un resultado común, póngalos en «resto_en»\nmis\\x0Agramáticas/" +
                   std::string(70, 'g') + ".toml:11:1: clave desconocida «color» en [ataque]; las claves son "
-                                         "«tirada», «filas», «resto», «resto_en» y «pesos»");
+                                         "«tirada», «filas», «resto», «resto_en», «pesos», «inicial» y «final»");
 }
 
 // Weights map onto Tirada(2W) exactly: the first outcome takes 0..2w-1 and

@@ -13,7 +13,7 @@ constexpr auto vowel = pieces<4>({{1, 1, "e"}, {2, 2, "'"}}, {{0, 0}, {3, 4}}, n
 constexpr auto coda = pieces<2>({{1, 1, "n"}}, {{0, 0}, {2, 2}}, nothing);
 constexpr auto syllables = counts<2>({{0, 0, 1}, {1, 1, 2}, {2, 2, 3}});
 
-// What a builder made once it went out of scope, with the result slot after a bar.
+// What a builder handed over, with the result slot after a bar.
 template <class Build>
 ::testing::AssertionResult builds(std::string_view script, Build&& build, std::string_view expected)
 {
@@ -21,10 +21,9 @@ template <class Build>
         std::string(script.empty() ? "R" : "R ") + std::string(script),
         [&](GenerationContext& ctx) {
             std::string text = "the previous name";
-            {
-                NameBuilder name(ctx, text);
-                build(name);
-            }
+            NameBuilder name(ctx, text);
+            build(name);
+            name.hand_over();
             return text + "|" + ctx.LabelOut;
         },
         expected);

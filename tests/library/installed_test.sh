@@ -6,12 +6,12 @@ set -euo pipefail
 here=$(dirname "$0")/consumers work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 case $1 in
-  exported_symbols)  # the 86 of the interfaces: C functions, C++ classes' members, categories(), version(), learn()
+  exported_symbols)  # the 94 of the interfaces: C functions, C++ classes' members, categories(), version(), learn()
     nm -D --defined-only -j "${LD_LIBRARY_PATH:?}/libquelvarinox.so" | c++filt >"$work/symbols"
-    test "$(wc -l <"$work/symbols")" -eq 86
-    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text|learn|learn_file)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar|LearningError)::[^{]+|quelvarinox::(categories|version)\(\)|quelvarinox::learn(\[abi:cxx11\]|_file)\([^{]+\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar|LearningError))$' "$work/symbols"
+    test "$(wc -l <"$work/symbols")" -eq 94
+    ! grep -Ev '^(quelvarinox_(version|status_message|category_(count|at)|generator_(new|new_seeded|free|seed)|name|name_at|last_trace|last_refusal|grammar_(new|from_file|parse|parse_file|free|info|name|name_at|error_count|error_at|errors_free)|builtin_grammar_text|learn|learn_file)|quelvarinox::(Generator|UnknownCategory|Grammar|GrammarError|UnreadableGrammar|LearningError|NameRefused)::[^{]+|quelvarinox::(categories|version)\(\)|quelvarinox::learn(\[abi:cxx11\]|_file)\([^{]+\)|(vtable|typeinfo|typeinfo name) for quelvarinox::(UnknownCategory|GrammarError|UnreadableGrammar|LearningError|NameRefused))$' "$work/symbols"
     exit ;;
-  python_consumer) "${PYTHON:?}" "$here/check_module.py" "$2"; exit ;;
+  python_consumer) "${PYTHON:?}" "$here/check_module.py" "$2" "$here/../../../ejemplos"; exit ;;
   cpp_consumer) cmake -S "$here" -B "$work" >/dev/null; cmake --build "$work" >/dev/null ;;
   c_consumer) cc -std=c99 -Wall -Wextra -Wpedantic -Werror "$here/first_names.c" -o "$work/first_names" $(pkg-config --cflags --libs quelvarinox) ;;
 esac

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <numeric>
 #include <set>
 #include <tuple>
 #include <unistd.h>
@@ -143,14 +144,15 @@ static_assert(QUELVARINOX_INVALID_GRAMMAR == 5);
 static_assert(QUELVARINOX_NOT_A_GRAMMAR == 6);
 static_assert(QUELVARINOX_UNREADABLE_FILE == 7);
 static_assert(QUELVARINOX_NOTHING_LEARNED == 8);
+static_assert(QUELVARINOX_NAME_REFUSED == 9);
 
 // Each status, and a number that is none, has a message of its own.
 TEST(CApi, EveryStatusHasItsMessage)
 {
     std::set<std::string> messages;
-    for (int number = 0; number <= 9; ++number)
+    for (int number = 0; number <= 10; ++number)
         messages.insert(quelvarinox_status_message(static_cast<quelvarinox_status>(number)));
-    EXPECT_EQ(messages.size(), 10U);
+    EXPECT_EQ(messages.size(), 11U);
 }
 
 // A buffer one byte short gets nothing and says what it needs; the name stays
@@ -339,6 +341,79 @@ TEST(GrammarCApi, GivesTheToolsNamesAndTracesFromATextOrAFileInBothModes)
             }
         }
     }
+}
+
+// The examples of the new parts of the format, read from their files (the
+// second inherits the first, found beside it), give the tool's names and
+// traces, rejected attempts and all.
+TEST(GrammarCApi, TheExamplesGiveTheToolsNamesAndTraces)
+{
+    std::string rejected;
+    for (const char* example : {"ribera.toml", "ribera-mujer.toml"}) {
+        const std::string path = std::string(QUELVARINOX_SOURCE_DIR "/ejemplos/") + example;
+        const auto tool = tool_names(path, 300, false);
+        rejected += std::accumulate(tool.begin(), tool.end(), std::string());
+        const CGrammar from_file(file_at(path));
+        ASSERT_EQ(from_file.status, QUELVARINOX_OK) << from_file.messages;
+        CGenerator c(seed);
+        Generator cpp(seed);
+        const Grammar grammar = Grammar::from_file(path);
+        for (const std::string& line : tool) {
+            const std::string from_c = c.grammar_name(from_file.grammar);
+            EXPECT_EQ(from_c + '\t' + c.last_trace(), line);
+            const std::string from_cpp = cpp.name(grammar);
+            EXPECT_EQ(from_cpp + '\t' + cpp.last_trace(), line);
+        }
+    }
+    EXPECT_NE(rejected.find(" X"), std::string::npos);
+}
+
+// A name that the grammar's [rechazo] refuses: C++ throws NameRefused, C gives
+// QUELVARINOX_NAME_REFUSED and quelvarinox_last_refusal says why, as the tool
+// does; the name counts as given, and the next is the next one.
+TEST(GrammarCApi, ANameThatTheGrammarRefusesIsAnErrorThatCountsItAsGiven)
+{
+    const std::string refusing = "nombre = \"Nunca\"\nclave = \"nunca\"\n[forma]\nfija = { palabras = 1 }\n"
+                                 "[silabas.pesos]\n1 = 1\n[ataque.pesos]\nk = 1\n[vocal.pesos]\na = 1\n[coda.pesos]\n"
+                                 "\"\" = 1\n[rechazo]\npatrones = [\"ka\", \"k\"]\n";
+    const std::string message = "la gramática «Nunca» no da el nombre número 1: [rechazo] lo ha rechazado 1000 veces "
+                                "seguidas, 1000 de ellas por el patrón 2, «k»";
+    const TemporaryFile file(refusing);
+    EXPECT_EQ(run_cli("--gramatica '" + file.path + "'").err,
+              "quelvarinox-nombres: La categoría «Nunca» no da el nombre número 1: [rechazo] lo ha rechazado 1000 veces "
+              "seguidas, 1000 de ellas por el patrón 2, «k»; se han dado 0 de 1.\n");
+    Generator cpp(seed);
+    const Grammar grammar = Grammar::from_text(refusing);
+    for (const std::uint64_t number : {1, 2}) {
+        try {
+            ADD_FAILURE() << cpp.name(grammar);
+        } catch (const NameRefused& refused) {
+            EXPECT_EQ(std::tuple(refused.index(), refused.pattern()), std::tuple(number, 2U));
+            if (number == 1) {
+                EXPECT_EQ(refused.what(), message);
+            }
+        }
+    }
+    EXPECT_THROW(cpp.name_at(grammar, 7), NameRefused);
+    CGenerator c(seed);
+    const CGrammar from_text(text_of(refusing));
+    for (const std::uint64_t number : {1, 2}) {
+        EXPECT_EQ(c.grammar_name(from_text.grammar), quelvarinox_status_message(QUELVARINOX_NAME_REFUSED));
+        uint64_t index = 0;
+        uint32_t pattern = 0;
+        char text[512];
+        ASSERT_EQ(quelvarinox_last_refusal(c.g, &index, &pattern, text, sizeof text, nullptr), QUELVARINOX_OK);
+        EXPECT_EQ(std::tuple(index, pattern), std::tuple(number, 2U));
+        if (number == 1) {
+            EXPECT_EQ(text, message);
+        }
+    }
+    c.name("jedi");
+    uint64_t index = 9;
+    uint32_t pattern = 9;
+    char text[8];
+    ASSERT_EQ(quelvarinox_last_refusal(c.g, &index, &pattern, text, sizeof text, nullptr), QUELVARINOX_OK);
+    EXPECT_EQ(std::tuple(index, pattern, std::string(text)), std::tuple(0U, 0U, ""));
 }
 
 // Two grammars with one key share their count, which the list's category of

@@ -40,12 +40,20 @@ std::optional<std::string> hidden_character(std::string_view text)
     return std::nullopt;
 }
 
-std::optional<std::string> names_problem(const Grammar& grammar)
+// The first names of the grammar in both modes, each with its trace, or what
+// is wrong with one of them.
+struct Sample {
+    std::string names;
+    std::optional<std::string> problem;
+};
+
+Sample sample_of(const Grammar& grammar)
 {
     SeededRandom random(7);
     DrawLog log;
     GenerationContext ctx(random, &log);
     std::string name;
+    Sample sample;
     for (const char* mode : {"0", "1"}) {
         ctx.huevo = mode;
         for (std::uint64_t index = 1; index <= 32; ++index) {
@@ -53,11 +61,27 @@ std::optional<std::string> names_problem(const Grammar& grammar)
             random.start_name(1, index);
             make_grammar_name(grammar, ctx, name);
             if (!utf8_length(name))
-                return "name " + std::to_string(index) + " is not UTF-8";
+                return {{}, "name " + std::to_string(index) + " is not UTF-8"};
             if (name.size() > longest_name)
-                return "name " + std::to_string(index) + " has " + std::to_string(name.size()) + " bytes";
+                return {{}, "name " + std::to_string(index) + " has " + std::to_string(name.size()) + " bytes"};
+            sample.names += name + '\t' + log.trace() + '\n';
         }
     }
+    return sample;
+}
+
+// The grammar written out whole must read into one that makes the same names
+// and traces.
+std::optional<std::string> written_out_problem(std::string_view text, const GrammarPlace& place, const Sample& sample)
+{
+    const WholeGrammar whole = whole_grammar(text, place);
+    if (!whole.mistakes.empty())
+        return "the grammar could not be written out: " + whole.mistakes.front().message;
+    const GrammarLoad again = load_grammar(whole.text, place);
+    if (!again.grammar)
+        return "the grammar written out does not read: " + placed("", again.mistakes) + "\n" + whole.text;
+    if (sample_of(*again.grammar).names != sample.names)
+        return "the grammar written out makes other names:\n" + whole.text;
     return std::nullopt;
 }
 
@@ -65,7 +89,10 @@ std::optional<std::string> names_problem(const Grammar& grammar)
 
 std::optional<std::string> grammar_input_problem(std::string_view text)
 {
-    const GrammarLoad load = load_grammar(text);
+    // Only built-in grammars may be inherited: no file is read.
+    GrammarPlace place;
+    place.reads_files = false;
+    const GrammarLoad load = load_grammar(text, place);
     if (load.mistakes.empty() != (load.grammar != nullptr))
         return std::string("a grammar came with mistakes, or neither came");
     const auto lines = static_cast<std::uint32_t>(std::count(text.begin(), text.end(), '\n')) + 1;
@@ -79,7 +106,10 @@ std::optional<std::string> grammar_input_problem(std::string_view text)
             return "a mistake at " + std::to_string(mistake.line) + " holds U+" + *hidden + ": " +
                    shown(mistake.message);
     }
-    return load.grammar ? names_problem(*load.grammar) : std::nullopt;
+    if (!load.grammar)
+        return std::nullopt;
+    const Sample sample = sample_of(*load.grammar);
+    return sample.problem ? sample.problem : written_out_problem(text, place, sample);
 }
 
 }  // namespace quelvarinox::detail::testing

@@ -31,6 +31,9 @@ ScriptedRandom::ScriptedRandom(std::string_view script)
             steps_.push_back({true, 0.0});
             continue;
         }
+        // A rejected attempt's mark draws nothing.
+        if (token.front() == 'X')
+            continue;
         const std::size_t colon = token.find(':');
         if (colon == std::string_view::npos)
             throw std::invalid_argument("scripted draw without a colon: " + std::string(token));

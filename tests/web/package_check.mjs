@@ -1,7 +1,8 @@
 // The npm package, imported by its name from the folder it was installed into,
 // against quelvarinox-nombres (the first argument): the same categories and
 // version, and the same seeded names and traces of every category and of
-// grammars of one's own in both modes, also after hostile grammar texts; the
+// grammars of one's own in both modes, also after hostile grammar texts, and of
+// the examples of the source tree (the folder of the second argument); the
 // same grammar text learned from the same lists of names.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -10,9 +11,10 @@ import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { GrammarError, LearningError, load } from 'quelvarinox';
+import { GrammarError, LearningError, NameRefusedError, load } from 'quelvarinox';
 
 const tool = process.argv[2];
+const examples = process.argv[3];
 // Above 2^53, so that a seed that lost bits on its way through JavaScript shows.
 const SEED = 12345678901234567891n;
 const NAMES_PER_CATEGORY = 4;
@@ -126,6 +128,40 @@ test('a built-in grammar written out, and one of one\'s own, give the tool\'s na
   }
   assert.deepEqual(quelvarinox.grammarCategories().length, categories.length - 3);
   assert.throws(() => quelvarinox.builtinGrammarText('jedi'), RangeError);
+});
+
+// The package reads no files: an example that inherits another is given whole,
+// as the tool's --exportar writes it, and a grammar's hereda names a built-in one.
+test('the examples, and a grammar that inherits a planet, give the tool\'s names and traces; a refused name throws', () => {
+  const compared = (text, file) => {
+    const grammar = quelvarinox.grammar(text);
+    const generator = quelvarinox.generator(SEED);
+    const made = Array.from({ length: 300 }, () => `${generator.name(grammar)}\t${generator.lastTrace()}`);
+    assert.deepEqual(made, toolLines('--gramatica', file, '-s', String(SEED), '-n', '300', '--traza'));
+    generator.free();
+    grammar.free();
+    return made.join('\n');
+  };
+  let all = '';
+  for (const example of ['ribera.toml', 'ribera-mujer.toml']) {
+    const file = join(examples, example);
+    all += compared(execFileSync(tool, ['--exportar', file], { encoding: 'utf8' }), file);
+  }
+  assert.ok(all.includes(' X'));
+  const women = 'hereda = "tatooine"\nnombre = "T"\nclave = "t"\n[vocal.final.pesos]\na = 6\ne = 2\n';
+  withGrammarFile(women, (file) => compared(women, file));
+  assert.throws(() => quelvarinox.grammar('hereda = "ribera.toml"\nnombre = "R"\nclave = "r"\n'), (error) =>
+    error instanceof GrammarError && error.message === '1:10: no se puede leer la gramática «ribera.toml»: esta versión ' +
+      'de la biblioteca no lee ficheros');
+  const never = quelvarinox.grammar(ownGrammar.replace('"ñ" = 1\n', '') + '[rechazo]\npatrones = ["la", "l"]\n');
+  const generator = quelvarinox.generator(SEED);
+  for (const index of [1n, 2n])
+    assert.throws(() => generator.name(never), (error) => error instanceof NameRefusedError && error.index === index &&
+      error.pattern === 2 && error.message === `la gramática «Mía» no da el nombre número ${index}: [rechazo] lo ha ` +
+      'rechazado 1000 veces seguidas, 1000 de ellas por el patrón 2, «l»');
+  assert.throws(() => generator.nameAt(never, 9), NameRefusedError);
+  generator.free();
+  never.free();
 });
 
 test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s --comprobar says them', () => {

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 npm install --offline --no-audit --no-fund --no-package-lock --silent "$1"
 cp -r "$here/package_check.mjs" "$here/first_names.mts" "$here/../library/lists" .
-node package_check.mjs "$2"
+node package_check.mjs "$2" "$here/../../ejemplos"
 # learn() as a TypeScript program types it: its options, and its error for a list with no names.
 cat >learned.mts <<'EOF'
 import { LearningError, load, type LearnOptions } from 'quelvarinox';

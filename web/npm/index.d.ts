@@ -70,6 +70,21 @@ export class LearningError extends Error {
 }
 
 /**
+ * Thrown for a name of a Grammar that its [rechazo] refused: each of its 1000 attempts held one of the
+ * grammar's patterns. The name counts as given: the next call goes on with the next one. `message` says so in
+ * Spanish: "la gramática «Mi lengua» no da el nombre número 57: [rechazo] lo ha rechazado 1000 veces
+ * seguidas, 812 de ellas por el patrón 2, «aa»".
+ */
+export class NameRefusedError extends Error {
+  private constructor();
+  readonly name: 'NameRefusedError';
+  /** The name's number, counted from 1. */
+  readonly index: bigint;
+  /** The pattern, counted from 1 in the grammar's list, that rejected most of its attempts. */
+  readonly pattern: number;
+}
+
+/**
  * Makes names and owns what they are made from: a seed, and the count of names
  * given so far of each category. Seeded, its k-th name of a category is the k-th
  * of `quelvarinox-nombres -s SEED`, in either mode; of a Grammar, the k-th of
@@ -77,7 +92,8 @@ export class LearningError extends Error {
  *
  * A category is named by its display text or its key, in any letter case and
  * with blanks around; one that names none throws a RangeError. A Grammar's names
- * are counted by its key, apart from the list's categories.
+ * are counted by its key, apart from the list's categories, and a name it refuses
+ * throws a NameRefusedError.
  */
 export interface Generator {
   /** The seed given or drawn: a generator with it makes the same names again. */

@@ -11,6 +11,7 @@ const STATUS_OUT_OF_MEMORY = 4;
 const STATUS_INVALID_GRAMMAR = 5;
 const STATUS_NOT_A_GRAMMAR = 6;
 const STATUS_NOTHING_LEARNED = 8;
+const STATUS_NAME_REFUSED = 9;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 // struct quelvarinox_category: three pointers and an int, four bytes each.
 const CATEGORY_SIZE = 16;
@@ -60,6 +61,19 @@ export class LearningError extends Error {
   }
 }
 
+// Thrown for a name that a grammar's [rechazo] refused, rejecting it 1000
+// times; the name counts as given. `message` says so in Spanish, `index` is the
+// name's number (a BigInt, from 1) and `pattern` the number, from 1, of the
+// pattern that rejected most of its attempts.
+export class NameRefusedError extends Error {
+  constructor(message, index, pattern) {
+    super(message);
+    this.name = 'NameRefusedError';
+    this.index = index;
+    this.pattern = pattern;
+  }
+}
+
 // The module's C API, with a buffer for the texts it gives, grown when a call
 // says it is too small, and one for the texts it is given.
 class CApi {
@@ -80,9 +94,11 @@ class CApi {
   }
 
   // `status`, a call's result, as an exception unless it is success. `category`
-  // is the text the call was given as a category.
-  check(status, category) {
+  // is the text the call was given as a category; `generator`, that of a call
+  // that made a name.
+  check(status, category, generator) {
     if (status === STATUS_OK) return;
+    if (status === STATUS_NAME_REFUSED) throw this.#refusal(generator);
     if (status === STATUS_UNKNOWN_CATEGORY) throw new RangeError(`categoría desconocida: «${category}»`);
     if (status === STATUS_NOT_A_GRAMMAR)
       throw new RangeError(`La categoría «${category}» no tiene gramática: sus nombres los hace un programa.`);
@@ -95,7 +111,7 @@ class CApi {
 
   // The text that call(buffer, size, needed) writes. A call that writes why it
   // learned nothing instead throws that as a LearningError.
-  text(call, category) {
+  text(call, category, generator) {
     let status = call(this.#buffer.address, this.#buffer.size, this.#out);
     const needed = this.#module.HEAPU32[this.#out >> 2];
     if ((status === STATUS_BUFFER_TOO_SMALL || status === STATUS_NOTHING_LEARNED) && needed > this.#buffer.size) {
@@ -103,8 +119,18 @@ class CApi {
       status = call(this.#buffer.address, this.#buffer.size, this.#out);
     }
     if (status === STATUS_NOTHING_LEARNED) throw new LearningError(this.string(this.#buffer.address));
-    this.check(status, category);
+    this.check(status, category, generator);
     return this.string(this.#buffer.address);
+  }
+
+  // Why the last name of `generator` was refused: its number goes after the
+  // size the message needs, and the pattern's after it.
+  #refusal(generator) {
+    const m = this.#module;
+    const message = this.text((buffer, size, needed) =>
+      m._quelvarinox_last_refusal(generator, this.#out + OUT_ERRORS, this.#out + OUT_COLUMN, buffer, size, needed));
+    const [low, high] = m.HEAPU32.subarray((this.#out + OUT_ERRORS) >> 2, (this.#out + OUT_LINE + 4) >> 2);
+    return new NameRefusedError(message, (BigInt(high) << 32n) | BigInt(low), m.HEAPU32[(this.#out + OUT_COLUMN) >> 2]);
   }
 
   // `text` in the module's memory as UTF-8, valid until the next call of input().
@@ -327,7 +353,7 @@ class Generator {
   #text(category, byName, byGrammar) {
     if (category instanceof Grammar) {
       const pointer = livePointer(category);
-      return this.#api.text((buffer, size, needed) => byGrammar(pointer, buffer, size, needed));
+      return this.#api.text((buffer, size, needed) => byGrammar(pointer, buffer, size, needed), undefined, this.#live());
     }
     const text = String(category);
     return this.#api.text((buffer, size, needed) => byName(this.#api.input(text), buffer, size, needed), text);

@@ -3,7 +3,7 @@ import { webcrypto } from 'node:crypto';
 import { readFile } from 'node:fs/promises';
 import { loader } from './library.js';
 
-export { GrammarError, LearningError } from './library.js';
+export { GrammarError, LearningError, NameRefusedError } from './library.js';
 
 export const load = loader(async () => ({ wasmBinary: await readFile(new URL('quelvarinox.wasm', import.meta.url)) }),
   webcrypto);

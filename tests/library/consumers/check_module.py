@@ -1,4 +1,5 @@
-"""check_module.py TOOL: the installed module against the tool's seeded output."""
+"""check_module.py TOOL EXAMPLES: the installed module against the tool's seeded output; EXAMPLES is the
+folder of the source tree's example grammars."""
 import pathlib
 import subprocess
 import sys
@@ -114,3 +115,30 @@ with tempfile.TemporaryDirectory() as folder:
         sys.exit(f"no FileNotFoundError: {quelvarinox.aprender_de_fichero(missing)!r}")
     except FileNotFoundError as error:
         check(error.strerror, f"No se pueden leer los nombres de «{missing}»: no existe.", "aprender_de_fichero")
+
+# The examples of the new parts of the format, the second inheriting the first from beside it: the tool's
+# names and traces, rejected attempts and all.
+examples = pathlib.Path(sys.argv[2])
+rejected = 0
+for example in ("ribera.toml", "ribera-mujer.toml"):
+    path = examples / example
+    traced = [tuple(line.split("\t")) for line in tool_lines("--gramatica", str(path), "-s", "7", "-n", "300", "--traza")]
+    g = quelvarinox.Generador(semilla=7)
+    gramatica = quelvarinox.Gramatica.desde_fichero(path)
+    check([g.nombre(gramatica, traza=True) for _ in traced], traced, f"nombres de {example}")
+    rejected += sum(" X" in trace for _, trace in traced)
+check(rejected > 0, True, "intentos rechazados")
+
+# A name that the grammar's [rechazo] refuses raises NombreRechazado, a RuntimeError, as the tool says; it
+# counts as given.
+nunca = quelvarinox.Gramatica('nombre = "Nunca"\nclave = "nunca"\n[forma]\nfija = { palabras = 1 }\n[silabas.pesos]\n'
+                              '1 = 1\n[ataque.pesos]\nk = 1\n[vocal.pesos]\na = 1\n[coda.pesos]\n"" = 1\n[rechazo]\n'
+                              'patrones = ["ka", "k"]\n')
+g = quelvarinox.Generador(semilla=7)
+for numero in (1, 2):
+    try:
+        sys.exit(f"no NombreRechazado: {g.nombre(nunca)!r}")
+    except quelvarinox.NombreRechazado as error:
+        check((isinstance(error, RuntimeError), error.numero, error.patron), (True, numero, 2), "NombreRechazado")
+        check(str(error), f"la gramática «Nunca» no da el nombre número {numero}: [rechazo] lo ha rechazado 1000 veces "
+                          "seguidas, 1000 de ellas por el patrón 2, «k»", "str(NombreRechazado)")
