@@ -12,6 +12,7 @@
 
 import { WorkerFailure } from './grammar_client.js';
 import { grammarFragment } from './grammar_link.js';
+import { heirGrammar } from './heir_grammar.js';
 import { LineNumbers } from './line_numbers.js';
 import { ListLearning } from './list_learning.js';
 import { LARGEST_NUMBER, nameParams, quote, randomSeed, wholeNumber } from './link_values.js';
@@ -44,6 +45,8 @@ export class Workshop {
   #worker;
   #lineNumbers;
   #setUpDone = false;
+  // The categories with a grammar, by key, to start from.
+  #planets;
   #seed = randomSeed();
   // What the workshop shows: the text it was made from, its grammar's identity
   // ({ displayText, key, description }, null while it has mistakes), its
@@ -76,6 +79,7 @@ export class Workshop {
     this.#worker = worker;
     this.#page = page;
     this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
+      'taller-heredado', 'taller-heredar',
       'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
       'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
       'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
@@ -110,6 +114,7 @@ export class Workshop {
     });
     ui.alternativo.addEventListener('change', () => this.#update());
     ui.cargar.addEventListener('click', () => this.#loadBase());
+    ui.heredar.addEventListener('click', () => this.#load(heirGrammar(this.#planets.get(ui.heredado.value))));
     new ListLearning(worker, { load: (text) => this.#load(text), tell: (message) => this.#tell(message) });
     ui.descargar.addEventListener('click', () => this.#download());
     for (const reach of ['pointerover', 'pointerdown', 'focus', 'contextmenu', 'click'])
@@ -167,17 +172,18 @@ export class Workshop {
     this.#ui['abrir-taller'].setAttribute('aria-expanded', String(shown));
   }
 
-  // Fills the list of starting points the first time; says whether it did.
+  // Fills the lists of starting points the first time; says whether it did.
   #setUp() {
     if (this.#setUpDone) return false;
     const ui = this.#ui;
     const planets = document.createElement('optgroup');
     planets.label = 'Planetas';
     const withGrammar = this.#quelvarinox.grammarCategories();
+    this.#planets = new Map(withGrammar.map((planet) => [planet.key, planet]));
     planets.append(...withGrammar.map(({ key, displayText }) => new Option(displayText, key)));
     ui.base.append(planets);
-    ui.base.disabled = false;
-    ui.cargar.disabled = false;
+    ui.heredado.append(...withGrammar.map(({ key, displayText }) => new Option(displayText, key)));
+    for (const control of [ui.base, ui.cargar, ui.heredado, ui.heredar]) control.disabled = false;
     this.#setUpDone = true;
     ui.taller.setAttribute('aria-busy', 'false');
     return true;
