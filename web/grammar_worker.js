@@ -20,6 +20,18 @@ function mistakes(error) {
   return error.errores.map(({ linea, columna, mensaje }) => ({ line: linea, column: columna, message: mensaje }));
 }
 
+// The mistake of `errors` at the value of a top-level hereda that names a file
+// (one with a "." or a "/"), if there is one.
+function fileInherited(text, errors) {
+  if (errors.length === 0) return undefined;
+  const found = /^([ \t]*hereda[ \t]*=[ \t]*)(["'])[^"'\n]*[./][^"'\n]*\2/m.exec(text);
+  if (!found) return undefined;
+  const before = text.slice(0, found.index);
+  const line = before.split('\n').length;
+  const column = [...found[1]].length + 1;
+  return errors.find((error) => error.line === line && error.column === column);
+}
+
 // What a text reads as, the library loaded: one read ahead of it, or while it loaded, is not made again.
 async function read(text) {
   const quelvarinox = await library;
@@ -57,22 +69,32 @@ const operations = {
   },
   // The mistakes of `text`, the identity of its grammar if it has none, and
   // names `from` to `from + count − 1`, with their traces, of `text` or, while
-  // it has mistakes, of `fallback`: none if neither makes names.
+  // it has mistakes, of `fallback`: none if neither makes names. The names stop
+  // before one that the grammar refuses, as the tool's do, and `refused` says
+  // why ({ index, message }); `fileInherited` is the mistake of a hereda that
+  // names a file, which no grammar read here can do.
   async names({ text, fallback, seed, alternative, from, count }) {
     const entry = await read(text);
     const maker = entry.grammar ?? (fallback === undefined ? null : (await read(fallback)).grammar);
     const names = [];
+    let refused = null;
     if (maker) {
       const made = await generatorFor(seed);
-      for (let index = from; index < from + BigInt(count); index++)
-        names.push({ name: made.nameAt(maker, index, alternative), trace: made.lastTrace() });
+      for (let index = from; index < from + BigInt(count) && !refused; index++) {
+        try {
+          names.push({ name: made.nameAt(maker, index, alternative), trace: made.lastTrace() });
+        } catch (error) {
+          if (error.name !== 'NameRefusedError') throw error;
+          refused = { index: error.index, message: error.message };
+        }
+      }
     }
     const grammar = entry.grammar && {
       displayText: entry.grammar.displayText,
       key: entry.grammar.key,
       description: entry.grammar.description,
     };
-    return { grammar, errors: entry.errors, names };
+    return { grammar, errors: entry.errors, names, refused, fileInherited: fileInherited(text, entry.errors) };
   },
   pack: ({ text }) => encodeGrammar(text),
   // The grammar's text that a list of names teaches, or as `problem` the learner's reason why it teaches none.

@@ -187,12 +187,19 @@ class Page {
   async #makeGrammarName(category, index, alternative) {
     const { text, data, seed } = category.grammar;
     let made;
+    let refused;
     try {
-      ({ names: [made] } = await this.#grammarWorker.call('names', { text, seed, alternative, from: index, count: 1 }));
+      ({ names: [made], refused } = await this.#grammarWorker.call('names',
+        { text, seed, alternative, from: index, count: 1 }));
     } catch (error) {
       if (!(error instanceof WorkerFailure)) throw error;
       this.#unmake(category, index);
       showNotice(`No se pudo inventar el nombre: el generador de nombres ${error.message}.`);
+      return;
+    }
+    // A refused name counts as given, as in the package: «Generar» goes on with the next one.
+    if (refused) {
+      showNotice(`No se pudo inventar el nombre: ${refused.message}.`);
       return;
     }
     const link = `${location.pathname}${grammarFragment(data, nameParams(seed, index, alternative))}`;

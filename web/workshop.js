@@ -32,6 +32,22 @@ function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
 }
 
+// What the status says of what the worker made.
+function status({ grammar, errors, names, refused, fileInherited }) {
+  if (errors.length === 0 && refused) {
+    return `${refused.message[0].toUpperCase()}${refused.message.slice(1)}. Los nombres se paran ahí, como los de `
+      + 'quelvarinox-nombres.';
+  }
+  if (errors.length === 0) return `La gramática ${quote(grammar.displayText)} (clave ${quote(grammar.key)}) está bien.`;
+  const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
+  const said = names.length > 0 ? `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`
+    : `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`;
+  if (!fileInherited) return said;
+  return `${said} En la ${describe(fileInherited)}. En la página, «hereda» nombra solo planetas, por su clave `
+    + '(hereda = "tatooine"); una gramática que hereda de un fichero se pega entera, como la escribe '
+    + 'quelvarinox-nombres --exportar FICHERO.';
+}
+
 const NO_ERRORS = JSON.stringify([[], 0]);
 
 function setText(element, text) {
@@ -285,16 +301,9 @@ export class Workshop {
 
   #showMade() {
     const ui = this.#ui;
-    const { grammar, errors, names } = this.#shown;
-    const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
-    if (errors.length === 0) {
-      setText(ui.estado, `La gramática ${quote(grammar.displayText)} (clave ${quote(grammar.key)}) está bien.`);
-    } else if (names.length > 0) {
-      setText(ui.estado, `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`);
-    } else {
-      setText(ui.estado, `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`);
-    }
-    ui.estado.classList.toggle('mal', errors.length > 0);
+    const { errors, refused } = this.#shown;
+    setText(ui.estado, status(this.#shown));
+    ui.estado.classList.toggle('mal', errors.length > 0 || Boolean(refused));
     const listed = errors.slice(0, LISTED_ERRORS);
     this.#lineNumbers.mark(listed.filter((error) => error.line > 0).map((error) => error.line));
     this.#showNames(errors.length > 0);

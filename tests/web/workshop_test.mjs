@@ -2,11 +2,12 @@
 // download are checked against what quelvarinox-nombres makes of the same file.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { deflateRawSync } from 'node:zlib';
 import { chromiumOptions, serve } from './static_server.mjs';
 
@@ -240,21 +241,66 @@ test('the line numbers stand beside their lines of a long text, wherever it scro
   }
 });
 
-test('a built-in grammar, the alternative mode, and the trace of a name on demand', async () => {
+// The tool's twenty names of grammar file `file` with the seed, each as [name, trace], and what it says
+// when it stops short of them.
+function toolTraces(file, seed, ...options) {
+  const run = spawnSync(tool, ['--gramatica', file, '-s', seed, '-n', '20', '--traza', ...options], { encoding: 'utf8' });
+  return { made: run.stdout.split('\n').filter((line) => line !== '').map((line) => line.split('\t')), said: run.stderr };
+}
+
+test('a planet, one inherited, and the examples give the tool\'s names and traces; what cannot be made is said', async () => {
+  const examples = fileURLToPath(new URL('../../ejemplos/', import.meta.url));
+  const ribera = join(examples, 'ribera.toml');
+  const women = join(examples, 'ribera-mujer.toml');
+  const fine = (name, key) => `La gramática «${name}» (clave «${key}») está bien.`;
+  const choose = (list, button, key) => async () => {
+    await page.select(list, key);
+    await page.click(button);
+  };
+  // With this seed, ribera.toml and ribera-mujer.toml reject an attempt within twenty names, and the last
+  // case refuses name 11.
+  const seed = '28';
+  const cases = [
+    // What, how the text comes in, what it holds, the file the tool reads (null: the text), the mode, the status.
+    ['a planet, in the alternative mode', choose('#taller-base', '#taller-cargar', 'tatooine'),
+      execFileSync(tool, ['--exportar', 'tatooine'], { encoding: 'utf8' }), null, true, fine('Tatooine', 'tatooine')],
+    ['a planet inherited', choose('#taller-heredado', '#taller-heredar', 'tatooine'), /^hereda = "tatooine"$/m, null,
+      false, fine('Tatooine, a mi manera', 'tatooine-propia')],
+    ['ribera.toml', () => write(readFileSync(ribera, 'utf8')), undefined, ribera, false,
+      fine('Lengua de la ribera', 'ribera')],
+    ['ribera-mujer.toml written out whole', () => write(execFileSync(tool, ['--exportar', women], { encoding: 'utf8' })),
+      undefined, women, false, fine('Lengua de la ribera, nombres de mujer', 'ribera-mujer')],
+    // The page reads no files: the names stay those of the last text without mistakes, here the same.
+    ['ribera-mujer.toml, whose hereda names a file', () => write(readFileSync(women, 'utf8')), undefined, women, false,
+      /sin errores\. En la línea 9, columna 10: no se puede leer la gramática «ribera\.toml»: esta versión de la biblioteca no lee ficheros\. .*--exportar FICHERO\.$/],
+    ['a name refused', () => write(`${example}[rechazo]\npatrones = ["e", "i", "o", "n", "l", "r", "s", "m", "v"]\n`),
+      undefined, null, false, (said) => `La gramática «Mi lengua» ${/(no da el nombre número 11: .*»);/.exec(said)?.[1]}. `
+        + 'Los nombres se paran ahí, como los de quelvarinox-nombres.'],
+  ];
   await openWorkshop();
-  await setSeed(SEED);
-  await page.select('#taller-base', 'tatooine');
-  await page.click('#taller-cargar');
-  await page.click('#taller-alternativo');
-  let view = await seen();
-  assert.equal(view.text, execFileSync(tool, ['--exportar', 'tatooine'], { encoding: 'utf8' }));
-  const expected = toolNames(view.text, 20, '-a', '--traza').map((line) => line.split('\t'));
-  assert.deepEqual(view.names, expected.map(([name]) => name));
-  assert.equal(view.trace, '');
-  await page.click('#taller-nombres li:nth-child(3) button');
-  view = await seen();
-  assert.equal(view.trace, `Tiradas del nombre 3, «${expected[2][0]}»: ${expected[2][1]}`);
-  assert.match(view.link, /&indice=3&modo=alternativo$/);
+  await setSeed(seed);
+  const traces = [];
+  for (const [what, bringIn, holds, file, alternative, status] of cases) {
+    await page.$eval('#taller-alternativo', (box, on) => { if (box.checked !== on) box.click(); }, alternative);
+    await bringIn();
+    let view = await seen();
+    if (typeof holds === 'string') assert.equal(view.text, holds, what);
+    else if (holds) assert.match(view.text, holds, what);
+    const { made, said } = toolTraces(file ?? grammarFile(view.text), seed, ...(alternative ? ['-a'] : []));
+    if (status instanceof RegExp) assert.match(view.status, status, what);
+    else assert.equal(view.status, typeof status === 'function' ? status(said) : status, what);
+    assert.deepEqual(view.names, made.map(([name]) => name), what);
+    const shown = await page.evaluate(() => [...document.querySelectorAll('#taller-nombres li:not([hidden]) button')]
+      .map((button) => {
+        button.click();
+        return document.getElementById('taller-traza').textContent;
+      }));
+    assert.deepEqual(shown, made.map(([name, trace], i) => `Tiradas del nombre ${i + 1}, «${name}»: ${trace}`), what);
+    view = await seen();
+    assert.match(view.link, new RegExp(`&indice=${made.length}${alternative ? '&modo=alternativo' : ''}$`), what);
+    traces.push(...made.map(([, trace]) => trace));
+  }
+  assert.ok(traces.some((trace) => / X\d/.test(trace)), 'an attempt rejected by a pattern');
 });
 
 // What the tool makes of a list of names, `quelvarinox-nombres --aprender -` with the list on its standard
