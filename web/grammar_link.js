@@ -17,7 +17,7 @@ export function grammarFragment(data, params) {
 }
 
 // Bytes as base64url without padding.
-function toBase64Url(bytes) {
+export function toBase64Url(bytes) {
   let binary = '';
   for (let start = 0; start < bytes.length; start += 0x8000)
     binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
@@ -67,9 +67,10 @@ async function inflate(bytes) {
   return { bytes: all.subarray(0, LARGEST_FILE), problem };
 }
 
-export async function encodeGrammar(text) {
+// The bytes of a file as a link carries them before base64url.
+export async function deflateGrammar(text) {
   const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  return toBase64Url(new Uint8Array(await new Response(stream).arrayBuffer()));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
 // The text of a link's DATOS as far as it can be read, and a Spanish sentence

@@ -6,7 +6,7 @@
 // than a grammar's mistakes went wrong; grammar_client.js then ends this worker
 // and starts another.
 import { load } from './quelvarinox/index.js';
-import { encodeGrammar } from './grammar_link.js';
+import { deflateGrammar } from './grammar_link.js';
 
 const library = load();
 // The texts read last, the newest at the end, each with its grammar or its mistakes.
@@ -72,8 +72,10 @@ const operations = {
   // it has mistakes, of `fallback`: none if neither makes names. The names stop
   // before one that the grammar refuses, as the tool's do, and `refused` says
   // why ({ index, message }); `fileInherited` is the mistake of a hereda that
-  // names a file, which no grammar read here can do.
-  async names({ text, fallback, seed, alternative, from, count }) {
+  // names a file, which no grammar read here can do. With `pack`, `packed` is
+  // `text` deflated for a link, in bytes that are handed over rather than
+  // copied: the text is sent here once.
+  async names({ text, fallback, seed, alternative, from, count, pack }) {
     const entry = await read(text);
     const maker = entry.grammar ?? (fallback === undefined ? null : (await read(fallback)).grammar);
     const names = [];
@@ -94,9 +96,9 @@ const operations = {
       key: entry.grammar.key,
       description: entry.grammar.description,
     };
-    return { grammar, errors: entry.errors, names, refused, fileInherited: fileInherited(text, entry.errors) };
+    return { grammar, errors: entry.errors, names, refused, fileInherited: fileInherited(text, entry.errors),
+      packed: pack ? await deflateGrammar(text) : undefined };
   },
-  pack: ({ text }) => encodeGrammar(text),
   // The grammar's text that a list of names teaches, or as `problem` the learner's reason why it teaches none.
   async learn({ examples, displayText, key, threshold }) {
     try {
@@ -110,7 +112,8 @@ const operations = {
 
 addEventListener('message', async ({ data: { id, op, ...args } }) => {
   try {
-    postMessage({ id, result: await operations[op](args) });
+    const result = await operations[op](args);
+    postMessage({ id, result }, result?.packed ? [result.packed.buffer] : []);
   } catch (error) {
     postMessage({ id, failure: String(error?.message ?? error) });
   }

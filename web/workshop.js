@@ -11,7 +11,7 @@
 // before the moment is over. Only what differs from what is shown is written.
 
 import { WorkerFailure } from './grammar_client.js';
-import { grammarFragment } from './grammar_link.js';
+import { grammarFragment, toBase64Url } from './grammar_link.js';
 import { heirGrammar } from './heir_grammar.js';
 import { LineNumbers } from './line_numbers.js';
 import { ListLearning } from './list_learning.js';
@@ -75,11 +75,14 @@ export class Workshop {
   #tracedName = '';
   // The last text without mistakes, whose names stand while the text has some.
   #goodText;
-  // The link's packed file, and the text it packs; null when there is none.
-  #packed = { text: null, data: null };
+  // The text that the link packs, and its file as the link carries it, in
+  // base64url (data) or, until it is written, deflated (bytes).
+  #packed = { text: null, data: null, bytes: null };
   #selected = 0;
-  // The link to what is seen, and the one its anchor holds.
-  #link = '#';
+  // Whether the text is scrolled down from its first line.
+  #scrolledDown = false;
+  // The seed, index and mode of the link to what is seen, and the link that its anchor holds.
+  #linkParams = '';
   #writtenLink = '#';
   // The update under way, if any, and whether something changed since it began.
   #updating = null;
@@ -121,6 +124,7 @@ export class Workshop {
       ui.titulo.focus();
     });
     ui.texto.addEventListener('input', () => this.#update());
+    ui.texto.addEventListener('scroll', () => { this.#scrolledDown = ui.texto.scrollTop > 0; });
     ui.semilla.addEventListener('input', () => {
       if (this.#readSeed()) this.#update();
     });
@@ -162,7 +166,7 @@ export class Workshop {
     if (replaced) ui.texto.value = linked;
     // A text area ends its lines with "\n" alone; a link read whole already packs a text that does too.
     const text = ui.texto.value;
-    if (whole && text === linked) this.#packed = { text, data };
+    if (whole && text === linked) this.#packed = { text, data, bytes: null };
     if (values.seed !== undefined) ui.semilla.value = String(values.seed);
     ui.alternativo.checked = values.alternative ?? false;
     const index = values.index ?? 1n;
@@ -173,7 +177,7 @@ export class Workshop {
     await updated;
     const shown = this.#shown;
     if (shown.text === text && shown.grammar && this.#packed.text === text) {
-      return { text, data: this.#packed.data, grammar: shown.grammar, seed: this.#seed, index,
+      return { text, data: this.#packedData(), grammar: shown.grammar, seed: this.#seed, index,
         alternative: ui.alternativo.checked };
     }
     if (problems.length === 0 && shown.errors.length > 0)
@@ -218,9 +222,11 @@ export class Workshop {
   }
 
   // Scrolls a new text to its first line. That lays the text out at once, which
-  // for a long one takes a while: the worker is given the text before.
+  // for a long one takes a while: the worker is given the text before, and a
+  // text that is at its first line already is left alone, to be laid out when
+  // it comes into view.
   #toTop() {
-    this.#ui.texto.scrollTop = 0;
+    if (this.#scrolledDown) this.#ui.texto.scrollTop = 0;
   }
 
   // Says in the status what went wrong outside the text, until the next change.
@@ -274,7 +280,9 @@ export class Workshop {
     const text = this.#text;
     const wanted = { text, fallback: this.#goodText, seed: this.#seed, alternative: this.#ui.alternativo.checked };
     try {
-      const made = await this.#worker.call('names', { ...wanted, from: 1n, count: NAME_COUNT });
+      const made = await this.#worker.call('names',
+        { ...wanted, from: 1n, count: NAME_COUNT, pack: this.#packed.text !== text });
+      if (made.packed) this.#packed = { text, data: null, bytes: made.packed };
       if (this.#changed) return;
       if (made.grammar) this.#goodText = text;
       this.#shown = { text, ...made };
@@ -287,16 +295,7 @@ export class Workshop {
     }
     clearTimeout(this.#busyTimer);
     this.#busyTimer = null;
-    if (this.#packed.text !== text) {
-      try {
-        this.#packed = { text, data: await this.#worker.call('pack', { text }) };
-      } catch (error) {
-        if (!(error instanceof WorkerFailure)) throw error;
-        // No link until the next change packs the text again.
-        this.#packed = { text: null, data: null };
-      }
-    }
-    if (!this.#changed) this.#showLink();
+    this.#showLink();
   }
 
   #showMade() {
@@ -394,18 +393,28 @@ export class Workshop {
     ui.traza.replaceChildren(`Tiradas del nombre ${this.#selected}, ${quote(made.name)}: `, code);
   }
 
-  // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
+  // The link to what is seen: the file, the seed, the chosen name (or the first), the mode; none for a
+  // text that a failure left unpacked.
   #showLink() {
-    const { data } = this.#packed;
-    const params = nameParams(this.#seed, this.#selected || 1, this.#ui.alternativo.checked);
-    this.#link = data === null ? '#' : `${location.pathname}${grammarFragment(data, params)}`;
-    if (this.#link.length < LONGEST_WRITTEN_LINK) this.#writeLink();
+    this.#linkParams = String(nameParams(this.#seed, this.#selected || 1, this.#ui.alternativo.checked));
+    const { text, data, bytes } = this.#packed;
+    const length = text !== this.#text ? 0 : (data?.length ?? Math.ceil((bytes.length * 4) / 3));
+    if (length + this.#linkParams.length < LONGEST_WRITTEN_LINK) this.#writeLink();
   }
 
   #writeLink() {
-    if (this.#writtenLink === this.#link) return;
-    this.#writtenLink = this.#link;
-    this.#ui.enlace.href = this.#link;
+    const link = this.#packed.text === this.#text
+      ? `${location.pathname}${grammarFragment(this.#packedData(), this.#linkParams)}` : '#';
+    if (this.#writtenLink === link) return;
+    this.#writtenLink = link;
+    this.#ui.enlace.href = link;
+  }
+
+  // The packed file in base64url, written the first time it is asked for.
+  #packedData() {
+    const packed = this.#packed;
+    packed.data ??= toBase64Url(packed.bytes);
+    return packed.data;
   }
 
   #download() {
