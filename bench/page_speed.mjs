@@ -121,12 +121,14 @@ async function keystroke(server, text) {
 async function linkWithoutDevTools(server) {
   const profile = mkdtempSync(join(scratch, 'perfil-'));
   const child = spawn(chromiumOptions.executablePath, [...chromiumOptions.args, '--headless', '--window-size=1280,800',
-    `--user-data-dir=${profile}`, `${server.url}ir.html`], { stdio: 'ignore' });
+    `--user-data-dir=${profile}`, `${server.url}ir.html`], { stdio: 'ignore', detached: true });
   const ms = await Promise.race([new Promise((done) => { server.seen = done; }),
     new Promise((done) => setTimeout(() => done(NaN), 60_000))]);
-  child.kill();
-  await new Promise((done) => child.on('exit', done));
-  rmSync(profile, { recursive: true, force: true });
+  // Chromium leads a process group of its own, with its helpers: all of them end.
+  const exited = new Promise((done) => child.on('exit', done));
+  process.kill(-child.pid);
+  await exited;
+  rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
   return ms;
 }
 
@@ -180,4 +182,4 @@ for (const [name, folder] of [...revisions.map((revision) => [revision, siteOf(r
     + `${median(attached).toFixed(0)} ms with DevTools (${attached.map((ms) => ms.toFixed(0)).join(', ')})`);
 }
 await browser.close();
-rmSync(scratch, { recursive: true, force: true });
+rmSync(scratch, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
