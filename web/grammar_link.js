@@ -1,11 +1,15 @@
 // The fragment of a link to a grammar, "#gramatica=DATOS&semilla=S&indice=I":
 // the file deflated without a header (raw DEFLATE) and written in base64url.
 
+import { readNameParams } from './link_values.js';
+
 // The loader's own limit: a link that inflates to more is not read further.
 const LARGEST_FILE = 1 << 20;
 
+const START = '#gramatica=';
+
 export function isGrammarLink(hash) {
-  return hash.startsWith('#gramatica=');
+  return hash.startsWith(START);
 }
 
 export function grammarFragment(data, params) {
@@ -13,7 +17,7 @@ export function grammarFragment(data, params) {
 }
 
 // Bytes as base64url without padding.
-function toBase64Url(bytes) {
+export function toBase64Url(bytes) {
   let binary = '';
   for (let start = 0; start < bytes.length; start += 0x8000)
     binary += String.fromCharCode(...bytes.subarray(start, start + 0x8000));
@@ -63,14 +67,15 @@ async function inflate(bytes) {
   return { bytes: all.subarray(0, LARGEST_FILE), problem };
 }
 
-export async function encodeGrammar(text) {
+// The bytes of a file as a link carries them before base64url.
+export async function deflateGrammar(text) {
   const stream = new Blob([text]).stream().pipeThrough(new CompressionStream('deflate-raw'));
-  return toBase64Url(new Uint8Array(await new Response(stream).arrayBuffer()));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
 }
 
 // The text of a link's DATOS as far as it can be read, and a Spanish sentence
 // for each thing in it that is wrong: { text, problems }.
-export async function decodeGrammar(data) {
+async function decodeGrammar(data) {
   const bytes = fromBase64Url(data);
   if (bytes === null) {
     return { text: '', problems: ['La gramática del enlace no está escrita en base64url (sin relleno, o con el «=» '
@@ -86,4 +91,19 @@ export async function decodeGrammar(data) {
     problems.push('La gramática del enlace no es texto UTF-8 válido: lo que no se pudo leer sale como «\uFFFD».');
     return { text: new TextDecoder('utf-8').decode(inflated.bytes, stream), problems };
   }
+}
+
+// What a grammar link's fragment holds: { data, text, whole, values, problems }:
+// its DATOS, the text they hold as far as it can be read and whether it was
+// read whole, the seed, index and mode of readNameParams, and a Spanish
+// sentence for each thing that is wrong. DATOS, of up to a megabyte or more,
+// is cut out of the fragment rather than parsed as a parameter, unless it
+// holds what base64url does not, which only a parser reads as it should.
+export async function readGrammarLink(hash) {
+  const end = hash.indexOf('&');
+  const raw = hash.slice(START.length, end === -1 ? hash.length : end);
+  const data = /^[\w-]*=*$/.test(raw) ? raw : new URLSearchParams(`d=${raw}`).get('d');
+  const { text, problems } = await decodeGrammar(data);
+  const { values, problems: nameProblems } = readNameParams(end === -1 ? '' : hash.slice(end + 1));
+  return { data, text, whole: problems.length === 0, values, problems: [...problems, ...nameProblems] };
 }

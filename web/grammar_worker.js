@@ -6,7 +6,7 @@
 // than a grammar's mistakes went wrong; grammar_client.js then ends this worker
 // and starts another.
 import { load } from './quelvarinox/index.js';
-import { encodeGrammar } from './grammar_link.js';
+import { deflateGrammar } from './grammar_link.js';
 
 const library = load();
 // The texts read last, the newest at the end, each with its grammar or its mistakes.
@@ -20,14 +20,27 @@ function mistakes(error) {
   return error.errores.map(({ linea, columna, mensaje }) => ({ line: linea, column: columna, message: mensaje }));
 }
 
+// The mistake of `errors` at the value of a top-level hereda that names a file
+// (one with a "." or a "/"), if there is one.
+function fileInherited(text, errors) {
+  if (errors.length === 0) return undefined;
+  const found = /^([ \t]*hereda[ \t]*=[ \t]*)(["'])[^"'\n]*[./][^"'\n]*\2/m.exec(text);
+  if (!found) return undefined;
+  const before = text.slice(0, found.index);
+  const line = before.split('\n').length;
+  const column = [...found[1]].length + 1;
+  return errors.find((error) => error.line === line && error.column === column);
+}
+
+// What a text reads as, the library loaded: one read ahead of it, or while it loaded, is not made again.
 async function read(text) {
+  const quelvarinox = await library;
   const known = recent.findIndex((entry) => entry.text === text);
   if (known >= 0) {
     const [entry] = recent.splice(known, 1);
     recent.push(entry);
     return entry;
   }
-  const quelvarinox = await library;
   let entry;
   try {
     entry = { text, grammar: quelvarinox.grammar(text), errors: [] };
@@ -50,31 +63,57 @@ async function generatorFor(seed) {
 }
 
 const operations = {
+  // Reads `text` ahead of the names that will be asked of it.
+  async read({ text }) {
+    await read(text);
+  },
   // The mistakes of `text`, the identity of its grammar if it has none, and
   // names `from` to `from + count − 1`, with their traces, of `text` or, while
-  // it has mistakes, of `fallback`: none if neither makes names.
-  async names({ text, fallback, seed, alternative, from, count }) {
+  // it has mistakes, of `fallback`: none if neither makes names. The names stop
+  // before one that the grammar refuses, as the tool's do, and `refused` says
+  // why ({ index, message }); `fileInherited` is the mistake of a hereda that
+  // names a file, which no grammar read here can do. With `pack`, `packed` is
+  // `text` deflated for a link, in bytes that are handed over rather than
+  // copied: the text is sent here once.
+  async names({ text, fallback, seed, alternative, from, count, pack }) {
     const entry = await read(text);
     const maker = entry.grammar ?? (fallback === undefined ? null : (await read(fallback)).grammar);
     const names = [];
+    let refused = null;
     if (maker) {
       const made = await generatorFor(seed);
-      for (let index = from; index < from + BigInt(count); index++)
-        names.push({ name: made.nameAt(maker, index, alternative), trace: made.lastTrace() });
+      for (let index = from; index < from + BigInt(count) && !refused; index++) {
+        try {
+          names.push({ name: made.nameAt(maker, index, alternative), trace: made.lastTrace() });
+        } catch (error) {
+          if (error.name !== 'NameRefusedError') throw error;
+          refused = { index: error.index, message: error.message };
+        }
+      }
     }
     const grammar = entry.grammar && {
       displayText: entry.grammar.displayText,
       key: entry.grammar.key,
       description: entry.grammar.description,
     };
-    return { grammar, errors: entry.errors, names };
+    return { grammar, errors: entry.errors, names, refused, fileInherited: fileInherited(text, entry.errors),
+      packed: pack ? await deflateGrammar(text) : undefined };
   },
-  pack: ({ text }) => encodeGrammar(text),
+  // The grammar's text that a list of names teaches, or as `problem` the learner's reason why it teaches none.
+  async learn({ examples, displayText, key, threshold }) {
+    try {
+      return { text: (await library).learn(examples, { displayText, key, threshold }) };
+    } catch (error) {
+      if (error.name !== 'LearningError') throw error;
+      return { problem: error.message };
+    }
+  },
 };
 
 addEventListener('message', async ({ data: { id, op, ...args } }) => {
   try {
-    postMessage({ id, result: await operations[op](args) });
+    const result = await operations[op](args);
+    postMessage({ id, result }, result?.packed ? [result.packed.buffer] : []);
   } catch (error) {
     postMessage({ id, failure: String(error?.message ?? error) });
   }

@@ -6,7 +6,7 @@
 // grammar of such a link becomes a category of the list, whose names come from
 // the workshop's worker.
 import { GrammarWorker, WorkerFailure } from './grammar_client.js';
-import { grammarFragment, isGrammarLink } from './grammar_link.js';
+import { grammarFragment, isGrammarLink, readGrammarLink } from './grammar_link.js';
 import { Workshop } from './workshop.js';
 import { LARGEST_NUMBER, nameParams, quote, readNameParams } from './link_values.js';
 
@@ -187,12 +187,19 @@ class Page {
   async #makeGrammarName(category, index, alternative) {
     const { text, data, seed } = category.grammar;
     let made;
+    let refused;
     try {
-      ({ names: [made] } = await this.#grammarWorker.call('names', { text, seed, alternative, from: index, count: 1 }));
+      ({ names: [made], refused } = await this.#grammarWorker.call('names',
+        { text, seed, alternative, from: index, count: 1 }));
     } catch (error) {
       if (!(error instanceof WorkerFailure)) throw error;
       this.#unmake(category, index);
       showNotice(`No se pudo inventar el nombre: el generador de nombres ${error.message}.`);
+      return;
+    }
+    // A refused name counts as given, as in the package: «Generar» goes on with the next one.
+    if (refused) {
+      showNotice(`No se pudo inventar el nombre: ${refused.message}.`);
       return;
     }
     const link = `${location.pathname}${grammarFragment(data, nameParams(seed, index, alternative))}`;
@@ -242,8 +249,13 @@ class Page {
 async function start() {
   ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
   const grammarWorker = new GrammarWorker();
-  // A grammar link needs the worker: it loads while the page does.
-  if (isGrammarLink(location.hash)) grammarWorker.start();
+  // A grammar link is read, and its text read by the worker, while the page loads.
+  const link = isGrammarLink(location.hash) ? readGrammarLink(location.hash) : null;
+  if (link) grammarWorker.start();
+  link?.then(({ text }) => grammarWorker.call('read', { text })).catch((error) => {
+    // The workshop asks the worker for the same text's names, and says what went wrong.
+    if (!(error instanceof WorkerFailure)) throw error;
+  });
   let quelvarinox;
   try {
     const { load } = await import('./quelvarinox/index.js');
@@ -258,15 +270,15 @@ async function start() {
   const page = new Page(quelvarinox, grammarWorker, problems.length > 0 ? {} : request);
   const workshop = new Workshop(quelvarinox, grammarWorker, { showNotice });
   // A grammar link that gives no name leaves the page a name of a category.
-  const openGrammarLink = async (first) => {
-    const grammar = await workshop.openLink(location.hash);
+  const openGrammarLink = async (read, first) => {
+    const grammar = await workshop.openLink(await read);
     if (grammar) page.showGrammar(grammar);
     else if (first) page.showRequested();
   };
-  if (isGrammarLink(location.hash)) await openGrammarLink(true);
+  if (link) await openGrammarLink(link, true);
   else page.showRequested();
   addEventListener('hashchange', () => {
-    if (isGrammarLink(location.hash)) openGrammarLink(false);
+    if (isGrammarLink(location.hash)) openGrammarLink(readGrammarLink(location.hash), false);
   });
 }
 

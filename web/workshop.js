@@ -3,24 +3,55 @@
 // file downloaded, and a link that carries the whole file in the address's
 // fragment, which browsers never send, so the file stays in the browser.
 // The file is read, its names made and its link packed in a worker
-// (grammar_client.js), so that typing in a file of 1 MiB stays quick; while
-// the worker is at it the names are greyed, and the status says so when it
-// takes a while, so that what the workshop shows always belongs to its text.
+// (grammar_client.js), so that typing in a file of 1 MiB stays quick. When the
+// worker takes a while, the names grey and the status says that it is at work:
+// the names and the status stand as they are for a moment, since anything
+// that changes beside a long text that has the focus costs the browser a
+// frame over all of that text, and at each keystroke the worker is mostly done
+// before the moment is over. Only what differs from what is shown is written.
 
 import { WorkerFailure } from './grammar_client.js';
-import { decodeGrammar, grammarFragment } from './grammar_link.js';
+import { grammarFragment, toBase64Url } from './grammar_link.js';
+import { heirGrammar } from './heir_grammar.js';
 import { LineNumbers } from './line_numbers.js';
-import { LARGEST_NUMBER, nameParams, quote, randomSeed, readNameParams, wholeNumber } from './link_values.js';
+import { ListLearning } from './list_learning.js';
+import { LARGEST_NUMBER, nameParams, quote, randomSeed, wholeNumber } from './link_values.js';
 
 const NAME_COUNT = 20;
 // The loader finds every mistake of a file, which may be thousands; the first
 // ones are listed and marked, and the rest counted.
 const LISTED_ERRORS = 100;
-// How long the worker may take before the status says that it is at work.
+// How long the worker may take before the names grey and the status says that it is at work.
 const BUSY_DELAY_MS = 250;
+// A browser parses a link each time it is written into an anchor, and again
+// at each change of style; one longer than this is written only when someone
+// reaches for it: the pointer over or down on it, the focus or a click.
+const LONGEST_WRITTEN_LINK = 1 << 16;
 
 function describe(error) {
   return error.line > 0 ? `línea ${error.line}, columna ${error.column}: ${error.message}` : error.message;
+}
+
+// What the status says of what the worker made.
+function status({ grammar, errors, names, refused, fileInherited }) {
+  if (errors.length === 0 && refused) {
+    return `${refused.message[0].toUpperCase()}${refused.message.slice(1)}. Los nombres se paran ahí, como los de `
+      + 'quelvarinox-nombres.';
+  }
+  if (errors.length === 0) return `La gramática ${quote(grammar.displayText)} (clave ${quote(grammar.key)}) está bien.`;
+  const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
+  const said = names.length > 0 ? `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`
+    : `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`;
+  if (!fileInherited) return said;
+  return `${said} En la ${describe(fileInherited)}. En la página, «hereda» nombra solo planetas, por su clave `
+    + '(hereda = "tatooine"); una gramática que hereda de un fichero se pega entera, como la escribe '
+    + 'quelvarinox-nombres --exportar FICHERO.';
+}
+
+const NO_ERRORS = JSON.stringify([[], 0]);
+
+function setText(element, text) {
+  if (element.textContent !== text) element.textContent = text;
 }
 
 export class Workshop {
@@ -30,20 +61,33 @@ export class Workshop {
   #worker;
   #lineNumbers;
   #setUpDone = false;
+  // The categories with a grammar, by key, to start from.
+  #planets;
   #seed = randomSeed();
   // What the workshop shows: the text it was made from, its grammar's identity
   // ({ displayText, key, description }, null while it has mistakes), its
   // mistakes, and the names with their traces.
   #shown = { text: null, grammar: null, errors: [], names: [] };
+  // The text of the last change, read once for it.
+  #text = '';
+  // What the list of mistakes and the trace show, to leave them be when they stay the same.
+  #listedErrors = NO_ERRORS;
+  #tracedName = '';
   // The last text without mistakes, whose names stand while the text has some.
   #goodText;
-  // The link's packed file, and the text it packs; null when there is none.
-  #packed = { text: null, data: null };
+  // The text that the link packs, and its file as the link carries it, in
+  // base64url (data) or, until it is written, deflated (bytes).
+  #packed = { text: null, data: null, bytes: null };
   #selected = 0;
+  // Whether the text is scrolled down from its first line.
+  #scrolledDown = false;
+  // The seed, index and mode of the link to what is seen, and the link that its anchor holds.
+  #linkParams = '';
+  #writtenLink = '#';
   // The update under way, if any, and whether something changed since it began.
   #updating = null;
   #changed = false;
-  // Set off by a change, until something is shown: then the status says that the worker is at work.
+  // Set off by a change, until something is shown: then the names grey and the status says that the worker is at work.
   #busyTimer = null;
 
   // `quelvarinox` is the npm package's library, loaded, which gives the
@@ -54,11 +98,12 @@ export class Workshop {
     this.#worker = worker;
     this.#page = page;
     this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
+      'taller-heredado', 'taller-heredar',
       'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
       'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
       'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
     const ui = this.#ui;
-    this.#lineNumbers = new LineNumbers(ui.lineas);
+    this.#lineNumbers = new LineNumbers(ui.lineas, ui.texto);
     ui.semilla.value = String(this.#seed);
     ui.nombres.replaceChildren(...Array.from({ length: NAME_COUNT }, (_, i) => {
       const item = document.createElement('li');
@@ -79,54 +124,60 @@ export class Workshop {
       ui.titulo.focus();
     });
     ui.texto.addEventListener('input', () => this.#update());
-    ui.texto.addEventListener('scroll', () => { ui.lineas.scrollTop = ui.texto.scrollTop; });
-    ui.semilla.addEventListener('input', () => this.#readSeed());
+    ui.texto.addEventListener('scroll', () => { this.#scrolledDown = ui.texto.scrollTop > 0; });
+    ui.semilla.addEventListener('input', () => {
+      if (this.#readSeed()) this.#update();
+    });
     ui['otra-semilla'].addEventListener('click', () => {
       ui.semilla.value = String(randomSeed());
-      this.#readSeed();
+      if (this.#readSeed()) this.#update();
     });
     ui.alternativo.addEventListener('change', () => this.#update());
     ui.cargar.addEventListener('click', () => this.#loadBase());
+    ui.heredar.addEventListener('click', () => this.#load(heirGrammar(this.#planets.get(ui.heredado.value))));
+    new ListLearning(worker, { load: (text) => this.#load(text), tell: (message) => this.#tell(message) });
     ui.descargar.addEventListener('click', () => this.#download());
+    for (const reach of ['pointerover', 'pointerdown', 'focus', 'contextmenu', 'click'])
+      ui.enlace.addEventListener(reach, () => this.#writeLink());
     ui.errores.addEventListener('click', (event) => {
       const button = event.target.closest('button[data-line]');
       if (button) this.#goTo(Number(button.dataset.line), Number(button.dataset.column));
     });
   }
 
-  // Shows the workshop, setting it up the first time.
+  // Shows the workshop, setting it up and making its names the first time.
   open() {
     this.#show(true);
-    if (!this.#setUpDone) this.#setUp();
+    if (this.#setUp()) this.#update();
   }
 
-  // Opens the workshop with the grammar of a "#gramatica=" link. Gives what
-  // the page needs to make that grammar's names, { text, data, grammar, seed,
-  // index, alternative }, or null when the link holds no grammar without mistakes.
-  // The link is read here while the worker starts.
-  async openLink(hash) {
-    this.open();
-    const data = new URLSearchParams(hash.replace(/^#/, '')).get('gramatica') ?? '';
-    const unpacked = await decodeGrammar(data);
-    const { values, problems: nameProblems } = readNameParams(hash);
-    const problems = [...unpacked.problems, ...nameProblems];
+  // Opens the workshop with a grammar link as readGrammarLink gives it. Gives
+  // what the page needs to make that grammar's names, { text, data, grammar,
+  // seed, index, alternative }, or null when the link holds no grammar without
+  // mistakes.
+  async openLink({ data, text: linked, whole, values, problems }) {
+    this.#show(true);
+    this.#setUp();
     if (problems.length > 0) this.#page.showNotice('Este enlace de gramática no se pudo leer entero:', problems);
     const ui = this.#ui;
     // The names come from the link's text alone, not from what was there before.
     this.#goodText = undefined;
-    if (ui.texto.value !== unpacked.text) ui.texto.value = unpacked.text;
+    const replaced = ui.texto.value !== linked;
+    if (replaced) ui.texto.value = linked;
     // A text area ends its lines with "\n" alone; a link read whole already packs a text that does too.
     const text = ui.texto.value;
-    if (unpacked.problems.length === 0 && text === unpacked.text) this.#packed = { text, data };
+    if (whole && text === linked) this.#packed = { text, data, bytes: null };
     if (values.seed !== undefined) ui.semilla.value = String(values.seed);
     ui.alternativo.checked = values.alternative ?? false;
     const index = values.index ?? 1n;
     this.#selected = index <= NAME_COUNT ? Number(index) : 0;
     this.#readSeed();
-    await this.#update();
+    const updated = this.#update();
+    if (replaced) this.#toTop();
+    await updated;
     const shown = this.#shown;
     if (shown.text === text && shown.grammar && this.#packed.text === text) {
-      return { text, data: this.#packed.data, grammar: shown.grammar, seed: this.#seed, index,
+      return { text, data: this.#packedData(), grammar: shown.grammar, seed: this.#seed, index,
         alternative: ui.alternativo.checked };
     }
     if (problems.length === 0 && shown.errors.length > 0)
@@ -141,35 +192,57 @@ export class Workshop {
     this.#ui['abrir-taller'].setAttribute('aria-expanded', String(shown));
   }
 
+  // Fills the lists of starting points the first time; says whether it did.
   #setUp() {
+    if (this.#setUpDone) return false;
     const ui = this.#ui;
     const planets = document.createElement('optgroup');
     planets.label = 'Planetas';
     const withGrammar = this.#quelvarinox.grammarCategories();
+    this.#planets = new Map(withGrammar.map((planet) => [planet.key, planet]));
     planets.append(...withGrammar.map(({ key, displayText }) => new Option(displayText, key)));
     ui.base.append(planets);
-    ui.base.disabled = false;
-    ui.cargar.disabled = false;
+    ui.heredado.append(...withGrammar.map(({ key, displayText }) => new Option(displayText, key)));
+    for (const control of [ui.base, ui.cargar, ui.heredado, ui.heredar]) control.disabled = false;
     this.#setUpDone = true;
-    this.#update();
     ui.taller.setAttribute('aria-busy', 'false');
+    return true;
   }
 
   #loadBase() {
     const key = this.#ui.base.value;
-    this.#ui.texto.value = key === '' ? this.#ui.texto.defaultValue : this.#quelvarinox.builtinGrammarText(key);
-    this.#ui.texto.scrollTop = 0;
-    this.#update();
+    this.#load(key === '' ? this.#ui.texto.defaultValue : this.#quelvarinox.builtinGrammarText(key));
   }
 
+  // Puts a whole new text in the editor, from its first line, and makes its names.
+  #load(text) {
+    this.#ui.texto.value = text;
+    this.#update();
+    this.#toTop();
+  }
+
+  // Scrolls a new text to its first line. That lays the text out at once, which
+  // for a long one takes a while: the worker is given the text before, and a
+  // text that is at its first line already is left alone, to be laid out when
+  // it comes into view.
+  #toTop() {
+    if (this.#scrolledDown) this.#ui.texto.scrollTop = 0;
+  }
+
+  // Says in the status what went wrong outside the text, until the next change.
+  #tell(message) {
+    this.#ui.estado.textContent = message;
+    this.#ui.estado.classList.add('mal');
+  }
+
+  // Takes the seed that its field holds; says whether the field holds one.
   #readSeed() {
     const ui = this.#ui;
     const seed = wholeNumber(ui.semilla.value, 0n);
     ui.semilla.setAttribute('aria-invalid', String(seed === undefined));
     ui['semilla-error'].textContent = seed === undefined ? `La semilla es un número entero de 0 a ${LARGEST_NUMBER}.` : '';
-    if (seed === undefined) return;
-    this.#seed = seed;
-    this.#update();
+    if (seed !== undefined) this.#seed = seed;
+    return seed !== undefined;
   }
 
   // Brings the names, the mistakes and the link up to the text, the seed and
@@ -177,9 +250,10 @@ export class Workshop {
   // link carries data-pending. Settles when all is up to date.
   #update() {
     const ui = this.#ui;
-    this.#lineNumbers.follow(ui.texto.value);
-    ui.nombres.classList.add('caducos');
+    this.#text = ui.texto.value;
+    this.#lineNumbers.follow(this.#text);
     this.#busyTimer ??= setTimeout(() => {
+      ui.nombres.classList.add('caducos');
       ui.estado.textContent = 'Leyendo la gramática y haciendo sus nombres…';
       ui.estado.classList.remove('mal');
     }, BUSY_DELAY_MS);
@@ -203,10 +277,12 @@ export class Workshop {
 
   // Reads the text, makes its names and packs its link, showing nothing that a change has made stale.
   async #remake() {
-    const text = this.#ui.texto.value;
+    const text = this.#text;
     const wanted = { text, fallback: this.#goodText, seed: this.#seed, alternative: this.#ui.alternativo.checked };
     try {
-      const made = await this.#worker.call('names', { ...wanted, from: 1n, count: NAME_COUNT });
+      const made = await this.#worker.call('names',
+        { ...wanted, from: 1n, count: NAME_COUNT, pack: this.#packed.text !== text });
+      if (made.packed) this.#packed = { text, data: null, bytes: made.packed };
       if (this.#changed) return;
       if (made.grammar) this.#goodText = text;
       this.#shown = { text, ...made };
@@ -219,31 +295,20 @@ export class Workshop {
     }
     clearTimeout(this.#busyTimer);
     this.#busyTimer = null;
-    if (this.#packed.text !== text) {
-      try {
-        this.#packed = { text, data: await this.#worker.call('pack', { text }) };
-      } catch (error) {
-        if (!(error instanceof WorkerFailure)) throw error;
-        // No link until the next change packs the text again.
-        this.#packed = { text: null, data: null };
-      }
-    }
-    if (!this.#changed) this.#showLink();
+    this.#showLink();
   }
 
   #showMade() {
     const ui = this.#ui;
-    const { grammar, errors, names } = this.#shown;
-    const count = errors.length === 1 ? 'un error' : `${errors.length} errores`;
-    if (errors.length === 0) {
-      ui.estado.textContent = `La gramática ${quote(grammar.displayText)} (clave ${quote(grammar.key)}) está bien.`;
-    } else if (names.length > 0) {
-      ui.estado.textContent = `La gramática tiene ${count}; los nombres son los de su última versión sin errores.`;
-    } else {
-      ui.estado.textContent = `La gramática tiene ${count}; sin una versión sin errores no hay nombres.`;
-    }
-    ui.estado.classList.toggle('mal', errors.length > 0);
+    const { errors, refused } = this.#shown;
+    setText(ui.estado, status(this.#shown));
+    ui.estado.classList.toggle('mal', errors.length > 0 || Boolean(refused));
     const listed = errors.slice(0, LISTED_ERRORS);
+    this.#lineNumbers.mark(listed.filter((error) => error.line > 0).map((error) => error.line));
+    this.#showNames(errors.length > 0);
+    const listedErrors = JSON.stringify([listed, errors.length]);
+    if (listedErrors === this.#listedErrors) return;
+    this.#listedErrors = listedErrors;
     const items = listed.map((error) => {
       const item = document.createElement('li');
       if (error.line > 0) {
@@ -265,8 +330,6 @@ export class Workshop {
       items.push(rest);
     }
     ui.errores.replaceChildren(...items);
-    this.#lineNumbers.mark(listed.filter((error) => error.line > 0).map((error) => error.line));
-    this.#showNames(errors.length > 0);
   }
 
   #showFailure(failure) {
@@ -275,6 +338,7 @@ export class Workshop {
       + 'El taller ya tiene uno nuevo: cambia el texto para volver a probar.';
     ui.estado.classList.add('mal');
     ui.errores.replaceChildren();
+    this.#listedErrors = NO_ERRORS;
     this.#lineNumbers.mark([]);
     this.#showNames(true);
   }
@@ -283,8 +347,8 @@ export class Workshop {
     const ui = this.#ui;
     ui.nombres.querySelectorAll('button').forEach((button, i) => {
       const made = this.#shown.names[i];
-      button.textContent = made ? (made.name || '(vacío)') : '';
-      button.parentElement.hidden = !made;
+      setText(button, made ? (made.name || '(vacío)') : '');
+      if (button.parentElement.hidden !== !made) button.parentElement.hidden = !made;
     });
     ui.nombres.classList.toggle('caducos', stale);
     this.#showTrace();
@@ -312,9 +376,14 @@ export class Workshop {
 
   #showTrace() {
     const ui = this.#ui;
-    ui.nombres.querySelectorAll('button').forEach((button, i) =>
-      button.setAttribute('aria-pressed', String(i + 1 === this.#selected)));
+    ui.nombres.querySelectorAll('button').forEach((button, i) => {
+      const pressed = String(i + 1 === this.#selected);
+      if (button.getAttribute('aria-pressed') !== pressed) button.setAttribute('aria-pressed', pressed);
+    });
     const made = this.#shown.names[this.#selected - 1];
+    const traced = made ? JSON.stringify([this.#selected, made.name, made.trace]) : '';
+    if (traced === this.#tracedName) return;
+    this.#tracedName = traced;
     if (!made) {
       ui.traza.replaceChildren();
       return;
@@ -324,11 +393,28 @@ export class Workshop {
     ui.traza.replaceChildren(`Tiradas del nombre ${this.#selected}, ${quote(made.name)}: `, code);
   }
 
-  // The link to what is seen: the file, the seed, the chosen name (or the first), the mode.
+  // The link to what is seen: the file, the seed, the chosen name (or the first), the mode; none for a
+  // text that a failure left unpacked.
   #showLink() {
-    const { data } = this.#packed;
-    const params = nameParams(this.#seed, this.#selected || 1, this.#ui.alternativo.checked);
-    this.#ui.enlace.href = data === null ? '#' : `${location.pathname}${grammarFragment(data, params)}`;
+    this.#linkParams = String(nameParams(this.#seed, this.#selected || 1, this.#ui.alternativo.checked));
+    const { text, data, bytes } = this.#packed;
+    const length = text !== this.#text ? 0 : (data?.length ?? Math.ceil((bytes.length * 4) / 3));
+    if (length + this.#linkParams.length < LONGEST_WRITTEN_LINK) this.#writeLink();
+  }
+
+  #writeLink() {
+    const link = this.#packed.text === this.#text
+      ? `${location.pathname}${grammarFragment(this.#packedData(), this.#linkParams)}` : '#';
+    if (this.#writtenLink === link) return;
+    this.#writtenLink = link;
+    this.#ui.enlace.href = link;
+  }
+
+  // The packed file in base64url, written the first time it is asked for.
+  #packedData() {
+    const packed = this.#packed;
+    packed.data ??= toBase64Url(packed.bytes);
+    return packed.data;
   }
 
   #download() {

@@ -2,11 +2,12 @@
 // download are checked against what quelvarinox-nombres makes of the same file.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { deflateRawSync } from 'node:zlib';
 import { chromiumOptions, serve } from './static_server.mjs';
 
@@ -197,46 +198,197 @@ test('the example\'s names follow the seed and every keystroke, and an error sho
 
 });
 
-test('a built-in grammar, the alternative mode, and the trace of a name on demand', async () => {
+test('the line numbers stand beside their lines of a long text, wherever it scrolls and however long it grows', async () => {
   await openWorkshop();
-  await setSeed(SEED);
-  await page.select('#taller-base', 'tatooine');
-  await page.click('#taller-cargar');
-  await page.click('#taller-alternativo');
-  let view = await seen();
-  assert.equal(view.text, execFileSync(tool, ['--exportar', 'tatooine'], { encoding: 'utf8' }));
-  const expected = toolNames(view.text, 20, '-a', '--traza').map((line) => line.split('\t'));
-  assert.deepEqual(view.names, expected.map(([name]) => name));
-  assert.equal(view.trace, '');
-  await page.click('#taller-nombres li:nth-child(3) button');
-  view = await seen();
-  assert.equal(view.trace, `Tiradas del nombre 3, «${expected[2][0]}»: ${expected[2][1]}`);
-  assert.match(view.link, /&indice=3&modo=alternativo$/);
+  // The rows in view, each as [the line it shows, its number's height over the line's top].
+  const rows = () => page.evaluate(() => new Promise(requestAnimationFrame)).then(() => page.evaluate(() => {
+    const area = document.getElementById('taller-texto');
+    const style = getComputedStyle(area);
+    const height = parseFloat(style.lineHeight);
+    const top = area.getBoundingClientRect().top + parseFloat(style.paddingTop) - area.scrollTop;
+    const numbers = document.querySelector('#taller-lineas .numeros').firstChild;
+    const view = area.getBoundingClientRect();
+    const inView = (line) => top + (line - 1) * height >= view.top && top + line * height <= view.top + area.clientHeight;
+    const shown = [];
+    let at = 0;
+    for (const number of numbers.data.split('\n')) {
+      const range = document.createRange();
+      range.setStart(numbers, at);
+      range.setEnd(numbers, at + number.length);
+      at += number.length + 1;
+      if (inView(Number(number))) shown.push([Number(number), range.getBoundingClientRect().top]);
+    }
+    // Each number's height over its line's top, the same for all of them and less than a line.
+    const offsets = [...new Set(shown.map(([line, y]) => Math.round(y - top - (line - 1) * height)))];
+    return { inView: area.value.split('\n').map((_, i) => i + 1).filter(inView), numbers: shown.map(([line]) => line),
+      aligned: offsets.length === 1 && offsets[0] >= 0 && offsets[0] < height };
+  }));
+  const long = `${example}${Array.from({ length: 5000 }, (_, i) => `# ${i}\n`).join('')}`;
+  const steps = [
+    ['the top of a long text', () => write(long)],
+    ['its middle', () => page.$eval('#taller-texto', (area) => { area.scrollTop = 40_000; })],
+    ['its end', () => page.$eval('#taller-texto', (area) => { area.scrollTop = area.scrollHeight; })],
+    ['back up', () => page.$eval('#taller-texto', (area) => { area.scrollTop = 20_000; })],
+    ['the end of a shorter text', () => write(`${example}${'#\n'.repeat(300)}`)],
+    ['the example', () => write(example)],
+  ];
+  for (const [where, act] of steps) {
+    await act();
+    await seen();
+    const { inView, numbers, aligned } = await rows();
+    assert.ok(inView.length > 20, where);
+    assert.deepEqual([numbers, aligned], [inView, true], where);
+  }
 });
 
-test('a link carries the grammar and shows the tool\'s name of it', async () => {
-  await openWorkshop();
-  await page.select('#taller-base', 'corelia');
-  await page.click('#taller-cargar');
-  await setSeed(SEED);
-  // An accent and a character outside the BMP make the round trip too.
-  await page.focus('#taller-texto');
-  await page.keyboard.type('# Añadido: ☀ 𝔸\n');
-  await page.click('#taller-nombres li:nth-child(7) button');
-  const view = await seen();
-  assert.match(view.link, new RegExp(`#gramatica=[A-Za-z0-9_-]+&semilla=${SEED}&indice=7$`));
+// The tool's twenty names of grammar file `file` with the seed, each as [name, trace], and what it says
+// when it stops short of them.
+function toolTraces(file, seed, ...options) {
+  const run = spawnSync(tool, ['--gramatica', file, '-s', seed, '-n', '20', '--traza', ...options], { encoding: 'utf8' });
+  return { made: run.stdout.split('\n').filter((line) => line !== '').map((line) => line.split('\t')), said: run.stderr };
+}
 
-  const tab = await browser.newPage();
-  watch(tab);
-  await tab.goto(view.link, { waitUntil: 'domcontentloaded' });
-  await tab.waitForSelector('#taller[aria-busy="false"]');
-  await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
-  const linked = await seen(tab);
-  assert.equal(linked.name, toolNames(view.text, 7).at(-1));
-  assert.equal(linked.name, view.names[6]);
-  assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []]);
-  assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link);
-  await tab.close();
+test('a planet, one inherited, and the examples give the tool\'s names and traces; what cannot be made is said', async () => {
+  const examples = fileURLToPath(new URL('../../ejemplos/', import.meta.url));
+  const ribera = join(examples, 'ribera.toml');
+  const women = join(examples, 'ribera-mujer.toml');
+  const fine = (name, key) => `La gramática «${name}» (clave «${key}») está bien.`;
+  const choose = (list, button, key) => async () => {
+    await page.select(list, key);
+    await page.click(button);
+  };
+  // With this seed, ribera.toml and ribera-mujer.toml reject an attempt within twenty names, and the last
+  // case refuses name 11.
+  const seed = '28';
+  const cases = [
+    // What, how the text comes in, what it holds, the file the tool reads (null: the text), the mode, the status.
+    ['a planet, in the alternative mode', choose('#taller-base', '#taller-cargar', 'tatooine'),
+      execFileSync(tool, ['--exportar', 'tatooine'], { encoding: 'utf8' }), null, true, fine('Tatooine', 'tatooine')],
+    ['a planet inherited', choose('#taller-heredado', '#taller-heredar', 'tatooine'), /^hereda = "tatooine"$/m, null,
+      false, fine('Tatooine, a mi manera', 'tatooine-propia')],
+    ['ribera.toml', () => write(readFileSync(ribera, 'utf8')), undefined, ribera, false,
+      fine('Lengua de la ribera', 'ribera')],
+    ['ribera-mujer.toml written out whole', () => write(execFileSync(tool, ['--exportar', women], { encoding: 'utf8' })),
+      undefined, women, false, fine('Lengua de la ribera, nombres de mujer', 'ribera-mujer')],
+    // The page reads no files: the names stay those of the last text without mistakes, here the same.
+    ['ribera-mujer.toml, whose hereda names a file', () => write(readFileSync(women, 'utf8')), undefined, women, false,
+      /sin errores\. En la línea 9, columna 10: no se puede leer la gramática «ribera\.toml»: esta versión de la biblioteca no lee ficheros\. .*--exportar FICHERO\.$/],
+    ['a name refused', () => write(`${example}[rechazo]\npatrones = ["e", "i", "o", "n", "l", "r", "s", "m", "v"]\n`),
+      undefined, null, false, (said) => `La gramática «Mi lengua» ${/(no da el nombre número 11: .*»);/.exec(said)?.[1]}. `
+        + 'Los nombres se paran ahí, como los de quelvarinox-nombres.'],
+  ];
+  await openWorkshop();
+  await setSeed(seed);
+  const traces = [];
+  for (const [what, bringIn, holds, file, alternative, status] of cases) {
+    await page.$eval('#taller-alternativo', (box, on) => { if (box.checked !== on) box.click(); }, alternative);
+    await bringIn();
+    let view = await seen();
+    if (typeof holds === 'string') assert.equal(view.text, holds, what);
+    else if (holds) assert.match(view.text, holds, what);
+    const { made, said } = toolTraces(file ?? grammarFile(view.text), seed, ...(alternative ? ['-a'] : []));
+    if (status instanceof RegExp) assert.match(view.status, status, what);
+    else assert.equal(view.status, typeof status === 'function' ? status(said) : status, what);
+    assert.deepEqual(view.names, made.map(([name]) => name), what);
+    const shown = await page.evaluate(() => [...document.querySelectorAll('#taller-nombres li:not([hidden]) button')]
+      .map((button) => {
+        button.click();
+        return document.getElementById('taller-traza').textContent;
+      }));
+    assert.deepEqual(shown, made.map(([name, trace], i) => `Tiradas del nombre ${i + 1}, «${name}»: ${trace}`), what);
+    view = await seen();
+    assert.match(view.link, new RegExp(`&indice=${made.length}${alternative ? '&modo=alternativo' : ''}$`), what);
+    traces.push(...made.map(([, trace]) => trace));
+  }
+  assert.ok(traces.some((trace) => / X\d/.test(trace)), 'an attempt rejected by a pattern');
+});
+
+// What the tool makes of a list of names, `quelvarinox-nombres --aprender -` with the list on its standard
+// input: { text } or { message }, the learner's reason without the program's name and the input's.
+function toolLearns(list, options) {
+  try {
+    return { text: execFileSync(tool, ['--aprender', '-', ...options], { input: list, encoding: 'utf8', stdio: 'pipe' }) };
+  } catch (failure) {
+    return { message: failure.stderr.trim().replace(/^quelvarinox-nombres: (\(entrada estándar\): )?/, '') };
+  }
+}
+
+test('a list of names teaches the tool\'s grammar, its names follow, and a list that teaches none says why', async () => {
+  const planet = `${toolLines('-c', 'tatooine', '-n', '300').join('\n')}\n`;
+  const cases = [
+    ['a planet\'s names', planet, ['', '', ''], []],
+    ['a name, a key and a threshold', planet, ['Mis nombres', 'mis-nombres', '3'],
+      ['--nombre', 'Mis nombres', '--clave', 'mis-nombres', '--umbral', '3']],
+    ['no names', '\n \n', ['', '', ''], []],
+    ['too few names', 'Ana\nLuis\n', ['', '', ''], []],
+    ['a wrong key', planet, ['', 'Mal Clave', ''], ['--clave', 'Mal Clave']],
+  ];
+  await openWorkshop();
+  await setSeed(SEED);
+  await page.$eval('.aprender', (details) => { details.open = true; });
+  for (const [what, list, fields, options] of cases) {
+    await page.$eval('#taller-lista', (area, value) => { area.value = value; }, list);
+    for (const [i, id] of ['nombre', 'clave', 'umbral'].entries())
+      await page.$eval(`#taller-lista-${id}`, (field, value) => { field.value = value; }, fields[i]);
+    const before = (await seen()).text;
+    await page.click('#taller-aprender');
+    await page.waitForSelector('#taller-aprender:not([disabled])');
+    const view = await seen();
+    const learned = toolLearns(list, options);
+    if (learned.message) {
+      assert.deepEqual([view.status, view.text], [`No se aprendió ninguna gramática: ${learned.message}`, before], what);
+      continue;
+    }
+    const errors = toolErrors(learned.text);
+    assert.deepEqual([view.text, view.errors], [learned.text, errors], what);
+    if (errors.length === 0) assert.deepEqual(view.names, toolNames(learned.text, 20), what);
+  }
+  await page.type('#taller-lista-umbral', 'dos');
+  await page.click('#taller-aprender');
+  assert.equal(await page.$eval('#taller-lista-umbral-error', (span) => span.textContent),
+    'El umbral es un número entero; vacío, vale 2.');
+});
+
+test('a link carries the grammar, a long one too, and shows the tool\'s name of it', async () => {
+  // Comment lines of letters that deflate hardly shrinks, for a link of more than 64 KiB.
+  let state = 7;
+  const letter = () => {
+    state ^= state << 13;
+    state ^= state >>> 17;
+    state ^= state << 5;
+    return 'abcdefghijklmnopqrstuvwxyz0123456789'[(state >>> 0) % 36];
+  };
+  const long = Array.from({ length: 1400 }, () => `# ${Array.from({ length: 77 }, letter).join('')}\n`).join('');
+  const cases = [
+    // An accent and a character outside the BMP make the round trip too.
+    ['an accent and a character outside the BMP', '# Añadido: ☀ 𝔸\n', false],
+    ['a link of more than 64 KiB, written when the pointer reaches it', long, true],
+  ];
+  for (const [what, addition, longLink] of cases) {
+    await openWorkshop();
+    await page.select('#taller-base', 'corelia');
+    await page.click('#taller-cargar');
+    await setSeed(SEED);
+    await write(`${(await seen()).text}${addition}`);
+    await page.click('#taller-nombres li:nth-child(7) button');
+    await seen();
+    await page.hover('#taller-enlace');
+    const view = await seen();
+    assert.match(view.link, new RegExp(`#gramatica=[A-Za-z0-9_-]+&semilla=${SEED}&indice=7$`), what);
+    assert.equal(view.link.length > 1 << 16, longLink, what);
+
+    const tab = await browser.newPage();
+    watch(tab);
+    await tab.goto(view.link, { waitUntil: 'domcontentloaded' });
+    await tab.waitForSelector('#taller[aria-busy="false"]');
+    await tab.waitForFunction(() => document.getElementById('nombre').value !== '…');
+    const linked = await seen(tab);
+    assert.equal(linked.name, toolNames(view.text, 7).at(-1), what);
+    assert.equal(linked.name, view.names[6], what);
+    assert.deepEqual([linked.open, linked.text, linked.notice, linked.errors], [true, view.text, '', []], what);
+    assert.equal(await tab.$eval('#enlace', (anchor) => anchor.href), view.link, what);
+    await tab.close();
+  }
 });
 
 test('an opened grammar link is the chosen category, and «Generar» goes on with its names', async () => {
