@@ -105,16 +105,9 @@ const packed = (text) => deflateRawSync(Buffer.from(text)).toString('base64url')
 
 // The mistakes the tool finds in `text`, as the workshop lists them.
 function toolErrors(text) {
-  const file = grammarFile(text);
-  try {
-    execFileSync(tool, ['--comprobar', file], { encoding: 'utf8', stdio: 'pipe' });
-    return [];
-  } catch (failure) {
-    return failure.stderr.trimEnd().split('\n').map((line) => {
-      const [, lineNumber, column, message] = /^.*?:(\d+):(\d+): (.*)$/.exec(line);
-      return `línea ${lineNumber}, columna ${column}: ${message}`;
-    });
-  }
+  const run = spawnSync(tool, ['--comprobar', grammarFile(text)], { encoding: 'utf8' });
+  return run.status === 0 ? [] : run.stderr.trimEnd().split('\n')
+    .map((line) => line.replace(/^.*?:(\d+):(\d+): /, 'línea $1, columna $2: '));
 }
 
 // Loads the page afresh: a link that differs only after its "#" would not.
@@ -249,13 +242,6 @@ test('the line numbers stand beside their lines of a long text, wherever it scro
   }
 });
 
-// The tool's twenty names of grammar file `file` with the seed, each as [name, trace], and what it says
-// when it stops short of them.
-function toolTraces(file, seed, ...options) {
-  const run = spawnSync(tool, ['--gramatica', file, '-s', seed, '-n', '20', '--traza', ...options], { encoding: 'utf8' });
-  return { made: run.stdout.split('\n').filter((line) => line !== '').map((line) => line.split('\t')), said: run.stderr };
-}
-
 test('a planet, one inherited, and the examples give the tool\'s names and traces; what cannot be made is said', async () => {
   const examples = fileURLToPath(new URL('../../ejemplos/', import.meta.url));
   const ribera = join(examples, 'ribera.toml');
@@ -294,7 +280,10 @@ test('a planet, one inherited, and the examples give the tool\'s names and trace
     let view = await seen();
     if (typeof holds === 'string') assert.equal(view.text, holds, what);
     else if (holds) assert.match(view.text, holds, what);
-    const { made, said } = toolTraces(file ?? grammarFile(view.text), seed, ...(alternative ? ['-a'] : []));
+    // The tool's twenty names with their traces, and what it says when it stops short of them.
+    const run = spawnSync(tool, ['--gramatica', file ?? grammarFile(view.text), '-s', seed, '-n', '20', '--traza',
+      ...(alternative ? ['-a'] : [])], { encoding: 'utf8' });
+    const [made, said] = [run.stdout.split('\n').filter((line) => line !== '').map((line) => line.split('\t')), run.stderr];
     if (status instanceof RegExp) assert.match(view.status, status, what);
     else assert.equal(view.status, typeof status === 'function' ? status(said) : status, what);
     assert.deepEqual(view.names, made.map(([name]) => name), what);
@@ -310,16 +299,6 @@ test('a planet, one inherited, and the examples give the tool\'s names and trace
   }
   assert.ok(traces.some((trace) => / X\d/.test(trace)), 'an attempt rejected by a pattern');
 });
-
-// What the tool makes of a list of names, `quelvarinox-nombres --aprender -` with the list on its standard
-// input: { text } or { message }, the learner's reason without the program's name and the input's.
-function toolLearns(list, options) {
-  try {
-    return { text: execFileSync(tool, ['--aprender', '-', ...options], { input: list, encoding: 'utf8', stdio: 'pipe' }) };
-  } catch (failure) {
-    return { message: failure.stderr.trim().replace(/^quelvarinox-nombres: (\(entrada estándar\): )?/, '') };
-  }
-}
 
 test('a list of names teaches the tool\'s grammar, its names follow, and a list that teaches none says why', async () => {
   const planet = execFileSync(tool, ['-s', SEED, '-c', 'tatooine', '-n', '300'], { encoding: 'utf8' });
@@ -340,7 +319,10 @@ test('a list of names teaches the tool\'s grammar, its names follow, and a list 
     await page.click('#taller-aprender');
     await page.waitForSelector('#taller-aprender:not([disabled])');
     const view = await seen();
-    const learned = toolLearns(list, options);
+    // The tool's grammar, or its reason without the program's name and the input's.
+    const run = spawnSync(tool, ['--aprender', '-', ...options], { input: list, encoding: 'utf8' });
+    const learned = run.status === 0 ? { text: run.stdout }
+      : { message: run.stderr.trim().replace(/^quelvarinox-nombres: (\(entrada estándar\): )?/, '') };
     if (learned.message) {
       assert.deepEqual([view.status, view.text], [`No se aprendió ninguna gramática: ${learned.message}`, before], what);
       continue;
@@ -568,20 +550,9 @@ test('the download offers the file, named after its key', async () => {
 
 // Every text as long as the format allows, with no space to break it at: the name, the description, and
 // names of one word of 16 syllables of 8-byte pieces.
-const longGrammar = `nombre = "${'N'.repeat(4000)}"
-clave = "larga"
-descripcion = "${'D'.repeat(4000)}"
-[forma]
-fija = { palabras = 1 }
-[silabas.pesos]
-16 = 1
-[ataque.pesos]
-bbbbbbbb = 1
-[vocal.pesos]
-aaaaaaaa = 1
-[coda.pesos]
-cccccccc = 1
-`;
+const longGrammar = `nombre = "${'N'.repeat(4000)}"\nclave = "larga"\ndescripcion = "${'D'.repeat(4000)}"\n` +
+  '[forma]\nfija = { palabras = 1 }\n[silabas.pesos]\n16 = 1\n[ataque.pesos]\nbbbbbbbb = 1\n[vocal.pesos]\n' +
+  'aaaaaaaa = 1\n[coda.pesos]\ncccccccc = 1\n';
 
 test('at 1280 and 375 pixels wide, nothing scrolls sideways and every control has a name', async () => {
   const longLink = `/#gramatica=${packed(longGrammar)}&semilla=5`;
