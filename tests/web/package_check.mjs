@@ -4,13 +4,12 @@
 // grammars of one's own in both modes, also after hostile grammar texts, and of
 // the examples of the source tree (the folder of the second argument); the
 // same grammar text learned from the same lists of names.
-import { test } from 'node:test';
+import { after, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync, spawnSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
 import { GrammarError, LearningError, NameRefusedError, load } from 'quelvarinox';
 
 const tool = process.argv[2];
@@ -21,6 +20,15 @@ const NAMES_PER_CATEGORY = 4;
 const LARGEST_NUMBER = 2n ** 64n - 1n;
 
 const toolLines = (...options) => execFileSync(tool, options, { encoding: 'utf8' }).trimEnd().split('\n');
+// Grammars and lists written to files of their own for the tool.
+const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-'));
+after(() => rmSync(folder, { recursive: true }));
+let files = 0;
+function textFile(text) {
+  const file = join(folder, `${++files}.toml`);
+  writeFileSync(file, text);
+  return file;
+}
 const quelvarinox = await load();
 const { categories } = quelvarinox;
 
@@ -81,18 +89,6 @@ test('a category, a number or a generator that is wrong throws, in Spanish', () 
   assert.throws(() => generator.name('jedi'), { message: 'Este generador ya se ha liberado con free().' });
 });
 
-// A grammar written to a file of its own for the tool, removed after `check`.
-function withGrammarFile(text, check) {
-  const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-'));
-  try {
-    const file = join(folder, 'gramatica.toml');
-    writeFileSync(file, text);
-    check(file);
-  } finally {
-    rmSync(folder, { recursive: true });
-  }
-}
-
 const ownGrammar = `nombre = "Mía"
 clave = "mia"
 [forma]
@@ -109,47 +105,31 @@ a = 1
 "" = 1
 `;
 
-// The workshop's test checks the same calls in the browser, on every keystroke.
-test('a built-in grammar written out, and one of one\'s own, give the tool\'s names and traces', () => {
+// The workshop's test checks the same calls in the browser, on every keystroke. The
+// package reads no files: an example that inherits another is given whole, as the
+// tool's --exportar writes it, and a grammar's hereda names a built-in one.
+test('built-in grammars written out, one\'s own, the examples and one that inherits a planet give the tool\'s ' +
+  'names and traces; a refused name throws', () => {
   const exported = quelvarinox.builtinGrammarText(' ORD MANTELL ');
   assert.equal(exported, execFileSync(tool, ['--exportar', 'ordm'], { encoding: 'utf8' }));
-  for (const text of [exported, ownGrammar]) {
-    withGrammarFile(text, (file) => {
-      const grammar = quelvarinox.grammar(text);
-      for (const options of [[], ['-a']]) {
-        const generator = quelvarinox.generator(SEED);
-        const made = generator.names(grammar, 3, options.length > 0).map((name, i) => i < 2 ? name : `${name}\t${generator.lastTrace()}`);
-        const tool3 = toolLines('--gramatica', file, '-s', String(SEED), '-n', '3', '--traza', ...options);
-        assert.deepEqual(made, tool3.map((line, i) => i < 2 ? line.split('\t')[0] : line));
-        generator.free();
-      }
-      grammar.free();
-    });
-  }
-  assert.deepEqual(quelvarinox.grammarCategories().length, categories.length - 3);
-  assert.throws(() => quelvarinox.builtinGrammarText('jedi'), RangeError);
-});
-
-// The package reads no files: an example that inherits another is given whole,
-// as the tool's --exportar writes it, and a grammar's hereda names a built-in one.
-test('the examples, and a grammar that inherits a planet, give the tool\'s names and traces; a refused name throws', () => {
-  const compared = (text, file) => {
-    const grammar = quelvarinox.grammar(text);
-    const generator = quelvarinox.generator(SEED);
-    const made = Array.from({ length: 300 }, () => `${generator.name(grammar)}\t${generator.lastTrace()}`);
-    assert.deepEqual(made, toolLines('--gramatica', file, '-s', String(SEED), '-n', '300', '--traza'));
-    generator.free();
-    grammar.free();
-    return made.join('\n');
-  };
+  const inheriting = 'hereda = "tatooine"\nnombre = "T"\nclave = "t"\n[vocal.final.pesos]\na = 6\ne = 2\n';
+  const texts = [[exported], [ownGrammar], [inheriting], ...['ribera.toml', 'ribera-mujer.toml'].map((example) =>
+    [execFileSync(tool, ['--exportar', join(examples, example)], { encoding: 'utf8' }), join(examples, example)])];
   let all = '';
-  for (const example of ['ribera.toml', 'ribera-mujer.toml']) {
-    const file = join(examples, example);
-    all += compared(execFileSync(tool, ['--exportar', file], { encoding: 'utf8' }), file);
+  for (const [text, file = textFile(text)] of texts) {
+    const grammar = quelvarinox.grammar(text);
+    for (const options of [[], ['-a']]) {
+      const generator = quelvarinox.generator(SEED);
+      const made = Array.from({ length: 300 }, () => `${generator.name(grammar, options.length > 0)}\t${generator.lastTrace()}`);
+      assert.deepEqual(made, toolLines('--gramatica', file, '-s', String(SEED), '-n', '300', '--traza', ...options));
+      all += made.join('\n');
+      generator.free();
+    }
+    grammar.free();
   }
   assert.ok(all.includes(' X'));
-  const women = 'hereda = "tatooine"\nnombre = "T"\nclave = "t"\n[vocal.final.pesos]\na = 6\ne = 2\n';
-  withGrammarFile(women, (file) => compared(women, file));
+  assert.deepEqual(quelvarinox.grammarCategories().length, categories.length - 3);
+  assert.throws(() => quelvarinox.builtinGrammarText('jedi'), RangeError);
   assert.throws(() => quelvarinox.grammar('hereda = "ribera.toml"\nnombre = "R"\nclave = "r"\n'), (error) =>
     error instanceof GrammarError && error.message === '1:10: no se puede leer la gramática «ribera.toml»: esta versión ' +
       'de la biblioteca no lee ficheros');
@@ -166,17 +146,16 @@ test('the examples, and a grammar that inherits a planet, give the tool\'s names
 
 test('a wrong grammar throws a GrammarError with every mistake, as the tool\'s --comprobar says them', () => {
   const wrong = ownGrammar.replace('filas = [[0, 2, 1]]', 'filas = [[0, 1, 1]]').replace('clave = "mia"', 'clave = "Mía"');
-  withGrammarFile(wrong, (file) => {
-    const messages = spawnSync(tool, ['--comprobar', file], { encoding: 'utf8' }).stderr.trimEnd().replaceAll(`${file}:`, '');
-    assert.throws(() => quelvarinox.grammar(wrong), (error) => {
-      assert.ok(error instanceof GrammarError && error.message === messages);
-      assert.deepEqual([error.line, error.column, error.errors.length], [2, 9, 2]);
-      assert.deepEqual(error.errors.map(({ line, column, message }) => `${line}:${column}: ${message}`),
-        messages.split('\n'));
-      assert.deepEqual([error.linea, error.columna, error.errores], [error.line, error.column,
-        error.errors.map(({ line, column, message }) => ({ linea: line, columna: column, mensaje: message }))]);
-      return true;
-    });
+  const file = textFile(wrong);
+  const messages = spawnSync(tool, ['--comprobar', file], { encoding: 'utf8' }).stderr.trimEnd().replaceAll(`${file}:`, '');
+  assert.throws(() => quelvarinox.grammar(wrong), (error) => {
+    assert.ok(error instanceof GrammarError && error.message === messages);
+    assert.deepEqual([error.line, error.column, error.errors.length], [2, 9, 2]);
+    assert.deepEqual(error.errors.map(({ line, column, message }) => `${line}:${column}: ${message}`),
+      messages.split('\n'));
+    assert.deepEqual([error.linea, error.columna, error.errores], [error.line, error.column,
+      error.errors.map(({ line, column, message }) => ({ linea: line, columna: column, mensaje: message }))]);
+    return true;
   });
 });
 
@@ -208,37 +187,30 @@ const toolFromInput = (input, ...options) => {
 // options; a grammar learned and read back gives the tool's names of it, or
 // the same mistakes.
 test('learn() gives the tool\'s grammar text for the same list, or its message', () => {
-  const folder = mkdtempSync(join(tmpdir(), 'quelvarinox-'));
-  try {
-    const tatooine = join(folder, 'tatooine.txt');
-    writeFileSync(tatooine, execFileSync(tool, ['-c', 'tatooine', '-n', '500', '-s', '7']));
-    const lists = [tatooine, ...['particulas.txt', 'sin-vocales.txt'].map((file) => fileURLToPath(new URL(`lists/${file}`, import.meta.url)))];
-    const optionSets = [
-      [[], undefined],
-      [['--nombre', 'Los míos', '--clave', 'mios', '--umbral', '1'], { displayText: 'Los míos', key: 'mios', threshold: 1 }],
-      [['--umbral', '3'], { threshold: 3 }],
-      [['--clave', 'Mía'], { key: 'Mía' }],
-    ];
-    for (const path of lists) {
-      const list = readFileSync(path, 'utf8');
-      for (const [options, learnOptions] of optionSets)
-        assert.deepEqual(learnedAsTheTool(() => quelvarinox.learn(list, learnOptions)),
-          toolFromInput(list, '--aprender', '-', ...options), `${path} ${options}`);
-      const [status, learned] = learnedAsTheTool(() => quelvarinox.learn(list));
-      if (status !== 0) continue;
-      let readBack;
-      try {
-        const grammar = quelvarinox.grammar(learned);
-        readBack = [0, quelvarinox.generator(11).names(grammar, 20).map((name) => `${name}\n`).join(''), ''];
-        grammar.free();
-      } catch (error) {
-        assert.ok(error instanceof GrammarError, String(error));
-        readBack = [2, '', `${error.message}\n`];
-      }
-      assert.deepEqual(readBack, toolFromInput(learned, '--gramatica', '-', '-n', '20', '-s', '11'), path);
+  const lists = [execFileSync(tool, ['-c', 'tatooine', '-n', '500', '-s', '7'], { encoding: 'utf8' }),
+    ...['particulas.txt', 'sin-vocales.txt'].map((file) => readFileSync(new URL(`lists/${file}`, import.meta.url), 'utf8'))];
+  const optionSets = [
+    [[], undefined],
+    [['--nombre', 'Los míos', '--clave', 'mios', '--umbral', '1'], { displayText: 'Los míos', key: 'mios', threshold: 1 }],
+    [['--umbral', '3'], { threshold: 3 }],
+    [['--clave', 'Mía'], { key: 'Mía' }],
+  ];
+  for (const [i, list] of lists.entries()) {
+    for (const [options, learnOptions] of optionSets)
+      assert.deepEqual(learnedAsTheTool(() => quelvarinox.learn(list, learnOptions)),
+        toolFromInput(list, '--aprender', '-', ...options), `list ${i} ${options}`);
+    const [status, learned] = learnedAsTheTool(() => quelvarinox.learn(list));
+    if (status !== 0) continue;
+    let readBack;
+    try {
+      const grammar = quelvarinox.grammar(learned);
+      readBack = [0, quelvarinox.generator(11).names(grammar, 20).map((name) => `${name}\n`).join(''), ''];
+      grammar.free();
+    } catch (error) {
+      assert.ok(error instanceof GrammarError, String(error));
+      readBack = [2, '', `${error.message}\n`];
     }
-  } finally {
-    rmSync(folder, { recursive: true });
+    assert.deepEqual(readBack, toolFromInput(learned, '--gramatica', '-', '-n', '20', '-s', '11'), `list ${i}`);
   }
 });
 
@@ -270,15 +242,6 @@ function numbered(part, bytes) {
   for (let i = 0, size = 0; size + bytesOf(part(i)) <= bytes; size += bytesOf(part(i)), i++) parts.push(part(i));
   return parts.join('');
 }
-// The i-th of the shortest names: 1, 2, then 3 characters of 64.
-const ALPHABET = 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-';
-function shortName(i) {
-  let length = 1;
-  for (let first = 0; i - first >= ALPHABET.length ** length; length++) first += ALPHABET.length ** length;
-  let rest = i - [...Array(length - 1)].reduce((sum, _, k) => sum + ALPHABET.length ** (k + 1), 0), name = '';
-  for (let k = 0; k < length; k++, rest = Math.floor(rest / ALPHABET.length)) name = ALPHABET[rest % ALPHABET.length] + name;
-  return name;
-}
 // A grammar of one's own with `section` taken out, and the family's text after
 // it; or, for root keys, before it.
 const afterOwnGrammar = (make, section = '') => (bytes, prefix) => {
@@ -288,15 +251,19 @@ const afterOwnGrammar = (make, section = '') => (bytes, prefix) => {
 const beforeOwnGrammar = (make) => (bytes, prefix) => make(bytes - bytesOf(ownGrammar), prefix) + ownGrammar;
 const ATTACK = '[ataque.pesos]\nl = 1\n"ñ" = 1\n';
 const SYLLABLES = '[silabas]\ntirada = 2\nfilas = [[0, 2, 1]]\n';
+// [ataque.pesos] of as many pieces as fit, each `piece(i)`.
+const attackPieces = (piece) => afterOwnGrammar((b, p) =>
+  numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + piece(i), b), ATTACK);
+const arrayOf = (unit) => (b, p) => repeated(`${p}x = [`, unit, ']\n', b);
 const hostileFamilies = {
-  integers: (b, p) => repeated(`${p}x = [`, '1,', ']\n', b),
-  strings: (b, p) => repeated(`${p}x = [`, '"",', ']\n', b),
-  inlineTables: (b, p) => repeated(`${p}x = [`, '{},', ']\n', b),
-  emptyArrays: (b, p) => repeated(`${p}x = [`, '[],', ']\n', b),
-  mixedArray: (b, p) => repeated(`${p}x = [`, '1,"a",[],{b=1},1.5,true,1979-05-27,', ']\n', b),
+  integers: arrayOf('1,'),
+  strings: arrayOf('"",'),
+  inlineTables: arrayOf('{},'),
+  emptyArrays: arrayOf('[],'),
+  mixedArray: arrayOf('1,"a",[],{b=1},1.5,true,1979-05-27,'),
   arraysOfTables: (b, p) => repeated('', `[[${p}a]]\n`, '', b),
-  tables: (b, p) => numbered((i) => `[${p}${shortName(i)}]\n`, b),
-  keys: (b, p) => numbered((i) => `${p}${shortName(i)}=1\n`, b),
+  tables: (b, p) => numbered((i) => `[${p}${i.toString(36)}]\n`, b),
+  keys: (b, p) => numbered((i) => `${p}${i.toString(36)}=1\n`, b),
   inlineKeys: (b, p) => `${p}x = {${numbered((i) => `k${i}=1,`, b - 12)}z=1}\n`,
   dottedKeys: (b, p) => numbered((i) => `${p}a.k${i} = 1\n`, b),
   nestedArrays: (b, p) => repeated(`${p}x = `, '[', '', b / 2) + ']'.repeat(b / 2),
@@ -309,13 +276,13 @@ const hostileFamilies = {
   comment: afterOwnGrammar((b, p) => repeated(`# ${p}`, 'comentario ', '\n', b)),
   blankLines: afterOwnGrammar((b) => repeated('', '\n', '', b)),
   unfinished: (b, p) => repeated(`${p}x = [`, '1,', '', b),
-  extraArray: beforeOwnGrammar((b, p) => repeated(`${p}x = [`, '1,', ']\n', b)),
+  extraArray: beforeOwnGrammar(arrayOf('1,')),
   description: beforeOwnGrammar((b, p) => repeated(`${p}descripcion = "`, 'a', '"\n', b)),
-  weights: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `${shortName(i)} = 1\n`, b), ATTACK),
-  zeroWeights: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `${shortName(i)} = 0\n`, b), ATTACK),
-  longPieces: afterOwnGrammar((b, p) => numbered((i) => (i ? '' : `[${p}ataque.pesos]\n`) + `piezalarga${i} = 1\n`, b), ATTACK),
+  weights: attackPieces((i) => `${i.toString(36)} = 1\n`),
+  zeroWeights: attackPieces((i) => `${i.toString(36)} = 0\n`),
+  longPieces: attackPieces((i) => `piezalarga${i} = 1\n`),
   rows: afterOwnGrammar((b, p) => repeated(`[${p}silabas]\ntirada = 2\nfilas = [`, '[0,2,1],', ']\n', b), SYLLABLES),
-  keysInTables: afterOwnGrammar((b, p) => numbered((i) => `[${p}ataque.${shortName(i)}]\n`, b)),
+  keysInTables: afterOwnGrammar((b, p) => numbered((i) => `[${p}ataque.${i.toString(36)}]\n`, b)),
 };
 // Each family at sizes that grow by four to the limit; the costs of the
 // loader's checks grow with the size, so only the last size takes long.

@@ -78,15 +78,11 @@ test('Generar, the space bar and the last ten names follow the tool', async () =
   assert.match(view.link, /indice=12/);
 });
 
-test('the page shows the tool\'s version', async () => {
+test('the page shows the tool\'s version, and the picture and the description follow the category', async () => {
   const version = execFileSync(tool, ['--version'], { encoding: 'utf8' }).trim().split(' ')[1];
   await open();
   assert.deepEqual(await page.evaluate(() => [document.title, document.querySelector('h1').textContent]),
     [`Quelvarinox ${version}: nombres de Star Wars`, `QUELVARINOX ${version}`]);
-});
-
-test('the picture and the description follow the category', async () => {
-  await open();
   const loaded = () => page.waitForFunction(() => {
     const picture = document.getElementById('imagen');
     return picture.complete && picture.naturalWidth === 88;
@@ -146,18 +142,14 @@ test('a link shows the same name again, with a seed of its own if it has none, u
   assert.ok(after.notice.includes(notice), after.notice);
 });
 
+// The workshop's test reads more wrong seeds, indexes and modes, in the page's address and a grammar's link alike.
 test('a wrong address says what is wrong and shows a random category', async () => {
   const cases = [
     ['?categoria=Hoth', 'La categoría «Hoth» no existe'],
     ['?semilla=siete&categoria=jedi', 'La semilla «siete» no es un número entero'],
-    ['?semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
-    ['?semilla=+5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
     ['?indice=%2B7', 'El índice «+7» lleva un signo'],
     ['?indice=-3', 'El índice «-3» es negativo: va de 1 a'],
     ['?semilla=-0', 'La semilla «-0» lleva un signo'],
-    ['?semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
-    ['?indice=0', 'El índice «0» está fuera de rango'],
-    ['?modo=oscuro', 'El modo «oscuro» no existe'],
   ];
   const categories = await page.$$eval('#categoria option', (options) => options.map((option) => option.value));
   for (const [address, message] of cases) {
@@ -197,23 +189,14 @@ test('every category makes the tool\'s names, in both modes', async () => {
   }
 });
 
-test('a phone screen, the keyboard, the copy button', async () => {
+// The workshop's test checks the widths and the controls' names of the page and the workshop.
+test('long words of a notice wrap on a phone screen, and the copy button copies', async () => {
   await page.setViewport({ width: 375, height: 700 });
-  // Long words of a notice wrap too.
-  const longWords = ['?categoria=' + 'a'.repeat(100), `?semilla=${'9'.repeat(100)}&indice=${'8'.repeat(100)}`];
-  for (const address of [...longWords, '']) {
+  for (const address of ['?categoria=' + 'a'.repeat(100), `?semilla=${'9'.repeat(100)}&indice=${'8'.repeat(100)}`]) {
     await open(address);
     const width = await page.evaluate(() => document.documentElement.scrollWidth);
     assert.ok(width <= 375, `${address} is ${width} pixels wide`);
   }
-  const unnamed = [];
-  const visit = (node) => {
-    if (['button', 'combobox', 'link', 'DisclosureTriangle'].includes(node.role) && !node.name?.trim())
-      unnamed.push(node.role);
-    node.children?.forEach(visit);
-  };
-  visit(await page.accessibility.snapshot());
-  assert.deepEqual(unnamed, [], 'controls without an accessible name');
   await browser.defaultBrowserContext().overridePermissions(server.url, ['clipboard-read', 'clipboard-write',
     'clipboard-sanitized-write']);
   await page.click('#copiar');
