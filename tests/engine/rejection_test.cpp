@@ -1,4 +1,3 @@
-#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -207,27 +206,6 @@ TEST(Rejection, RefusesANameAfterItsLastAttempt)
     EXPECT_EQ(refusal.times, marks["X2"]);
     EXPECT_EQ(refusal_text(*grammar, refusal), "[rechazo] lo ha rechazado 1000 veces seguidas, " +
                                                    std::to_string(marks["X2"]) + " de ellas por el patrón 2, «k»");
-}
-
-// The names let through keep the shares their weights give them among
-// themselves.
-TEST(Rejection, LeavesTheOtherNamesTheirShares)
-{
-    const auto grammar = one_syllable_with("pesos = { l = 5, r = 3, \"\" = 2 }", "[\"^r\"]");
-    SeededRandom random(2024);
-    GenerationContext ctx(random);
-    std::map<std::string, int> counts;
-    constexpr int names = 200000;
-    std::string name;
-    for (int i = 0; i < names; ++i) {
-        make_grammar_name(*grammar, ctx, name);
-        ++counts[name];
-    }
-    EXPECT_EQ(counts["Ra"], 0);
-    for (const auto& [text, share] : {std::pair{"La", 5.0 / 7}, std::pair{"A", 2.0 / 7}}) {
-        const double deviation = 4 * std::sqrt(names * share * (1 - share));
-        EXPECT_NEAR(counts[text], names * share, deviation) << text;
-    }
 }
 
 }  // namespace
