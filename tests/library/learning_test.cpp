@@ -16,20 +16,18 @@ namespace {
 
 using detail::testing::run_cli;
 
-// 500 names of Tatooine that the tool writes, and names without a vowel, in a
-// folder of the test's own.
+// 500 names of Tatooine that the tool writes, in a folder of the test's own.
 struct Lists {
     Lists()
     {
         std::filesystem::create_directories(folder);
         EXPECT_EQ(run_cli("-c tatooine -n 500 -s 7 > '" + tatooine + "'").status, 0);
-        std::ofstream(vowelless) << "Brr\nPfft\nHmm\n";
     }
     ~Lists() { std::filesystem::remove_all(folder); }
 
     const std::string folder = std::filesystem::temp_directory_path().string() + "/quelvarinox-lists-" +
                                std::to_string(::getpid());
-    const std::string tatooine = folder + "/tatooine.txt", vowelless = folder + "/sin-vocales.txt";
+    const std::string tatooine = folder + "/tatooine.txt";
 };
 
 const Lists& lists()
@@ -124,11 +122,12 @@ TYPED_TEST(Learners, LearnWhatTheToolLearnsFromTheSameList)
         LearnOptions options;
         std::string arguments;
     };
-    const std::string tatooine = lists().tatooine, vowelless = lists().vowelless;
+    const std::string tatooine = lists().tatooine, particles = QUELVARINOX_LEARNING_LISTS "/particulas.txt",
+                      vowelless = QUELVARINOX_LEARNING_LISTS "/sin-vocales.txt";
     const Case cases[] = {
         {true, tatooine, {}, ""},
         {false, tatooine, {}, ""},
-        {true, tatooine, {"Los míos", "mios", 1}, "--nombre 'Los míos' --clave mios --umbral 1"},
+        {true, particles, {"Los míos", "mios", 1}, "--nombre 'Los míos' --clave mios --umbral 1"},
         {false, tatooine, {"Los míos", "mios", 1}, "--nombre 'Los míos' --clave mios --umbral 1"},
         {false, tatooine, {std::nullopt, std::nullopt, 3}, "--umbral 3"},
         {true, vowelless, {}, ""},
