@@ -49,33 +49,30 @@ using Outcome = std::tuple<int, std::string, std::string>;
 Outcome made(std::string text) { return {0, std::move(text), ""}; }
 Outcome failed(const std::string& message) { return {2, "", "quelvarinox-nombres: " + message + "\n"}; }
 
+// From the file at `list`, or from the text `list`.
 struct CppLearner {
-    template <typename Learn>
-    static Outcome outcome(Learn learn)
+    static Outcome learned(bool from_file, const std::string& list, const LearnOptions& options)
     {
         try {
-            return made(learn());
+            return made(from_file ? learn_file(list, options) : learn(list, options));
         } catch (const LearningError& error) {
             return failed(error.what());
         } catch (const UnreadableGrammar& error) {
             return failed(error.what());
         }
     }
-    static Outcome from_text(const std::string& list, const LearnOptions& options)
-    {
-        return outcome([&] { return learn(list, options); });
-    }
-    static Outcome from_file(const std::string& path, const LearnOptions& options)
-    {
-        return outcome([&] { return learn_file(path, options); });
-    }
 };
 
+// Asked for its size with no buffer, then given the room it needs.
 struct CLearner {
-    // Asked for its size with no buffer, then given the room it needs.
-    template <typename Learn>
-    static Outcome outcome(Learn learn)
+    static Outcome learned(bool from_file, const std::string& list, const LearnOptions& options)
     {
+        const quelvarinox_learn_options c{options.display_text ? options.display_text->c_str() : nullptr,
+                                          options.key ? options.key->c_str() : nullptr, options.min_count};
+        const auto learn = [&](char* buffer, size_t size, size_t* needed) {
+            return from_file ? quelvarinox_learn_file(list.c_str(), &c, buffer, size, needed)
+                             : quelvarinox_learn(list.data(), list.size(), &c, buffer, size, needed);
+        };
         size_t needed = 0;
         const quelvarinox_status asked = learn(nullptr, 0, &needed);
         std::string text(needed, 'x');
@@ -84,25 +81,6 @@ struct CLearner {
         EXPECT_EQ(text.back(), '\0');
         text.pop_back();
         return status == QUELVARINOX_OK ? made(text) : failed(text);
-    }
-    static quelvarinox_learn_options c_options(const LearnOptions& options)
-    {
-        return {options.display_text ? options.display_text->c_str() : nullptr,
-                options.key ? options.key->c_str() : nullptr, options.min_count};
-    }
-    static Outcome from_text(const std::string& list, const LearnOptions& options)
-    {
-        const quelvarinox_learn_options c = c_options(options);
-        return outcome([&](char* buffer, size_t size, size_t* needed) {
-            return quelvarinox_learn(list.data(), list.size(), &c, buffer, size, needed);
-        });
-    }
-    static Outcome from_file(const std::string& path, const LearnOptions& options)
-    {
-        const quelvarinox_learn_options c = c_options(options);
-        return outcome([&](char* buffer, size_t size, size_t* needed) {
-            return quelvarinox_learn_file(path.c_str(), &c, buffer, size, needed);
-        });
     }
 };
 
@@ -145,8 +123,7 @@ TYPED_TEST(Learners, LearnWhatTheToolLearnsFromTheSameList)
         std::string said = tool.err;
         if (const std::size_t at = said.find(standard_input); at != std::string::npos)
             said.erase(at, standard_input.size());
-        EXPECT_EQ(c.from_file ? TypeParam::from_file(c.list, c.options)
-                              : TypeParam::from_text(text_of_file(c.list), c.options),
+        EXPECT_EQ(TypeParam::learned(c.from_file, c.from_file ? c.list : text_of_file(c.list), c.options),
                   Outcome(tool.status, tool.out, said))
             << c.list << ' ' << c.arguments;
     }
@@ -165,9 +142,9 @@ TEST(Learn, ErrorsHaveTheirOwnTypesAndStatuses)
     EXPECT_THROW(learn("Anakin\nPadmé\n", {std::nullopt, std::nullopt, 0}), std::invalid_argument);
     const std::string list = lists().tatooine;
     const std::string threshold = "El umbral ha de ser un entero de 1 a 1000000, y es ";
-    EXPECT_EQ(CppLearner::from_file(list, {std::nullopt, std::nullopt, 1'000'001}),
+    EXPECT_EQ(CppLearner::learned(true, list, {std::nullopt, std::nullopt, 1'000'001}),
               failed("«" + list + "»: " + threshold + "1000001."));
-    EXPECT_EQ(CppLearner::from_text("", {std::nullopt, std::nullopt, -1}), failed(threshold + "-1."));
+    EXPECT_EQ(CppLearner::learned(false, "", {std::nullopt, std::nullopt, -1}), failed(threshold + "-1."));
     const quelvarinox_learn_options zero{nullptr, nullptr, 0};
     char out[64];
     const std::vector<quelvarinox_status> statuses = {
