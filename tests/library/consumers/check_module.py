@@ -85,11 +85,12 @@ with tempfile.TemporaryDirectory() as folder:
 
     names = pathlib.Path(folder) / "nombres.txt"
     names.write_text(tool("-c", "tatooine", "-n", "500", "-s", "7").stdout, encoding="utf-8")
-    check(quelvarinox.aprender_de_fichero(names, nombre="Los míos", clave="mios", umbral=1),
-          tool("--aprender", str(names), "--nombre", "Los míos", "--clave", "mios", "--umbral", "1").stdout,
-          "aprender_de_fichero")
-    check(quelvarinox.aprender(names.read_text(encoding="utf-8"), umbral=3),
-          tool("--aprender", "-", "--umbral", "3", input=names.read_text(encoding="utf-8")).stdout, "aprender")
+    listed = names.read_text(encoding="utf-8")
+    for learned, options in ((quelvarinox.aprender_de_fichero(names), [str(names)]),
+                             (quelvarinox.aprender(listed), ["-"]),
+                             (quelvarinox.aprender(listed, nombre="Los míos", clave="mios", umbral=1),
+                              ["-", "--nombre", "Los míos", "--clave", "mios", "--umbral", "1"])):
+        check(learned, tool("--aprender", *options, input=listed).stdout, f"aprender {options}")
     vowelless = "Brr\nPfft\n"
     check(f"quelvarinox-nombres: {raised(lambda: quelvarinox.aprender(vowelless), ValueError)}\n",
           tool("--aprender", "-", input=vowelless, check=False).stderr.replace("(entrada estándar): ", ""),
