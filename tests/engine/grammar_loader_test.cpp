@@ -179,6 +179,7 @@ TEST(GrammarLoader, NamesEachMistakeOfClassesPatternsAndSyllablePlaces)
         {"[clases]\nv = []\n[rechazo]\npatrones = [\"{v}\"]\n",
          "g.toml:20:5: la clase «v» está vacía: necesita al menos una pieza\n"},
         {"[rechazo]\npatrones = [\"{w}\"]\n", "g.toml:20:13: la clase «w» de «{w}» no está en [clases]\n"},
+        {"[prefijo]\nse_tira = \"tras_el_recuento\"\ntirada = 1\nfilas = [[0, 1, true]]\n[rechazo]\npatrones = [\"'k\"]\n", "\n"},
         {"[rechazo]\npatrones = [\"a\", \"q\"]\n",
          "g.toml:20:18: «q» no puede casar nunca: ninguna sucesión de las piezas y los textos de la gramática lo forma\n"},
         {"[rechazo]\npatron = [\"a\"]\n",
