@@ -7,7 +7,6 @@
 #include "categories/category_table.h"
 #include "tests/cli/cli_runner.h"
 #include "text/utf8.h"
-#include "version/version.h"
 
 namespace quelvarinox::detail::testing {
 namespace {
@@ -60,16 +59,8 @@ TEST(Nombres, AnyNameCanBeMadeAgainAndThreadsChangeNothing)
     }
 }
 
-TEST(Nombres, TheAlternativeModeReachesTheGenerators)
-{
-    for (const std::string& name : lines_of(run_cli("-c varkhenos -a -n 200").out))
-        EXPECT_TRUE(name.starts_with("Darth ")) << name;
-    EXPECT_NE(run_cli("-c tatooine -n 50 -s 2 -a").out, run_cli("-c tatooine -n 50 -s 2").out);
-    EXPECT_EQ(run_cli("-c teyr -n 50 -s 2 -a").out, run_cli("-c teyr -n 50 -s 2").out);
-}
-
 // Each format's rows, one per name, with the name's seed and index; the lines
-// themselves are checked where they are made.
+// themselves, and JSON's strings, are checked where they are made.
 TEST(Nombres, FormatsCarryCategoryNameSeedIndexAndTrace)
 {
     const auto tsv = lines_of(run_cli("-c \"Draenell's point\" -n 2 -s 7 --formato=tsv --traza").out);
@@ -78,10 +69,6 @@ TEST(Nombres, FormatsCarryCategoryNameSeedIndexAndTrace)
     EXPECT_TRUE(tsv[2].starts_with("Draenell's point\t" + name + "\t7\t2\tR ")) << tsv[2];
     EXPECT_EQ(run_cli("-c draenell -n 1 -s 7 -f json --desde 2").out,
               "{\"categoria\":\"Draenell's point\",\"nombre\":\"" + name + "\",\"semilla\":\"7\",\"indice\":2}\n");
-    // Python's own reader accepts every line.
-    EXPECT_EQ(run_shell("\"$NOMBRES\" -n 300 -f json --traza -s 5 | python3 -c 'import json,sys; "
-                        "print(sum(1 for l in sys.stdin if json.loads(l)[\"nombre\"]))'").out,
-              std::to_string(300 * category_table().size()) + "\n");
 }
 
 TEST(Nombres, FiltersHoldForEveryName)
@@ -98,16 +85,10 @@ TEST(Nombres, FiltersHoldForEveryName)
     EXPECT_EQ(std::set<std::string>(unique.begin(), unique.end()).size(), 20000u);
 }
 
-// A request that cannot be met ends within seconds, saying why and how far it got.
+// A request that cannot be met ends within seconds, saying why and how far it
+// got; the reasons themselves are RunOutJudge's, checked where they are made.
 TEST(Nombres, ARunThatCannotFinishStopsAndSaysWhy)
 {
-    const auto letters = run_cli("-c kuat --max-letras 0 -n 5");
-    EXPECT_EQ(letters.status, 1);
-    EXPECT_EQ(letters.out, "");
-    EXPECT_NE(letters.err.find("La categoría «Kuat» no da más nombres de 0 letras o menos: se han dado 0 de 5 "
-                               "(de los últimos 4194304 intentos no pasó ninguno)."),
-              std::string::npos)
-        << letters.err;
     // Filters may need more indexes than names: a run stops at the last one, with any number of threads.
     for (const char* threads : {"1", "3"}) {
         const auto at_the_end =
@@ -200,15 +181,14 @@ TEST(Nombres, AnythingButAListOfNamesIsRefusedInLittleMemory)
     }
 }
 
-TEST(Nombres, ListsHelpAndVersion)
+// The list and the version are checked against the library's.
+TEST(Nombres, HelpTellsOfEveryOption)
 {
-    EXPECT_EQ(lines_of(run_cli("--lista").out)[0], "1\tAdumar\tadumar\tno");
     const auto help = run_cli("--ayuda");
     for (const char* option : {"--categoria", "--formato", "--min-letras", "--max-letras", "--empieza",
                                "--sin-malsonantes", "--excluir", "--anotar", "--desde", "--hilos", "--traza"})
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     EXPECT_EQ(run_cli("-h").out, help.out);
-    EXPECT_EQ(run_cli("--version").out, "quelvarinox-nombres " QUELVARINOX_VERSION "\n");
 }
 
 TEST(Nombres, OutputFailuresAreReportedTruly)

@@ -29,29 +29,6 @@ INSTANTIATE_TEST_SUITE_P(Values, TiradaRounding, ::testing::Values(
     RoundingCase{18, 0.9999999999, 18}, RoundingCase{67, 0.5 / 67 - 1e-12, 0}, RoundingCase{67, 0.5 / 67 + 1e-12, 1},
     RoundingCase{6545, 0.5, 3272}, RoundingCase{6545, 0.75, 4909}));
 
-// The draws straight from the engine are the ones through its virtual face.
-TEST(GenerationContext, DrawsFromTheEngineEqualDrawsThroughTheSource)
-{
-    class Wrapped final : public RandomSource {
-    public:
-        void reseed() override { inner.reseed(); }
-        double uniform() override { return inner.uniform(); }
-        SeededRandom inner{42};
-    } wrapped;
-    SeededRandom direct(42);
-    GenerationContext slow(wrapped);
-    GenerationContext fast(direct);
-    for (int i = 0; i < 20000; ++i) {
-        const int multiplier = 1 + i % 6545;
-        ASSERT_EQ(fast.Tirada(multiplier), slow.Tirada(multiplier)) << i;
-        if (i % 97 == 0) {
-            fast.reseed();
-            slow.reseed();
-            ASSERT_EQ(fast.number_prefix(), slow.number_prefix());
-        }
-    }
-}
-
 // The log, in the tool's notation: reseeds, draws and planet numbers, in order.
 TEST(GenerationContext, LogsEveryReseedAndDrawAsTheTraceWritesThem)
 {
@@ -73,17 +50,6 @@ TEST(GenerationContext, LogsEveryReseedAndDrawAsTheTraceWritesThem)
     EXPECT_EQ(random.reseeds, 2);
     log.clear();
     EXPECT_EQ(log.trace(), "");
-}
-
-TEST(GenerationContext, TheAlternativeModeIsTheCaptionOneAlone)
-{
-    FixedRandom random{};
-    GenerationContext ctx(random);
-    EXPECT_FALSE(ctx.alternative_mode());
-    for (const char* huevo : {"1", "2", "0"}) {
-        ctx.huevo = huevo;
-        EXPECT_EQ(ctx.alternative_mode(), huevo[0] == '1') << huevo;
-    }
 }
 
 }  // namespace

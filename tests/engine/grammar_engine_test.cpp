@@ -1,14 +1,10 @@
-#include <array>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/random_source.h"
 #include "engine/builtin_grammars.h"
 #include "engine/grammar_engine.h"
 #include "engine/grammar_loader.h"
@@ -147,43 +143,6 @@ TEST(GrammarEngine, HoldsUpOnTheBuiltInsAndOnWhatTheFuzzerFound)
         ++found;
     }
     EXPECT_GT(found, 0) << "no input in " << QUELVARINOX_FOUND_INPUTS;
-}
-
-// A weighted table's outcomes come up as often as their weights say.
-TEST(GrammarEngine, DrawsWeightedOutcomesAsOftenAsTheirWeights)
-{
-    const GrammarLoad load = load_grammar(R"(nombre = "Pesos"
-clave = "pesos"
-[forma]
-fija = { palabras = 1 }
-[silabas.pesos]
-1 = 1
-[ataque.pesos]
-l = 5
-r = 3
-"" = 2
-[vocal]
-pesos = [[1, "a"]]
-[coda.pesos]
-"" = 1
-)");
-    ASSERT_TRUE(load.grammar);
-    SeededRandom random(2024);
-    GenerationContext ctx(random);
-    std::map<std::string, int> counts;
-    constexpr int draws = 200000;
-    std::string name;
-    for (int i = 0; i < draws; ++i) {
-        make_grammar_name(*load.grammar, ctx, name);
-        ++counts[name];
-    }
-    const std::array<std::pair<const char*, double>, 3> expected{{{"La", 0.5}, {"Ra", 0.3}, {"A", 0.2}}};
-    for (const auto& [text, share] : expected) {
-        // Four standard deviations of a binomial count: a fault of one value
-        // in the mapping shifts a share by far more.
-        const double deviation = 4 * std::sqrt(draws * share * (1 - share));
-        EXPECT_NEAR(counts[text], draws * share, deviation) << text;
-    }
 }
 
 }  // namespace

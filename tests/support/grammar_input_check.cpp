@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
 
 #include "core/draw_log.h"
 #include "core/generation_context.h"
@@ -21,24 +20,6 @@ namespace {
 constexpr std::size_t longest_name =
     grammar_limits::words * (grammar_limits::syllables * 8 * TablePiece::room + grammar_limits::text_bytes) +
     2 * grammar_limits::text_bytes + 256;
-
-// The first character of `text` that does not belong on one line of a
-// message, in hexadecimal: a line break or another control character, or a
-// control of the text's direction.
-std::optional<std::string> hidden_character(std::string_view text)
-{
-    while (const auto character = first_utf8_character(text)) {
-        const char32_t code = character->code;
-        if (code < 0x20 || (code >= 0x7F && code < 0xA0) || code == 0x61C || code == 0x200E || code == 0x200F ||
-            (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069)) {
-            char hex[9];
-            std::snprintf(hex, sizeof hex, "%04X", static_cast<unsigned>(code));
-            return hex;
-        }
-        text.remove_prefix(character->bytes);
-    }
-    return std::nullopt;
-}
 
 // The first names of the grammar in both modes, each with its trace, or what
 // is wrong with one of them.
@@ -100,10 +81,9 @@ std::optional<std::string> grammar_input_problem(std::string_view text)
         if (mistake.line < 1 || mistake.line > lines || mistake.column < 1)
             return "a mistake at " + std::to_string(mistake.line) + ":" + std::to_string(mistake.column) +
                    " lies outside the text: " + mistake.message;
-        if (mistake.message.empty() || !utf8_length(mistake.message))
-            return "a mistake at " + std::to_string(mistake.line) + " has no readable message";
-        if (const auto hidden = hidden_character(mistake.message))
-            return "a mistake at " + std::to_string(mistake.line) + " holds U+" + *hidden + ": " +
+        // What would not stand on one line of a message is escaped.
+        if (mistake.message.empty() || escaped(mistake.message) != mistake.message)
+            return "a mistake at " + std::to_string(mistake.line) + " is not one readable line: " +
                    shown(mistake.message);
     }
     if (!load.grammar)
