@@ -16,6 +16,7 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { deflateRawSync } from 'node:zlib';
 import { chromiumOptions, serve } from '../tests/web/static_server.mjs';
+import { megabyteGrammar } from './megabyte_grammar.mjs';
 
 const [site = 'build/web/site', modules = 'build/web-tests', ...revisions] = process.argv.slice(2);
 const puppeteer = createRequire(join(resolve(modules), 'package.json'))('puppeteer-core');
@@ -60,16 +61,7 @@ async function bigGrammar(server) {
   await tab.click('#taller-cargar');
   const corelia = await tab.$eval('#taller-texto', (area) => area.value);
   await tab.close();
-  let state = 12345;
-  const letter = () => {
-    state ^= state << 13;
-    state ^= state >>> 17;
-    state ^= state << 5;
-    return 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/'[state >>> 26];
-  };
-  let big = corelia;
-  while (big.length + 80 <= 1 << 20) big += `# ${Array.from({ length: 77 }, letter).join('')}\n`;
-  return big;
+  return megabyteGrammar(corelia);
 }
 
 // The time that the busiest renderer's main thread ran in `traceEvents`, and its longest task, in ms.

@@ -12,6 +12,7 @@ import { createRequire } from 'node:module';
 import { join, resolve } from 'node:path';
 import { deflateRawSync, gzipSync } from 'node:zlib';
 import { chromiumOptions, serve } from '../tests/web/static_server.mjs';
+import { megabyteGrammar } from './megabyte_grammar.mjs';
 
 const site = process.argv[2] ?? 'build/web/site';
 const puppeteer = createRequire(join(resolve(process.argv[3] ?? 'build/web-tests'), 'package.json'))('puppeteer-core');
@@ -99,17 +100,7 @@ async function typeKeys(count, between = async () => {}) {
 const keyTimes = await typeKeys(40);
 console.log(`workshop, a key typed to the next frame: median ${keyTimes[keyTimes.length >> 1].toFixed(1)} ms, `
   + `slowest ${keyTimes.at(-1).toFixed(1)} ms of ${keyTimes.length}`);
-// Corelia's file and comment lines of letters drawn by a fixed generator, up to the loader's limit of 1 MiB.
-const corelia = await tab.$eval('#taller-texto', (area) => area.value);
-let state = 12345;
-const letter = () => {
-  state ^= state << 13;
-  state ^= state >>> 17;
-  state ^= state << 5;
-  return 'ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/'[state >>> 26];
-};
-let big = corelia;
-while (big.length + 80 <= 1 << 20) big += `# ${Array.from({ length: 77 }, letter).join('')}\n`;
+const big = megabyteGrammar(await tab.$eval('#taller-texto', (area) => area.value));
 const settled = (page) => page.waitForFunction(() => !('pending' in document.getElementById('taller-enlace').dataset)
   && document.getElementById('taller-nombres').querySelector('li:not([hidden])') !== null,
 { polling: 'raf', timeout: 120_000 }).then(() => page.evaluate(() => performance.now()));
