@@ -286,8 +286,8 @@ TEST(Grammars, GiveTheToolsNamesAndTracesFromATextOrAFileInBothModes)
                 Generator generator(seed);
                 const auto line = [&](const std::string& name) { return name + '\t' + generator.last_trace(); };
                 EXPECT_EQ(line(alternative ? generator.name(grammar, true) : generator.name(grammar)), tool.at(0));
-                EXPECT_EQ(line(alternative ? generator.name_at(grammar, 4, true) : generator.name_at(grammar, 4)),
-                          tool.at(3));
+                EXPECT_EQ(line(alternative ? generator.name_at(grammar, 3, true) : generator.name_at(grammar, 3)),
+                          tool.at(2));
                 const auto next = alternative ? generator.names(grammar, 2, true) : generator.names(grammar, 2);
                 EXPECT_EQ(line(next.at(1)), tool.at(2));
                 EXPECT_EQ(next.at(0), tool.at(1).substr(0, tool.at(1).find('\t')));
