@@ -183,35 +183,20 @@ const toolFromInput = (input, ...options) => {
   return [run.status, run.stdout, run.stderr.replace(/\(entrada estándar\): ?/g, '')];
 };
 
-// The lists of tests/library/lists and 500 names of Tatooine, with each set of
-// options; a grammar learned and read back gives the tool's names of it, or
-// the same mistakes.
+// A planet's names, names with particles and accents, and names with no vowels,
+// with each set of options.
 test('learn() gives the tool\'s grammar text for the same list, or its message', () => {
   const lists = [execFileSync(tool, ['-c', 'tatooine', '-n', '500', '-s', '7'], { encoding: 'utf8' }),
-    ...['particulas.txt', 'sin-vocales.txt'].map((file) => readFileSync(new URL(`lists/${file}`, import.meta.url), 'utf8'))];
+    'Ñana de Sorél\nÍara del Vela\nMendël van Orín\nSöri Nis\n', 'Brr\nPfft\n'];
   const optionSets = [
     [[], undefined],
     [['--nombre', 'Los míos', '--clave', 'mios', '--umbral', '1'], { displayText: 'Los míos', key: 'mios', threshold: 1 }],
-    [['--umbral', '3'], { threshold: 3 }],
     [['--clave', 'Mía'], { key: 'Mía' }],
   ];
-  for (const [i, list] of lists.entries()) {
+  for (const [i, list] of lists.entries())
     for (const [options, learnOptions] of optionSets)
       assert.deepEqual(learnedAsTheTool(() => quelvarinox.learn(list, learnOptions)),
         toolFromInput(list, '--aprender', '-', ...options), `list ${i} ${options}`);
-    const [status, learned] = learnedAsTheTool(() => quelvarinox.learn(list));
-    if (status !== 0) continue;
-    let readBack;
-    try {
-      const grammar = quelvarinox.grammar(learned);
-      readBack = [0, quelvarinox.generator(11).names(grammar, 20).map((name) => `${name}\n`).join(''), ''];
-      grammar.free();
-    } catch (error) {
-      assert.ok(error instanceof GrammarError, String(error));
-      readBack = [2, '', `${error.message}\n`];
-    }
-    assert.deepEqual(readBack, toolFromInput(learned, '--gramatica', '-', '-n', '20', '-s', '11'), `list ${i}`);
-  }
 });
 
 test('learn() takes a string and options of their types', () => {
