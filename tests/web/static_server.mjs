@@ -19,19 +19,10 @@ export async function serve(folder, answer = () => undefined) {
   const server = createServer(async (request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     const file = join(folder, path.endsWith('/') ? `${path}index.html` : path);
-    const answered = await answer(path, new URL(request.headers.referer ?? 'http://x/').pathname);
-    if (answered) {
-      response.writeHead(answered.status, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
-      response.end(answered.body);
-      return;
-    }
-    try {
-      const body = await readFile(file);
-      response.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404).end();
-    }
+    const { status, body } = await answer(path, new URL(request.headers.referer ?? 'http://x/').pathname)
+      ?? await readFile(file).then((bytes) => ({ status: 200, body: bytes }), () => ({ status: 404, body: '' }));
+    response.writeHead(status, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream' });
+    response.end(body);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
