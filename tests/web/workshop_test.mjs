@@ -433,10 +433,10 @@ test('a link padded with "=", as Python\'s urlsafe_b64encode writes it, reads as
     byPadding[/=*$/.exec(base64(text))[0]] ??= text;
   }
   const cases = [
-    ...['==', '=', ''].map((padding) => [padding, (data) => data, true]),
+    ['==', (data) => data, true],
+    ['=', (data) => data, true],
     ['==', (data) => data.slice(0, -1), false],
-    ['=', (data) => `${data}=`, false],
-    ['', (data) => `${data}==`, false],
+    ['', (data) => `${data}A`, false],
     ['=', (data) => `${data.slice(0, 8)}=${data.slice(8)}`, false],
   ];
   for (const [padding, change, read] of cases) {
@@ -458,6 +458,7 @@ test('the page\'s address and a grammar link read a seed, an index and a mode al
     ['semilla=%2B5', 'La semilla «+5» lleva un signo, y en la dirección va sin él: «5».'],
     ['semilla=+5', 'La semilla «+5» lleva un signo'],
     ['semilla=-1', 'La semilla «-1» es negativa: va de 0 a 18446744073709551615.'],
+    ['semilla=-0', 'La semilla «-0» lleva un signo'],
     ['semilla=%205', 'La semilla « 5» no es un número entero.'],
     ['semilla=000000000000000000005', 'La semilla «000000000000000000005» tiene más de 20 cifras'],
     ['semilla=18446744073709551616', 'La semilla «18446744073709551616» está fuera de rango'],
