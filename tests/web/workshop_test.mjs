@@ -115,13 +115,14 @@ function toolErrors(text) {
     .map((line) => line.replace(/^.*?:(\d+):(\d+): /, 'línea $1, columna $2: '));
 }
 
-// Loads the page afresh: a link that differs only after its "#" would not.
-async function openWorkshop(address = '', tab = page) {
+// Loads the page afresh (a link that differs only after its "#" would not), and types the seed if given.
+async function openWorkshop(address = '', { seed, tab = page } = {}) {
   await tab.goto('about:blank');
   await tab.goto(new URL(address, server.url).href, { waitUntil: 'domcontentloaded' });
   await tab.waitForSelector('#generar:not([disabled])');
   if (await tab.$eval('#taller', (section) => section.hidden)) await tab.click('#abrir-taller');
   await tab.waitForSelector('#taller[aria-busy="false"]');
+  if (seed) await setSeed(seed, tab);
 }
 
 // Opens a grammar link afresh, `data` and `rest` after its "#gramatica=".
@@ -170,8 +171,7 @@ const write = (text, tab = page) => tab.$eval('#taller-texto', (area, value) => 
 }, text);
 
 test('the example\'s names follow the seed and every keystroke, and an error shows at its line', async () => {
-  await openWorkshop();
-  await setSeed(SEED);
+  await openWorkshop('', { seed: SEED });
   let view = await seen();
   assert.equal(view.text, example);
   assert.deepEqual(view.names, toolNames(example, 20));
@@ -273,8 +273,7 @@ test('a planet, one inherited, and the examples give the tool\'s names and trace
       undefined, null, false, (said) => `La gramática «Mi lengua» ${/(no da el nombre número 11: .*»);/.exec(said)?.[1]}. `
         + 'Los nombres se paran ahí, como los de quelvarinox-nombres.'],
   ];
-  await openWorkshop();
-  await setSeed(seed);
+  await openWorkshop('', { seed });
   const traces = [];
   for (const [what, bringIn, holds, file, alternative, status] of cases) {
     await page.$eval('#taller-alternativo', (box, on) => { if (box.checked !== on) box.click(); }, alternative);
@@ -310,8 +309,7 @@ test('a list of names teaches the tool\'s grammar, its names follow, and a list 
       ['--nombre', 'Mis nombres', '--clave', 'mis-nombres', '--umbral', '3']],
     ['no names', '\n \n', ['', '', ''], []],
   ];
-  await openWorkshop();
-  await setSeed(SEED);
+  await openWorkshop('', { seed: SEED });
   await page.$eval('.aprender', (details) => { details.open = true; });
   for (const [what, list, fields, options] of cases) {
     for (const [i, id] of ['', '-nombre', '-clave', '-umbral'].entries())
@@ -346,10 +344,9 @@ test('a link carries the grammar, a long one too, and shows the tool\'s name of 
     ['a link of more than 64 KiB, written when the pointer reaches it', long, true],
   ];
   for (const [what, addition, longLink] of cases) {
-    await openWorkshop();
+    await openWorkshop('', { seed: SEED });
     await page.select('#taller-base', 'corelia');
     await page.click('#taller-cargar');
-    await setSeed(SEED);
     await write(`${(await seen()).text}${addition}`);
     await page.click('#taller-nombres li:nth-child(7) button');
     await seen();
@@ -467,7 +464,7 @@ test('whatever happens to the worker, the status tells it of the last text, and 
   ];
   for (const [what, refused, text, status, errors, names] of cases) {
     workerRefusals = refused;
-    await openWorkshop(standIn.url, tab);
+    await openWorkshop(standIn.url, { tab });
     let view = await seen(tab);
     if (text !== undefined) {
       await write(text, tab);
@@ -491,8 +488,7 @@ test('whatever happens to the worker, the status tells it of the last text, and 
 test('while the worker reads, the status says so, the page answers, and the last text wins', async () => {
   slowRead = {};
   slowRead.promise = new Promise((resolve) => { slowRead.resolve = resolve; });
-  await openWorkshop(standIn.url);
-  await setSeed(SEED);
+  await openWorkshop(standIn.url, { seed: SEED });
   await seen();
   await write(`${example}# LENTO\n`);
   await page.waitForFunction(() =>
