@@ -129,12 +129,14 @@ test('a link shows the same name again, with a seed of its own if it has none, u
 });
 
 // The workshop's test reads every wrong seed, index and mode, in the page's address and a grammar's link alike.
-test('a wrong address says what is wrong and shows a random category', async () => {
+test('the list holds the tool\'s categories; a wrong address says what is wrong and shows a random one', async () => {
   const view = await open('?categoria=Hoth&semilla=siete');
-  const categories = await page.$$eval('#categoria option', (options) => options.map((option) => option.value));
+  const categories = await page.$$eval('#categoria option',
+    (options) => options.map((option) => `${option.text}\t${option.value}`));
+  assert.deepEqual(categories, toolLines('--lista').map((line) => line.split('\t').slice(1, 3).join('\t')));
   for (const problem of ['La categoría «Hoth» no existe', 'La semilla «siete» no es un número entero'])
     assert.ok(view.notice.includes(problem), view.notice);
-  assert.ok(categories.includes(view.category) && view.name !== '', view.category);
+  assert.ok(categories.some((category) => category.endsWith(`\t${view.category}`)) && view.name !== '', view.category);
   await page.click('#aviso-cerrar');
   assert.equal((await shown()).notice, '');
 });
