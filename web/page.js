@@ -249,9 +249,13 @@ class Page {
 async function start() {
   ui['aviso-cerrar'].addEventListener('click', () => { ui.aviso.hidden = true; });
   const grammarWorker = new GrammarWorker();
-  // A grammar link is read, and its text read by the worker, while the page loads.
+  // A grammar link is read, and its text read by the worker, while the page
+  // loads; its first names do not wait for the worker if its text is light.
   const link = isGrammarLink(location.hash) ? readGrammarLink(location.hash) : null;
-  if (link) grammarWorker.start();
+  if (link) {
+    grammarWorker.start();
+    grammarWorker.standIn();
+  }
   link?.then(({ text }) => grammarWorker.call('read', { text })).catch((error) => {
     // The workshop asks the worker for the same text's names, and says what went wrong.
     if (!(error instanceof WorkerFailure)) throw error;

@@ -48,10 +48,12 @@ export async function load() {
 
 let server;
 // The site again, but for the module that the workshop's worker loads, which is STAND_IN, for as many
-// first requests of the worker as `workerRefusals` says, which are refused, and for /lento, which answers
-// once `slowRead` is resolved.
+// first requests of the worker as `workerRefusals` says, which are refused, for the worker's script,
+// which waits for `heldWorker` while it is a promise, and for /lento, which answers once `slowRead` is
+// resolved.
 let standIn;
 let workerRefusals = 0;
+let heldWorker = null;
 let slowRead;
 let browser;
 let page;
@@ -66,6 +68,7 @@ before(async () => {
       workerRefusals--;
       return { status: 404, body: '' };
     }
+    if (path === '/grammar_worker.js' && heldWorker) return heldWorker.then(() => undefined);
     if (path === '/lento') return slowRead.promise.then(() => ({ status: 200, body: '' }));
     return path === '/quelvarinox/index.js' && referer === '/grammar_worker.js' ? { status: 200, body: STAND_IN } : undefined;
   });
@@ -502,6 +505,26 @@ test('while the worker reads, the status says so, the page answers, and the last
   const view = await seen();
   assert.deepEqual([view.status, view.names, view.text], ['La gramática «Mi lengua» (clave «mi-lengua») está bien.',
     toolNames(last, 20), last]);
+});
+
+test('a light grammar link shows its names before the worker starts; a heavy one waits for the worker', async () => {
+  let release;
+  heldWorker = new Promise((resolve) => { release = resolve; });
+  const openHeld = (text) => page.goto('about:blank').then(() => page.goto(new URL(`/#gramatica=${packed(text)}`
+    + `&semilla=${SEED}&indice=2`, standIn.url).href, { waitUntil: 'domcontentloaded' }));
+  await openHeld(example);
+  const light = await seen();
+  assert.deepEqual([light.names, light.name], [toolNames(example, 20), toolNames(example, 2)[1]]);
+  // 6,000 "=" make a text that the page's thread leaves to the worker, even in comments.
+  const heavy = `${example}${'# =\n'.repeat(6000)}`;
+  await openHeld(heavy);
+  await new Promise((done) => setTimeout(done, 1000));
+  const waiting = await page.$eval('#taller-enlace', (link) => 'pending' in link.dataset);
+  assert.ok(waiting, 'names of a heavy text without the worker');
+  release();
+  heldWorker = null;
+  const view = await seen();
+  assert.deepEqual([view.names, view.name], [toolNames(heavy, 20), toolNames(heavy, 2)[1]]);
 });
 
 test('the download offers the file, named after its key', async () => {
