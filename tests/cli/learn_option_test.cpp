@@ -33,8 +33,6 @@ TEST(LearnOption, SaysWhyItLearnsNothing)
                                      "vacía o solo tiene líneas en blanco.\n"},
         {"--aprender /dev/zero", "quelvarinox-nombres: «/dev/zero»: La lista pasa de 1048576 bytes (1 MiB), lo más que "
                                  "puede tener, como una gramática.\n"},
-        {"--aprender - --clave Mía < /dev/null", "quelvarinox-nombres: La clave «Mía» no vale: ha de tener de 1 a 32 "
-                                                 "letras minúsculas sin tilde, cifras o guiones.\n"},
         {"--aprender /dev/null --umbral 0", "quelvarinox-nombres: --umbral: «0» se sale de los límites; ha de ser un "
                                             "entero de 1 a 1000000.\n"},
     };
