@@ -145,21 +145,13 @@ std::unique_ptr<const Grammar> one_syllable_with(const std::string& onset, const
 {
     GrammarLoad load = load_grammar(R"(nombre = "R"
 clave = "r"
-[forma]
-fija = { palabras = 1 }
-[silabas]
-tirada = 1
-filas = [[0, 1, 1]]
+forma = { fija = { palabras = 1 } }
+silabas = { tirada = 1, filas = [[0, 1, 1]] }
+vocal = { tirada = 1, filas = [[0, 1, "a"]] }
+coda = { tirada = 1, filas = [[0, 1, ""]] }
+rechazo = { patrones = )" + patterns + R"( }
 [ataque]
-)" + onset + R"(
-[vocal]
-tirada = 1
-filas = [[0, 1, "a"]]
-[coda]
-tirada = 1
-filas = [[0, 1, ""]]
-[rechazo]
-patrones = )" + patterns + "\n");
+)" + onset + "\n");
     EXPECT_TRUE(load.grammar) << placed("", load.mistakes);
     return std::move(load.grammar);
 }
