@@ -39,26 +39,13 @@ std::string errors_of(const GrammarLoad& load) { return placed("h.toml", load.mi
 const std::string parent = R"(nombre = "Base"
 clave = "base"
 descripcion = "La base."
-[clases]
-v = ["a", "e"]
-d = ["k"]
-[forma]
-fija = { palabras = 2, tras = [" ", ""] }
-[silabas.pesos]
-1 = 1
-2 = 1
-[ataque]
-tirada = 4
-filas = [[0, 4, "k"]]
-[ataque.final.pesos]
-l = 1
-[vocal.pesos]
-a = 1
-e = 1
-[coda.pesos]
-"" = 1
-[rechazo]
-patrones = ["{v}{v}", "ea"]
+clases = { v = ["a", "e"], d = ["k"] }
+forma = { fija = { palabras = 2, tras = [" ", ""] } }
+silabas = { pesos = { 1 = 1, 2 = 1 } }
+ataque = { tirada = 4, filas = [[0, 4, "k"]], final = { pesos = { l = 1 } } }
+vocal = { pesos = { a = 1, e = 1 } }
+coda = { pesos = { "" = 1 } }
+rechazo = { patrones = ["{v}{v}", "ea"] }
 )";
 
 // A part the child writes replaces the inherited one whole, and every other
