@@ -83,8 +83,9 @@ TEST(GrammarOptions, TheNewPartsOfTheFormatWorkThroughTheTool)
               "nombra con su ruta, como mi-lengua.toml.\n");
 }
 
-// A file that is no grammar exits 2 with every message at its place; none
-// crashes, hangs or fills the memory, whatever it holds.
+// A file that is no grammar exits 2 with every message at its place, the
+// loader's messages themselves checked in its own tests; a file that never ends
+// is read no further than the limit.
 TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)
 {
     struct Case {
@@ -92,12 +93,8 @@ TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)
     };
     const Case cases[] = {
         {": > $f", "$f:1:1: falta «nombre» al principio del fichero\n$f:1:1: falta «clave»"},
-        {"head -c 4000 /bin/sh > $f", "el fichero no es texto UTF-8 (¿es un fichero binario?)"},
-        {"head -c 2000000 /dev/zero | tr '\\0' '#' > $f", "$f:1:1: el fichero pasa de 1048576 bytes (1 MiB)"},
         {"\"$NOMBRES\" --exportar lianna | sed 's/^tirada = 47$/tirada = 48/' > $f",
          "$f:44:22: [vocal] deja sin nombrar el valor 48 de la tirada 0-48"},
-        {"\"$NOMBRES\" --exportar kegan | sed 's/^\\[vocal\\]/[vocales]/' > $f",
-         "clave desconocida «vocales» en el fichero; ¿quería decir «vocal»?"},
     };
     for (const Case& c : cases) {
         for (const char* option : {"--gramatica", "--comprobar"}) {
@@ -111,9 +108,6 @@ TEST(GrammarOptions, BadFilesAreExplainedAtTheirPlace)
     EXPECT_EQ(std::tuple(endless.status, endless.err),
               std::tuple(2, "/dev/zero:1:1: el fichero pasa de 1048576 bytes (1 MiB), lo más que puede tener una "
                             "gramática\n"));
-    for (const char* option : {"--gramatica", "--comprobar"})
-        EXPECT_EQ(run_cli(std::string(option) + " /no/existe").err,
-                  "quelvarinox-nombres: No se puede leer la gramática «/no/existe»: no existe.\n");
 }
 
 }  // namespace

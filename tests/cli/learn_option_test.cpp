@@ -47,7 +47,6 @@ TEST(LearnOption, AKeyboardOnTheStandardInputGetsAHint)
 {
     const std::string hints[][2] = {
         {"--gramatica -", "Leyendo la gramática de la entrada estándar; termine con Ctrl+D."},
-        {"--comprobar -", "Leyendo la gramática de la entrada estándar; termine con Ctrl+D."},
         {"--aprender -", "Leyendo los nombres de ejemplo, uno por línea, de la entrada estándar; termine con Ctrl+D."},
     };
     for (const auto& [option, hint] : hints) {

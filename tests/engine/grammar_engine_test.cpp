@@ -31,14 +31,7 @@ coda = { tirada = 1, filas = [[0, 0, ""], [1, 1, "n"]] }
 
 ::testing::AssertionResult builds(const Grammar& grammar, std::string_view script, std::string_view expected)
 {
-    return testing::draws_then_gives(
-        script,
-        [&](GenerationContext& ctx) {
-            std::string name;
-            make_grammar_name(grammar, ctx, name);
-            return name;
-        },
-        expected);
+    return testing::grammar_draws_then_gives(grammar, script, expected);
 }
 
 // What the built-in grammars do not use, drawn in the documented order: a
