@@ -34,19 +34,6 @@ static_assert(!valid<1>(10, {{{0, 9, 0}}}), "N left without outcome");
 static_assert(!valid<1>(10, {{{1, 10, 0}}}), "0 left without outcome");
 static_assert(!valid<1>(0, {{{0, 0, 0}}}), "a multiplier below 1");
 
-constexpr auto onset = pieces<67>({{1, 7, "r"}, {8, 13, "s"}, {62, 62, "ph"}}, {{0, 0}, {14, 61}, {63, 67}}, nothing);
-constexpr auto vowel = pieces<68>({{1, 15, "e"}, {45, 45, "eiu"}}, {{0, 0}, {16, 44}, {46, 68}}, "a");
-constexpr auto syllables = counts<31>({{0, 4, 1}, {5, 20, 2}, {21, 29, 3}, {30, 31, 4}});
-
-// Each value gives its range's outcome or the default.
-static_assert(decltype(onset)::multiplier == 67);
-static_assert(Piece(onset[0]).empty() && Piece(onset[1]) == "r" && Piece(onset[7]) == "r");
-static_assert(Piece(onset[8]) == "s" && Piece(onset[13]) == "s" && Piece(onset[14]).empty());
-static_assert(Piece(onset[62]) == "ph" && Piece(onset[67]).empty());
-static_assert(Piece(vowel[0]) == "a" && Piece(vowel[15]) == "e" && Piece(vowel[45]) == "eiu" && Piece(vowel[68]) == "a");
-static_assert(syllables[0] == 1 && syllables[4] == 1 && syllables[5] == 2 && syllables[20] == 2);
-static_assert(syllables[21] == 3 && syllables[29] == 3 && syllables[30] == 4 && syllables[31] == 4);
-
 // The faults heard, in the order heard: "twice 2-3", "none 0-0", and for a span
 // out of order or overlapping, its list and index: "overlap default 1 2-3".
 std::string faults_of(const std::vector<Span>& rows, const std::vector<Span>& otherwise)
