@@ -120,7 +120,6 @@ TEST(LearnGrammar, RefusesAListWithNothingToLearn)
         std::string error;
     };
     const Case cases[] = {
-        {"", options(), "La lista no tiene ningún nombre: está vacía o solo tiene líneas en blanco."},
         {"\n  \r\n\n", options(), "La lista no tiene ningún nombre: está vacía o solo tiene líneas en blanco."},
         {"a\n", options(1), "La lista no tiene más que una letra: no hay de dónde aprender una gramática."},
         {"Brr\nMc Krt\n", options(), "Ningún nombre de la lista tiene una vocal (a, e, i, o, u o y): no hay sílabas de las que aprender."},
