@@ -60,9 +60,9 @@ for call, expected in ((lambda: g.nombre("Tatooinex"), "categoría desconocida: 
 with tempfile.TemporaryDirectory() as folder:
     path = pathlib.Path(folder) / "tatooine.toml"
     path.write_text(tool("--exportar", "tatooine").stdout, encoding="utf-8")
-    listed = next(c for c in quelvarinox.categorias() if c.clave == "tatooine")
+    category = next(c for c in quelvarinox.categorias() if c.clave == "tatooine")
     check((tatooine.nombre, tatooine.clave, tatooine.lee_alternativo, tatooine.descripcion),
-          (listed.nombre, listed.clave, listed.lee_alternativo, listed.descripcion), "Gramatica")
+          (category.nombre, category.clave, category.lee_alternativo, category.descripcion), "Gramatica")
     check([repr(quelvarinox.Gramatica.desde_fichero(path)), repr(quelvarinox.Gramatica.desde_fichero(ruta=str(path)))],
           ["<Gramatica Tatooine (tatooine)>"] * 2, "desde_fichero")
 
