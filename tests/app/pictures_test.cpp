@@ -24,7 +24,6 @@ const struct BrokenFile {
     void (*make)(const QString& path);
 } broken_files[] = {
     {"empty file", [](const QString& path) { write_bytes(path, {}); }},
-    {"not a picture", [](const QString& path) { write_bytes(path, QByteArray(5000, 'x')); }},
     {"cut short", [](const QString& path) { write_bytes(path, cut_in_its_scan()); }},
     {"cut short, ending with the end marker", [](const QString& path) {
          write_bytes(path, cut_in_its_scan() + "\xFF\xD9");
@@ -38,7 +37,6 @@ const struct BrokenFile {
      }},
     {"larger than any picture", [](const QString& path) { write_bytes(path, padded_jpeg(largest_file + 1)); }},
     {"a fifo nobody writes to", [](const QString& path) { ASSERT_EQ(mkfifo(QFile::encodeName(path), 0600), 0); }},
-    {"a folder", [](const QString& path) { ASSERT_TRUE(QDir().mkdir(path)); }},
 };
 
 // Every reseed starts the same stream again, so a generator gives the same name at every call: what changes between

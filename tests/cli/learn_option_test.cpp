@@ -33,8 +33,6 @@ TEST(LearnOption, SaysWhyItLearnsNothing)
                                      "vacía o solo tiene líneas en blanco.\n"},
         {"--aprender /dev/zero", "quelvarinox-nombres: «/dev/zero»: La lista pasa de 1048576 bytes (1 MiB), lo más que "
                                  "puede tener, como una gramática.\n"},
-        {"--aprender - --clave Mía < /dev/null", "quelvarinox-nombres: La clave «Mía» no vale: ha de tener de 1 a 32 "
-                                                 "letras minúsculas sin tilde, cifras o guiones.\n"},
         {"--aprender /dev/null --umbral 0", "quelvarinox-nombres: --umbral: «0» se sale de los límites; ha de ser un "
                                             "entero de 1 a 1000000.\n"},
     };
@@ -49,7 +47,6 @@ TEST(LearnOption, AKeyboardOnTheStandardInputGetsAHint)
 {
     const std::string hints[][2] = {
         {"--gramatica -", "Leyendo la gramática de la entrada estándar; termine con Ctrl+D."},
-        {"--comprobar -", "Leyendo la gramática de la entrada estándar; termine con Ctrl+D."},
         {"--aprender -", "Leyendo los nombres de ejemplo, uno por línea, de la entrada estándar; termine con Ctrl+D."},
     };
     for (const auto& [option, hint] : hints) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <sstream>
@@ -62,8 +63,6 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         std::string from, to, error;
     };
     const Case cases[] = {
-        {"[[1, 2, \"k\"], [3", "[[1, 1, \"k\"], [3",
-         "g.toml:11:10: [ataque] deja sin nombrar el valor 2 de la tirada 0-4"},
         {"[[1, 2, \"k\"], [3, 3", "[[1, 3, \"k\"], [3, 3",
          "g.toml:11:23: en [ataque], los tramos [1, 3] y [3, 3] nombran los dos el valor 3"},
         {"[[1, 2, \"k\"], [3, 3, \"th\"]]", "[[3, 3, \"th\"], [1, 2, \"k\"]]",
@@ -79,7 +78,6 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"tirada = 4", "tirada = 0", "g.toml:10:10: «tirada» debe ir de 1 a 100000, y es 0"},
         {"tirada = 4", "tiradas = 4", "g.toml:9:1: [ataque] necesita «tirada», o bien «pesos» en su lugar\n"
          "g.toml:10:1: clave desconocida «tiradas» en [ataque]; ¿quería decir «tirada»?"},
-        {"[vocal]", "[vocales]", "g.toml:1:1: falta la tabla [vocal]\ng.toml:14:2: clave desconocida «vocales» en el fichero; ¿quería decir «vocal»?"},
         {"\"th\"]]", "\"thrrrrrrr\"]]", "g.toml:11:30: una pieza de [ataque] tiene 9 bytes; como mucho puede tener 8"},
         {"palabras = 2, tras = [\" \", \"\"]", "palabras = 2, tras = [\" \"]",
          "g.toml:5:66: «tras» es una lista de 2 textos, lo que sigue a cada palabra"},
@@ -98,17 +96,12 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"pesos = { n = 1, \"\" = 3 }", "pesos = { n = 0 }", "g.toml:18:15: un peso debe ir de 1 a 50000, y es 0"},
         {"pesos = { n = 1, \"\" = 3 }", "tirada = 1\npesos = { n = 1 }",
          "g.toml:18:10: una tabla con «pesos» no lleva «tirada»"},
-        {"[coda]\npesos = { n = 1, \"\" = 3 }\n", "", "g.toml:1:1: falta la tabla [coda]"},
         {"resto = \"\"\n", "", "g.toml:12:12: «resto» y «resto_en» van juntos"},
         {"\"k\"], [3", "\"k\xff\"], [3", "g.toml:11:19: el fichero no es texto UTF-8"},
-        {"\"k\"], [3", "\"k\\u0007\"], [3", "g.toml:11:17: una pieza de [ataque] tiene un carácter de control"},
         {"n = 1, \"\" = 3", "n = 1, \"\\u001b[2J\" = 3",
          "g.toml:18:18: la pieza «\\x1B[2J» de [coda] tiene un carácter de control; escriba solo letras"},
-        {"n = 1, \"\" = 3", "n = 1, thrrrrrrr = 3", "g.toml:18:18: la pieza «thrrrrrrr» de [coda] tiene 9 bytes"},
         {"\"k\"], [3", "\"k\\u202e\"], [3",
          "g.toml:11:17: una pieza de [ataque] tiene un control de la dirección del texto (U+202E), que no se ve"},
-        {"n = 1, \"\" = 3", "n = 1, \"\xd8\x9c\" = 3",
-         "g.toml:18:18: la pieza «\\xD8\\x9C» de [coda] tiene un control de la dirección del texto (U+061C)"},
         {"\"Prueba\"", "\"Prueba\\u2066\"", "g.toml:1:10: «nombre» tiene un control de la dirección del texto (U+2066)"},
         {"clave = \"prueba\"", "clave = \"prueba\"\n\"a\\nb\" = 1",
          "g.toml:3:1: clave desconocida «a\\x0Ab» en el fichero; las claves son «nombre», «clave»"},
@@ -117,13 +110,10 @@ TEST(GrammarLoader, NamesEachMistakeAtItsPlace)
         {"[silabas]", "[]", "g.toml:6:2: la cabecera de una tabla no puede estar vacía"},
         {"[silabas]", "= 1", "g.toml:6:1: una línea empieza por una clave, por la cabecera de una tabla"},
         {"[[1, 2", "[[1 2", "g.toml:11:13: los valores van separados por comas: se esperaba «,» o «]» y hay «2»"},
-        {"{ n = 1, \"\" = 3 }", "{ n = 1 \"\" = 3 }", "g.toml:18:17: los valores van separados por comas: se esperaba «,» o «}»"},
         {"[[1, 2", "[[1,, 2", "g.toml:11:13: falta un valor de la lista antes de esta coma"},
         {"{ n = 1, \"\" = 3 }", "{ n = 1, }", "g.toml:18:18: tras el último valor de una tabla entre llaves no va coma"},
         {"{ n = 1, \"\" = 3 }", "{ n = 1", "g.toml:18:16: una tabla entre llaves se cierra con «}» en su misma línea"},
         {"tirada = 4", "tirada =", "g.toml:10:9: falta el valor tras «=»"},
-        {"[silabas]", "[union]\ntirada = 1\nfilas = [[0, 1, \" y \"]]\n[silabas]",
-         "g.toml:5:66: con [union], lo que va entre las palabras lo da su tabla: sobra «tras»"},
     };
     for (const Case& c : cases) {
         const GrammarLoad load = load_grammar(replaced(small_grammar, c.from, c.to));
@@ -187,7 +177,6 @@ TEST(GrammarLoader, NamesEachMistakeOfClassesPatternsAndSyllablePlaces)
         {"[clases]\nv = \"a\"\n", "g.toml:20:5: la clase «v» es una lista de piezas, como [\"a\", \"e\"]\n"},
         {"[clases]\nv = []\n[rechazo]\npatrones = [\"{v}\"]\n",
          "g.toml:20:5: la clase «v» está vacía: necesita al menos una pieza\n"},
-        {"[rechazo]\npatrones = [\"{w}\"]\n", "g.toml:20:13: la clase «w» de «{w}» no está en [clases]\n"},
         {"[prefijo]\nse_tira = \"tras_el_recuento\"\ntirada = 1\nfilas = [[0, 1, true]]\n[rechazo]\npatrones = [\"'k\"]\n", "\n"},
         {"[rechazo]\npatrones = [\"a\", \"q\"]\n",
          "g.toml:20:18: «q» no puede casar nunca: ninguna sucesión de las piezas y los textos de la gramática lo forma\n"},
@@ -258,28 +247,25 @@ TEST(GrammarLoader, HoldsFilesToItsLimits)
 // format's two documents.
 TEST(GrammarSchema, EveryKeyIsDocumented)
 {
-    std::vector<std::string> names;
-    const auto add = [&](const grammar_schema::Part& part) {
-        for (const std::string_view name : grammar_schema::key_names(part))
-            names.emplace_back(name);
-        for (const grammar_schema::Key* key : part.keys)
-            for (const std::string_view option : key->options)
-                names.emplace_back(option);
-    };
-    add(grammar_schema::file);
-    for (const grammar_schema::Part* section : grammar_schema::sections)
-        add(*section);
-    add(grammar_schema::form_record);
-    add(grammar_schema::break_record);
-    ASSERT_GT(names.size(), 40U);
+    std::vector<const grammar_schema::Part*> parts = {&grammar_schema::file, &grammar_schema::form_record,
+                                                      &grammar_schema::break_record};
+    parts.insert(parts.end(), std::begin(grammar_schema::sections), std::end(grammar_schema::sections));
     for (const char* document : {"/../../../grammars/README.md", "/../../../cli/quelvarinox-gramatica.5.in"}) {
-        std::ifstream file(std::string(QUELVARINOX_FOUND_INPUTS) + document);
         std::stringstream text;
-        text << file.rdbuf();
+        text << std::ifstream(std::string(QUELVARINOX_FOUND_INPUTS) + document).rdbuf();
         std::vector<std::string> untold;
-        for (const std::string& name : names)
-            if (!std::regex_search(text.str(), std::regex("(^|[^a-z_])" + name + "($|[^a-z_])")))
-                untold.push_back(name);
+        std::size_t told = 0;
+        const auto look_for = [&](std::string_view name) {
+            ++told;
+            if (!std::regex_search(text.str(), std::regex("(^|[^a-z_])" + std::string(name) + "($|[^a-z_])")))
+                untold.emplace_back(name);
+        };
+        for (const grammar_schema::Part* part : parts) {
+            std::ranges::for_each(grammar_schema::key_names(*part), look_for);
+            for (const grammar_schema::Key* key : part->keys)
+                std::ranges::for_each(key->options, look_for);
+        }
+        EXPECT_GT(told, 40U);
         EXPECT_EQ(untold, std::vector<std::string>()) << document;
     }
 }

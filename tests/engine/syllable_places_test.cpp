@@ -76,14 +76,7 @@ TEST(SyllablePlaces, EachSyllableDrawsFromTheTablesOfItsPlace)
         const GrammarLoad load = load_grammar("nombre = \"P\"\nclave = \"p\"\n[forma]\nfija = { " + c.form + " }\n" +
                                               plain_tables + c.tables);
         ASSERT_TRUE(load.grammar) << placed("", load.mistakes);
-        EXPECT_TRUE(testing::draws_then_gives(
-            c.script,
-            [&](GenerationContext& ctx) {
-                std::string name;
-                make_grammar_name(*load.grammar, ctx, name);
-                return name;
-            },
-            c.expected))
+        EXPECT_TRUE(testing::grammar_draws_then_gives(*load.grammar, c.script, c.expected))
             << c.form << "\n" << c.tables;
     }
 }

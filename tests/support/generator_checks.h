@@ -7,6 +7,7 @@
 
 #include "core/draw_log.h"
 #include "core/generation_context.h"
+#include "engine/grammar_engine.h"
 #include "tests/support/scripted_random.h"
 
 namespace quelvarinox::detail::testing {
@@ -27,6 +28,18 @@ template <class Run>
     if (built != expected)
         return ::testing::AssertionFailure() << "built \"" << built << "\", expected \"" << expected << "\"";
     return ::testing::AssertionSuccess();
+}
+
+// draws_then_gives for a name of `grammar`.
+inline ::testing::AssertionResult grammar_draws_then_gives(const Grammar& grammar, std::string_view script,
+                                                           std::string_view expected)
+{
+    const auto make = [&](GenerationContext& ctx) {
+        std::string name;
+        make_grammar_name(grammar, ctx, name);
+        return name;
+    };
+    return draws_then_gives(script, make, expected);
 }
 
 }  // namespace quelvarinox::detail::testing

@@ -2,66 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/generator_checks.h"
-#include "text/compuesto.h"
-#include "text/pideletra.h"
 #include "text/shown.h"
 
 namespace quelvarinox::detail {
 namespace {
-
-enum class Helper { compuesto, pideletra, capital_letter };
-
-struct PieceCase {
-    Helper helper;
-    const char* script;
-    const char* expected;
-};
-
-std::string run(Helper helper, GenerationContext& ctx)
-{
-    switch (helper) {
-    case Helper::compuesto: Compuesto(ctx); return ctx.LabelOut;
-    case Helper::pideletra: Pideletra(ctx); return ctx.LabelOut;
-    case Helper::capital_letter: return capital_letter(ctx);
-    }
-    return {};
-}
-
-TEST(TextPieces, ComeFromTheirDraws)
-{
-    using enum Helper;
-    const PieceCase cases[] = {
-        // A capitalised first part and a second part, behind a space.
-        {compuesto, "R 54:40 45:42", " Skywalker"},
-        // "peace" and "stock" own an inner value and the top one.
-        {compuesto, "R 54:34 45:35", " Peacestock"},
-        {compuesto, "R 54:54 45:45", " Peacestock"},
-        // Number words make the second part plural; "one" is none of them.
-        {compuesto, "R 54:47 45:39", " Twosuns"},
-        {compuesto, "R 54:15 45:21", " Fivemans"},
-        {compuesto, "R 54:32 45:42", " Onewalker"},
-        // The last letter of the first part merges with an equal first letter.
-        {compuesto, "R 54:41 45:25", " Starider"},
-        {compuesto, "R 54:9 45:16", " Darkiller"},
-        // A second part refused after its first part redraws the whole pair.
-        {compuesto, "R 54:21 45:6 54:21 45:7", " Highdreamer"},
-        {compuesto, "R 54:13 45:6 54:26 45:6 54:12 45:6", " Eastdown"},
-        {compuesto, "R 54:29 45:8 54:28 45:8", " Moonfar"},
-        {compuesto, "R 54:24 45:19 54:24 45:20 54:24 45:18", " Lightlet"},
-        {compuesto, "R 54:47 45:24 54:47 45:42", " Twowalkers"},
-        // Equal parts are drawn again.
-        {compuesto, "R 54:28 45:22 54:28 45:21", " Moonman"},
-        // Pideletra's uneven table: "z" at 0, "a" at 25 and 26.
-        {pideletra, "R 26:0", "z"},
-        {pideletra, "R 26:13", "n"},
-        {pideletra, "R 26:24", "y"},
-        {pideletra, "R 26:26", "a"},
-        {capital_letter, "R 26:10", "K"}};
-    for (const auto& [helper, script, expected] : cases)
-        EXPECT_TRUE(testing::draws_then_gives(script, [&](GenerationContext& ctx) { return run(helper, ctx); },
-                                              expected));
-}
 
 // A value stands in a message on one line, as it would be typed: whatever could
 // break the line, hide or reorder what follows is written as its bytes.

@@ -34,16 +34,20 @@ check([(str(i), c.nombre, c.clave, "sí" if c.lee_alternativo else "no", len(c.d
 check(repr(quelvarinox.categorias()[0]), "<Categoria Adumar (adumar)>", "repr")
 check(f"quelvarinox-nombres {quelvarinox.__version__}\n", tool("--version").stdout, "__version__")
 
-# The defaults (alternativo=False, traza=False) are used in the first mode.
-for mode in ([], ["-a"]):
-    modo = {"alternativo": True} if mode else {}
-    lines = traced("-s", "7", "-c", "Tatooine", "-n", "5", *mode)
+# The defaults (alternativo=False, traza=False) in the first mode; in the second, every argument by its name, and
+# a category by its Gramatica as by its name.
+first = traced("-s", "7", "-c", "Tatooine", "-n", "3")
+g = quelvarinox.Generador(7)
+check((g.nombre("tatooine"), g.nombres(" TATOOINE ", 2), g.nombre_numero("Tatooine", 2)),
+      (first[0][0], [name for name, _ in first[1:]], first[1][0]), "primer modo")
+tatooine = quelvarinox.Gramatica(tool("--exportar", "tatooine").stdout)
+second = traced("-s", "7", "-c", "Tatooine", "-n", "3", "-a")
+for categoria in ("Tatooine", tatooine):
     g = quelvarinox.Generador(semilla=7)
-    check(g.nombre("tatooine", **modo), lines[0][0], "nombre")
-    check(g.nombre("Tatooine", bool(mode), traza=True), lines[1], "nombre con traza")
-    check(g.nombres(" TATOOINE ", cantidad=3, **modo), [name for name, _ in lines[2:]], "nombres")
-    check(g.nombre_numero("Tatooine", numero=2, **modo), lines[1][0], "nombre_numero")
-    check(g.nombre_numero("Tatooine", 2, bool(mode), traza=True), lines[1], "nombre_numero con traza")
+    check((g.nombre(categoria=categoria, alternativo=True, traza=True),
+           g.nombres(categoria=categoria, cantidad=2, alternativo=True),
+           g.nombre_numero(categoria=categoria, numero=2, alternativo=True, traza=True)),
+          (second[0], [name for name, _ in second[1:]], second[1]), f"segundo modo con {categoria!r}")
 
 g = quelvarinox.Generador()
 check(quelvarinox.Generador(semilla=g.semilla).nombres("jedi", 4), g.nombres("jedi", 4), "semilla elegida")
@@ -52,25 +56,15 @@ for call, expected in ((lambda: g.nombre("Tatooinex"), "categoría desconocida: 
                        (lambda: g.nombre_numero("jedi", 0), "los nombres se cuentan desde 1")):
     check(str(raised(call, ValueError)), expected, "ValueError")
 
-# A grammar of one's own, from its text or its file (a str or a Path), and its
-# mistakes; a list of names learned from its text or its file.
+# A grammar's file (a str or a Path) and its mistakes; a list of names learned from its text or its file.
 with tempfile.TemporaryDirectory() as folder:
     path = pathlib.Path(folder) / "tatooine.toml"
-    text = tool("--exportar", "tatooine").stdout
-    path.write_text(text, encoding="utf-8")
-    lines = traced("--gramatica", str(path), "-s", "7", "-n", "3", "-a")
-    tatooine = next(c for c in quelvarinox.categorias() if c.clave == "tatooine")
-    for gramatica in (quelvarinox.Gramatica(text), quelvarinox.Gramatica.desde_fichero(path),
-                      quelvarinox.Gramatica.desde_fichero(ruta=str(path))):
-        check((repr(gramatica), gramatica.nombre, gramatica.clave, gramatica.lee_alternativo, gramatica.descripcion),
-              ("<Gramatica Tatooine (tatooine)>", tatooine.nombre, tatooine.clave, tatooine.lee_alternativo,
-               tatooine.descripcion),
-              "Gramatica")
-        g = quelvarinox.Generador(semilla=7)
-        check(g.nombre(gramatica, True, traza=True), lines[0], "nombre de una gramática")
-        check(g.nombres(categoria=gramatica, cantidad=2, alternativo=True), [name for name, _ in lines[1:]],
-              "nombres de una gramática")
-        check(g.nombre_numero(gramatica, 2, alternativo=True, traza=True), lines[1], "nombre_numero de una gramática")
+    path.write_text(tool("--exportar", "tatooine").stdout, encoding="utf-8")
+    category = next(c for c in quelvarinox.categorias() if c.clave == "tatooine")
+    check((tatooine.nombre, tatooine.clave, tatooine.lee_alternativo, tatooine.descripcion),
+          (category.nombre, category.clave, category.lee_alternativo, category.descripcion), "Gramatica")
+    check([repr(quelvarinox.Gramatica.desde_fichero(path)), repr(quelvarinox.Gramatica.desde_fichero(ruta=str(path)))],
+          ["<Gramatica Tatooine (tatooine)>"] * 2, "desde_fichero")
 
     wrong = pathlib.Path(folder) / "mala.toml"
     wrong.write_text('nombre = "Mía"\nclave = "Mal"\n[forma]\nfija = { palabras = 1 }\n[silabas]\nfilas = 2\n',
@@ -84,28 +78,21 @@ with tempfile.TemporaryDirectory() as folder:
           f"No se puede leer la gramática «{missing}»: no existe.", "FileNotFoundError")
 
     names = pathlib.Path(folder) / "nombres.txt"
-    names.write_text(tool("-c", "tatooine", "-n", "500", "-s", "7").stdout, encoding="utf-8")
-    listed = names.read_text(encoding="utf-8")
-    for learned, options in ((quelvarinox.aprender_de_fichero(names), [str(names)]),
-                             (quelvarinox.aprender(listed), ["-"]),
-                             (quelvarinox.aprender(listed, nombre="Los míos", clave="mios", umbral=1),
-                              ["-", "--nombre", "Los míos", "--clave", "mios", "--umbral", "1"])):
-        check(learned, tool("--aprender", *options, input=listed).stdout, f"aprender {options}")
-    vowelless = "Brr\nPfft\n"
-    check(f"quelvarinox-nombres: {raised(lambda: quelvarinox.aprender(vowelless), ValueError)}\n",
-          tool("--aprender", "-", input=vowelless, check=False).stderr.replace("(entrada estándar): ", ""),
+    listed = tool("-c", "tatooine", "-n", "500", "-s", "7").stdout
+    names.write_text(listed, encoding="utf-8")
+    check((quelvarinox.aprender_de_fichero(names), quelvarinox.aprender(listed, nombre="Los míos", clave="mios", umbral=1)),
+          (tool("--aprender", str(names)).stdout,
+           tool("--aprender", "-", "--nombre", "Los míos", "--clave", "mios", "--umbral", "1", input=listed).stdout),
+          "aprender")
+    check(f"quelvarinox-nombres: {raised(lambda: quelvarinox.aprender('Brr'), ValueError)}\n",
+          tool("--aprender", "-", input="Brr", check=False).stderr.replace("(entrada estándar): ", ""),
           "aprender sin vocales")
-    check(raised(lambda: quelvarinox.aprender_de_fichero(missing), FileNotFoundError).strerror,
-          f"No se pueden leer los nombres de «{missing}»: no existe.", "aprender_de_fichero sin fichero")
 
-# A name that the grammar's [rechazo] refuses raises NombreRechazado, a RuntimeError, as the tool says; it
-# counts as given.
+# A name that the grammar's [rechazo] refuses raises NombreRechazado, a RuntimeError.
 nunca = quelvarinox.Gramatica('nombre = "Nunca"\nclave = "nunca"\n[forma]\nfija = { palabras = 1 }\n[silabas.pesos]\n'
                               '1 = 1\n[ataque.pesos]\nk = 1\n[vocal.pesos]\na = 1\n[coda.pesos]\n"" = 1\n[rechazo]\n'
-                              'patrones = ["ka", "k"]\n')
-g = quelvarinox.Generador(semilla=7)
-for numero in (1, 2):
-    error = raised(lambda: g.nombre(nunca), quelvarinox.NombreRechazado)
-    check((isinstance(error, RuntimeError), error.numero, error.patron, str(error)),
-          (True, numero, 2, f"la gramática «Nunca» no da el nombre número {numero}: [rechazo] lo ha rechazado 1000 "
-                            "veces seguidas, 1000 de ellas por el patrón 2, «k»"), "NombreRechazado")
+                              'patrones = ["k"]\n')
+error = raised(lambda: quelvarinox.Generador(semilla=7).nombre_numero(nunca, 2), quelvarinox.NombreRechazado)
+check((isinstance(error, RuntimeError), error.numero, error.patron, str(error)),
+      (True, 2, 1, "la gramática «Nunca» no da el nombre número 2: [rechazo] lo ha rechazado 1000 veces seguidas, 1000 "
+                   "de ellas por el patrón 1, «k»"), "NombreRechazado")
