@@ -22,12 +22,22 @@ struct Lists {
     {
         std::filesystem::create_directories(folder);
         EXPECT_EQ(run_cli("-c tatooine -n 500 -s 7 > '" + tatooine + "'").status, 0);
+        std::ofstream(particles) << "Nana de Sorel\nIara de Vela\nVela Dalmi\nMendel\nSori Nis\nLanrir\nSelvilae\n"
+                                    "Deras de Vikin\nTalia del Monte\nOrin van Dassel\nMara Sorel\nDalan de Iara\n"
+                                    "Vikin Talo\nSoren del Vela\nAnel Mara\nLisa van Orin\nTeran de Mendel\n"
+                                    "Nira Dalmi\nOslan Teral\nMarel de Sori\nVelan Nis\nTalo del Lanrir\n"
+                                    "Irisa Sorel\nDorin van Teral\nSelia de Nana\nLorian Mara\nMendel de Vikin\n"
+                                    "Nisa Talo\nRavel del Monte\nSorel Dalan\n";
+        std::ofstream(vowelless) << "Brr\nPfft\nHmm\nTsk\n";
     }
     ~Lists() { std::filesystem::remove_all(folder); }
 
     const std::string folder = std::filesystem::temp_directory_path().string() + "/quelvarinox-lists-" +
                                std::to_string(::getpid());
     const std::string tatooine = folder + "/tatooine.txt";
+    // Names with particles between their words, and words without a vowel.
+    const std::string particles = folder + "/particulas.txt";
+    const std::string vowelless = folder + "/sin-vocales.txt";
 };
 
 const Lists& lists()
@@ -100,8 +110,7 @@ TYPED_TEST(Learners, LearnWhatTheToolLearnsFromTheSameList)
         LearnOptions options;
         std::string arguments;
     };
-    const std::string tatooine = lists().tatooine, particles = QUELVARINOX_LEARNING_LISTS "/particulas.txt",
-                      vowelless = QUELVARINOX_LEARNING_LISTS "/sin-vocales.txt";
+    const std::string tatooine = lists().tatooine, particles = lists().particles, vowelless = lists().vowelless;
     const Case cases[] = {
         {true, tatooine, {}, ""},
         {false, tatooine, {}, ""},
