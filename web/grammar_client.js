@@ -59,9 +59,9 @@ export class GrammarWorker {
 
   // What operation `op` of the worker gives for `args`.
   call(op, args) {
-    const light = op === 'names' && isLight(args.text) && (args.fallback === undefined || isLight(args.fallback));
-    if (this.#standInWanted && light) return this.#callStandIn(op, args);
-    return this.#callWorker(op, args);
+    const standsIn = this.#standInWanted && op === 'names' && isLight(args.text)
+      && (args.fallback === undefined || isLight(args.fallback));
+    return standsIn ? this.#callStandIn(op, args) : this.#callWorker(op, args);
   }
 
   async #callStandIn(op, args) {
