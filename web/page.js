@@ -98,8 +98,8 @@ class Page {
     ui.copiar.addEventListener('click', () => this.#copyName());
     document.addEventListener('keydown', (event) => {
       if (event.key !== ' ' || event.repeat || event.ctrlKey || event.altKey || event.metaKey) return;
-      // Controls answer the space bar themselves.
-      if (event.target.closest('button, a, select, input, textarea, summary')) return;
+      // Controls and the workshop's editor answer the space bar themselves.
+      if (event.target.closest('button, a, select, input, textarea, summary') || event.target.isContentEditable) return;
       event.preventDefault();
       this.makeName();
     });
