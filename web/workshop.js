@@ -1,19 +1,17 @@
-// The grammar workshop: a grammar file edited in a text area, twenty of its
+// The grammar workshop: a grammar file edited on the page, twenty of its
 // names for a seed made again at every change, each mistake at its line, the
 // file downloaded, and a link that carries the whole file in the address's
 // fragment, which browsers never send, so the file stays in the browser.
 // The file is read, its names made and its link packed in a worker
 // (grammar_client.js), so that typing in a file of 1 MiB stays quick. When the
-// worker takes a while, the names grey and the status says that it is at work:
-// the names and the status stand as they are for a moment, since anything
-// that changes beside a long text that has the focus costs the browser a
-// frame over all of that text, and at each keystroke the worker is mostly done
-// before the moment is over. Only what differs from what is shown is written.
+// worker takes a while, the names grey and the status says that it is at work;
+// not at once, since at most keystrokes the worker is done within the moment,
+// and the names would flicker. Only what differs from what is shown is written.
 
 import { WorkerFailure } from './grammar_client.js';
 import { grammarFragment, toBase64Url } from './grammar_link.js';
+import './grammar_editor.js';
 import { heirGrammar } from './heir_grammar.js';
-import { LineNumbers } from './line_numbers.js';
 import { ListLearning } from './list_learning.js';
 import { LARGEST_NUMBER, nameParams, quote, randomSeed, wholeNumber } from './link_values.js';
 
@@ -59,7 +57,6 @@ export class Workshop {
   #page;
   #quelvarinox;
   #worker;
-  #lineNumbers;
   #setUpDone = false;
   // The categories with a grammar, by key, to start from.
   #planets;
@@ -79,8 +76,6 @@ export class Workshop {
   // base64url (data) or, until it is written, deflated (bytes).
   #packed = { text: null, data: null, bytes: null };
   #selected = 0;
-  // Whether the text is scrolled down from its first line.
-  #scrolledDown = false;
   // The seed, index and mode of the link to what is seen, and the link that its anchor holds.
   #linkParams = '';
   #writtenLink = '#';
@@ -100,10 +95,9 @@ export class Workshop {
     this.#ui = Object.fromEntries(['abrir-taller', 'taller', 'taller-titulo', 'taller-base', 'taller-cargar',
       'taller-heredado', 'taller-heredar',
       'taller-semilla', 'taller-semilla-error', 'taller-otra-semilla', 'taller-alternativo', 'taller-texto',
-      'taller-lineas', 'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
+      'taller-estado', 'taller-errores', 'taller-nombres', 'taller-traza', 'taller-descargar',
       'taller-enlace'].map((id) => [id.replace(/^taller-/, ''), document.getElementById(id)]));
     const ui = this.#ui;
-    this.#lineNumbers = new LineNumbers(ui.lineas, ui.texto);
     ui.semilla.value = String(this.#seed);
     ui.nombres.replaceChildren(...Array.from({ length: NAME_COUNT }, (_, i) => {
       const item = document.createElement('li');
@@ -124,7 +118,6 @@ export class Workshop {
       ui.titulo.focus();
     });
     ui.texto.addEventListener('input', () => this.#update());
-    ui.texto.addEventListener('scroll', () => { this.#scrolledDown = ui.texto.scrollTop > 0; });
     ui.semilla.addEventListener('input', () => {
       if (this.#readSeed()) this.#update();
     });
@@ -141,7 +134,7 @@ export class Workshop {
       ui.enlace.addEventListener(reach, () => this.#writeLink());
     ui.errores.addEventListener('click', (event) => {
       const button = event.target.closest('button[data-line]');
-      if (button) this.#goTo(Number(button.dataset.line), Number(button.dataset.column));
+      if (button) ui.texto.goTo(Number(button.dataset.line), Number(button.dataset.column));
     });
   }
 
@@ -162,9 +155,8 @@ export class Workshop {
     const ui = this.#ui;
     // The names come from the link's text alone, not from what was there before.
     this.#goodText = undefined;
-    const replaced = ui.texto.value !== linked;
-    if (replaced) ui.texto.value = linked;
-    // A text area ends its lines with "\n" alone; a link read whole already packs a text that does too.
+    if (ui.texto.value !== linked) ui.texto.value = linked;
+    // The editor ends its lines with "\n" alone; a link read whole already packs a text that does too.
     const text = ui.texto.value;
     if (whole && text === linked) this.#packed = { text, data, bytes: null };
     if (values.seed !== undefined) ui.semilla.value = String(values.seed);
@@ -172,9 +164,7 @@ export class Workshop {
     const index = values.index ?? 1n;
     this.#selected = index <= NAME_COUNT ? Number(index) : 0;
     this.#readSeed();
-    const updated = this.#update();
-    if (replaced) this.#toTop();
-    await updated;
+    await this.#update();
     const shown = this.#shown;
     if (shown.text === text && shown.grammar && this.#packed.text === text) {
       return { text, data: this.#packedData(), grammar: shown.grammar, seed: this.#seed, index,
@@ -218,15 +208,6 @@ export class Workshop {
   #load(text) {
     this.#ui.texto.value = text;
     this.#update();
-    this.#toTop();
-  }
-
-  // Scrolls a new text to its first line. That lays the text out at once, which
-  // for a long one takes a while: the worker is given the text before, and a
-  // text that is at its first line already is left alone, to be laid out when
-  // it comes into view.
-  #toTop() {
-    if (this.#scrolledDown) this.#ui.texto.scrollTop = 0;
   }
 
   // Says in the status what went wrong outside the text, until the next change.
@@ -251,7 +232,6 @@ export class Workshop {
   #update() {
     const ui = this.#ui;
     this.#text = ui.texto.value;
-    this.#lineNumbers.follow(this.#text);
     this.#busyTimer ??= setTimeout(() => {
       ui.nombres.classList.add('caducos');
       ui.estado.textContent = 'Leyendo la gramática y haciendo sus nombres…';
@@ -304,7 +284,7 @@ export class Workshop {
     setText(ui.estado, status(this.#shown));
     ui.estado.classList.toggle('mal', errors.length > 0 || Boolean(refused));
     const listed = errors.slice(0, LISTED_ERRORS);
-    this.#lineNumbers.mark(listed.filter((error) => error.line > 0).map((error) => error.line));
+    ui.texto.markLines(listed.filter((error) => error.line > 0).map((error) => error.line));
     this.#showNames(errors.length > 0);
     const listedErrors = JSON.stringify([listed, errors.length]);
     if (listedErrors === this.#listedErrors) return;
@@ -339,7 +319,7 @@ export class Workshop {
     ui.estado.classList.add('mal');
     ui.errores.replaceChildren();
     this.#listedErrors = NO_ERRORS;
-    this.#lineNumbers.mark([]);
+    ui.texto.markLines([]);
     this.#showNames(true);
   }
 
@@ -352,20 +332,6 @@ export class Workshop {
     });
     ui.nombres.classList.toggle('caducos', stale);
     this.#showTrace();
-  }
-
-  // Puts the caret at a line and column (from 1, in characters) and scrolls to it.
-  #goTo(line, column) {
-    const area = this.#ui.texto;
-    const lines = area.value.split('\n');
-    const row = Math.min(line, lines.length) - 1;
-    let offset = 0;
-    for (let i = 0; i < row; i++) offset += lines[i].length + 1;
-    offset += [...lines[row]].slice(0, Math.max(column - 1, 0)).join('').length;
-    area.focus({ preventScroll: true });
-    area.setSelectionRange(offset, offset);
-    const height = parseFloat(getComputedStyle(area).lineHeight);
-    area.scrollTop = Math.max(0, row * height - area.clientHeight / 3);
   }
 
   #select(index) {
